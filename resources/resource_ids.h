@@ -1,0 +1,7 @@
+#pragma once
+// Identifiers of the resources in the executable, shared by the resource script and the code.
+#define IDB_LOGO_PLACEHOLDER 101
+#define IDB_CLEAN_OEM 102
+#define IDB_MAKER_LOGO 103
+// The maker's web address, also the CompanyName of the version block.
+#define VX_MAKER_SITE "https://www.vendrix.example"

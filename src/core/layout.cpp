@@ -1,0 +1,43 @@
+#include "layout.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace vx {
+
+int TwipsToPixels(int twips, int dpi) {
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long half = kTwipsPerInch / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
+                                        : -((-scaled + half) / kTwipsPerInch));
+}
+
+int PixelsToTwips(int pixels, int dpi) {
+    if (dpi <= 0) return 0;
+    return static_cast<int>(static_cast<long long>(pixels) * kTwipsPerInch / dpi);
+}
+
+PixelRect ToPixels(const ControlSpec& spec, int dpi) {
+    return {TwipsToPixels(spec.left, dpi), TwipsToPixels(spec.top, dpi),
+            TwipsToPixels(spec.width, dpi), TwipsToPixels(spec.height, dpi)};
+}
+
+std::vector<const ControlSpec*> InCreationOrder(std::span<const ControlSpec> specs) {
+    std::vector<const ControlSpec*> out;
+    for (const auto& s : specs) out.push_back(&s);
+    // Controls without a tab index keep their table order after those that have one.
+    std::stable_sort(out.begin(), out.end(), [](const ControlSpec* a, const ControlSpec* b) {
+        const int ta = a->tabIndex < 0 ? INT_MAX : a->tabIndex;
+        const int tb = b->tabIndex < 0 ? INT_MAX : b->tabIndex;
+        return ta < tb;
+    });
+    return out;
+}
+
+const ControlSpec* FindSpec(std::span<const ControlSpec> specs, int id) {
+    for (const auto& s : specs)
+        if (s.id == id) return &s;
+    return nullptr;
+}
+
+}  // namespace vx

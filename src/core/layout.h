@@ -1,0 +1,36 @@
+#pragma once
+// Window layouts as data: each control's place in twips, converted to pixels at the window's DPI.
+#include <span>
+#include <vector>
+
+namespace vx {
+
+enum class ControlKind { Label, Edit, DropDownList, Picture, Button, VerticalLine };
+
+struct ControlSpec {
+    int id;            // the control's identifier in its window
+    const char* name;  // the control's name, for tests and diagnostics
+    ControlKind kind;
+    const wchar_t* caption;
+    int left, top, width, height;  // twips from the client area's top-left corner
+    int tabIndex;                  // focus order, lowest first; -1 for none
+};
+
+struct PixelRect {
+    int x, y, width, height;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+inline constexpr int kTwipsPerInch = 1440;
+
+// Rounds to the nearest pixel: 15 twips are one pixel at 96 DPI.
+int TwipsToPixels(int twips, int dpi);
+int PixelsToTwips(int pixels, int dpi);
+PixelRect ToPixels(const ControlSpec& spec, int dpi);
+
+// The controls in the order they must be created so that Tab follows the tab indexes.
+std::vector<const ControlSpec*> InCreationOrder(std::span<const ControlSpec> specs);
+
+const ControlSpec* FindSpec(std::span<const ControlSpec> specs, int id);
+
+}  // namespace vx

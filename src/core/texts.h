@@ -1,0 +1,69 @@
+#pragma once
+// The texts the program shows, its fixed command lines and its registry and file names,
+// kept together so that each exists once and can be compared exactly.
+
+namespace vx::text {
+
+inline constexpr const wchar_t* kAppTitle = L"Vendrix";
+inline constexpr const wchar_t* kVersion = L"1.5.2";
+inline constexpr const wchar_t* kCaptionPrefix = L"Vendrix ";
+inline constexpr const wchar_t* kCustomEntry = L"自定义...";
+inline constexpr const wchar_t* kClearEntry = L"清除OEM信息...";
+inline constexpr const wchar_t* kMsgNothingSelected = L"请先选择电脑品牌！";
+inline constexpr const wchar_t* kMsgBrandDone = L"修改OEM信息完成！";
+inline constexpr const wchar_t* kMsgClearDone = L"清除OEM信息完成！";
+inline constexpr const wchar_t* kMsgCustomDone = L"自定义OEM信息修改完成！";
+inline constexpr const wchar_t* kMsgOwnerSaved = L"修改个人信息完成！";
+inline constexpr const wchar_t* kMenuFile = L"文件";
+inline constexpr const wchar_t* kMenuExit = L"退出";
+inline constexpr const wchar_t* kMenuExpand = L"扩展";
+inline constexpr const wchar_t* kMenuCollapse = L"收缩";
+inline constexpr const wchar_t* kMenuUpdate = L"更新";
+inline constexpr const wchar_t* kMenuAbout = L"关于";
+inline constexpr const wchar_t* kMainLabel1 = L"请选择你的电脑品牌：";
+inline constexpr const wchar_t* kMainLabel2 = L"注册用户名：";
+inline constexpr const wchar_t* kMainLabel4 = L"使用单位：";
+inline constexpr const wchar_t* kMainLabel3 = L"操作系统名称：";
+inline constexpr const wchar_t* kOk = L"确定";
+inline constexpr const wchar_t* kCancel = L"取消";
+inline constexpr const wchar_t* kSave = L"修改";
+inline constexpr const wchar_t* kTextPlaceholder = L"Text1";
+inline constexpr const wchar_t* kDiyCaption = L"自定义OEM信息";
+inline constexpr const wchar_t* kDiyLabel1 = L"品牌：";
+inline constexpr const wchar_t* kDiyLabel2 = L"型号：";
+inline constexpr const wchar_t* kDiyLabel3 = L"网站：";
+inline constexpr const wchar_t* kDiyLabel4 = L"电话：";
+inline constexpr const wchar_t* kDiyLabel6 = L"工时：";
+inline constexpr const wchar_t* kDiyLabel5 = L"LOGO：";
+inline constexpr const wchar_t* kBrowse = L"...";
+inline constexpr const wchar_t* kHint1 = L"示例:联想";
+inline constexpr const wchar_t* kHint2 = L"示例:联想电脑";
+inline constexpr const wchar_t* kHint3Prefix = L"示例:";
+inline constexpr const wchar_t* kHint4 = L"示例:800-810-8888";
+inline constexpr const wchar_t* kHint5 = L"注意:图片必须为120x120大小的BMP位图";
+inline constexpr const wchar_t* kHint6 = L"示例:9：00-20：00";
+inline constexpr const wchar_t* kBmpFilterName = L"(Windows位图)";
+inline constexpr const wchar_t* kBmpFilterPattern = L"*.bmp";
+inline constexpr const wchar_t* kAboutCaption = L"关于";
+inline constexpr const wchar_t* kAboutProduct = L"Vendrix";
+inline constexpr const wchar_t* kAboutDescription = L"修改Win7OEM信息的小工具";
+inline constexpr const wchar_t* kAboutThanksPrefix = L"特别感谢：";
+inline constexpr const wchar_t* kAboutFontFace = L"宋体";
+inline constexpr const wchar_t* kFileDescription = L"修改Windows7OEM信息的小工具";
+inline constexpr const wchar_t* kCmdMdOem = L"cmd /c md %windir%\\system32\\oem\\";
+inline constexpr const wchar_t* kCmdCopyBrandLogo =
+    L"cmd /c copy /y oemlogo.bmp %windir%\\system32\\oem\\";
+inline constexpr const wchar_t* kCmdRegImport = L"cmd /c reg import oem.reg";
+inline constexpr const wchar_t* kCmdDelLogo = L"cmd /c del %windir%\\system32\\oem\\oemlogo.bmp";
+inline constexpr const wchar_t* kCmdRdOem = L"cmd /c rd %windir%\\system32\\oem\\";
+inline constexpr const wchar_t* kCmdCustomCopyPrefix = L"cmd /c copy /y ";
+inline constexpr const wchar_t* kCmdCustomCopySuffix = L" %windir%\\system32\\oem\\oemlogo.bmp";
+inline constexpr const wchar_t* kOemLogoValue = L"%windir%\\system32\\oem\\oemlogo.bmp";
+inline constexpr const wchar_t* kOemKey =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
+inline constexpr const wchar_t* kOwnerKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+inline constexpr const wchar_t* kListFileSuffix = L"\\oemlist.ini";
+inline constexpr const wchar_t* kPresetRootSuffix = L"\\oemdata\\";
+inline constexpr const wchar_t* kPresetLogoSuffix = L"\\oemlogo.bmp";
+
+}  // namespace vx::text

@@ -1,0 +1,92 @@
+#include "mainwindow/main_window.h"
+
+#include "core/main_layout.h"
+#include "core/texts.h"
+#include "mainwindow/program.h"
+#include "system/controls.h"
+
+namespace vx {
+
+using namespace main_ids;
+
+namespace {
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+}
+
+bool MainWindow::Open(int showCommand) {
+    const int dpi = WindowDpi(nullptr);
+    // The caption stored with the window; the load step replaces it.
+    if (!CreateTopLevel(L"VendrixMain", text::kAppTitle, kMainStyle, BuildMenu(),
+                        TwipsToPixels(kMainClientWidthTwips, dpi),
+                        TwipsToPixels(kMainClientHeightTwips, dpi)))
+        return false;
+    OnLoad();
+    ::ShowWindow(hwnd(), showCommand);
+    ::UpdateWindow(hwnd());
+    ::SetFocus(Control(kCombolist));
+    return true;
+}
+
+HWND MainWindow::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+HMENU MainWindow::BuildMenu() const {
+    HMENU bar = ::CreateMenu();
+    HMENU file = ::CreatePopupMenu();
+    ::AppendMenuW(file, MF_STRING, kMenu11, text::kMenuExit);
+    ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
+    ::AppendMenuW(bar, MF_STRING, kMenu2, text::kMenuExpand);
+    ::AppendMenuW(bar, MF_STRING, kMenu3, text::kMenuUpdate);
+    ::AppendMenuW(bar, MF_STRING, kMenu9, text::kMenuAbout);
+    return bar;
+}
+
+void MainWindow::OnCreate() {
+    font_.reset(CreateUiFont());
+    controls_ = CreateControls(hwnd(), MainLayout(), font_.get(), {.defaultButtonId = kOk});
+}
+
+void MainWindow::OnLoad() {
+    vs_ = text::kVersion;
+    ::SetWindowTextW(hwnd(), (std::wstring(text::kCaptionPrefix) + vs_).c_str());
+    ::ShowWindow(Control(kCleanOEM), SW_HIDE);
+    LoadBrandList();
+}
+
+void MainWindow::OnCommand(int id, int code, HWND) {
+    switch (id) {
+        case kMenu11:
+            program_.Exit();
+            return;
+        case kCombolist:
+            if (code == CBN_SELCHANGE) OnPick();
+            return;
+        default:
+            return;
+    }
+}
+
+LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+            return 0;
+        case WM_CLOSE:
+            ::DestroyWindow(hwnd());
+            return 0;
+        default:
+            return Window::OnMessage(msg, wp, lp);
+    }
+}
+
+void MainWindow::OnClosed() {
+    controls_.clear();
+    program_.OnWindowClosed();
+}
+
+}  // namespace vx

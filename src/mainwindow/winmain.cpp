@@ -1,0 +1,33 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include "mainwindow/program.h"
+
+namespace {
+
+// The program runs elevated, often from a download folder anyone can write to: DLLs are
+// loaded from the system folder only, never from the current or the program's folder.
+void HardenDllSearch() {
+    ::SetDllDirectoryW(L"");
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    // Looked up at run time: a Windows 7 without its loader update lacks it.
+    HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+    auto fn = kernel ? reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
+                           ::GetProcAddress(kernel, "SetDefaultDllDirectories")))
+                     : nullptr;
+    if (fn) fn(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    HardenDllSearch();
+    // Initialization step: no class set named; the result is of no consequence.
+    INITCOMMONCONTROLSEX icc{};
+    icc.dwSize = 8;
+    icc.dwICC = 0;
+    ::InitCommonControlsEx(&icc);
+
+    vx::Program program;
+    return program.Run(showCommand);
+}

@@ -1,0 +1,131 @@
+#include "system/controls.h"
+
+#include <string>
+
+#include "system/window.h"
+
+namespace vx {
+
+namespace {
+
+LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case kPictureSetBitmap:
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wp));
+            ::InvalidateRect(hwnd, nullptr, TRUE);
+            return 0;
+        case WM_LBUTTONUP: {
+            HWND parent = ::GetParent(hwnd);
+            const int id = ::GetDlgCtrlID(hwnd);
+            ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, kPictureClicked),
+                           reinterpret_cast<LPARAM>(hwnd));
+            return 0;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = ::BeginPaint(hwnd, &ps);
+            RECT client;
+            ::GetClientRect(hwnd, &client);
+            ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_WINDOW));
+            auto bitmap = reinterpret_cast<HBITMAP>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+            BITMAP info{};
+            if (bitmap && ::GetObjectW(bitmap, sizeof info, &info)) {
+                HDC mem = ::CreateCompatibleDC(dc);
+                HGDIOBJ old = ::SelectObject(mem, bitmap);
+                // Drawn from the top-left corner at its own size, as a picture box does.
+                ::BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, mem, 0, 0, SRCCOPY);
+                ::SelectObject(mem, old);
+                ::DeleteDC(mem);
+            }
+            ::EndPaint(hwnd, &ps);
+            return 0;
+        }
+        default:
+            return ::DefWindowProcW(hwnd, msg, wp, lp);
+    }
+}
+
+void RegisterPictureClass() {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (::GetClassInfoExW(instance, kPictureClass, &existing)) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = PictureProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.lpszClassName = kPictureClass;
+    ::RegisterClassExW(&wc);
+}
+
+struct Creation {
+    const wchar_t* cls;
+    DWORD style;
+    DWORD exStyle;
+};
+
+Creation CreationFor(const ControlSpec& spec, const ControlOptions& options) {
+    const DWORD base = WS_CHILD | WS_VISIBLE;
+    switch (spec.kind) {
+        case ControlKind::Label:
+            return {L"STATIC", base | SS_LEFT | SS_NOPREFIX, 0};
+        case ControlKind::Edit:
+            return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
+        case ControlKind::DropDownList:
+            return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+        case ControlKind::Picture:
+            return {kPictureClass, base | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE};
+        case ControlKind::Button:
+            return {L"BUTTON",
+                    base | WS_TABSTOP |
+                        (spec.id == options.defaultButtonId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                    0};
+        case ControlKind::VerticalLine:
+            return {L"STATIC", base | SS_ETCHEDVERT, 0};
+    }
+    return {L"STATIC", base, 0};
+}
+
+}  // namespace
+
+std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font,
+                                   const ControlOptions& options) {
+    RegisterPictureClass();
+    const int dpi = WindowDpi(parent);
+    std::map<int, HWND> controls;
+    for (const ControlSpec* spec : InCreationOrder(specs)) {
+        const Creation c = CreationFor(*spec, options);
+        PixelRect r = ToPixels(*spec, dpi);
+        int height = r.height;
+        // A drop-down list's height includes its opened list; its closed box follows the font.
+        if (spec->kind == ControlKind::DropDownList) height = r.height * 8;
+        if (spec->kind == ControlKind::VerticalLine) r.width = 2;
+        HWND child = ::CreateWindowExW(c.exStyle, c.cls, spec->caption ? spec->caption : L"",
+                                       c.style, r.x, r.y, r.width, height, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)),
+                                       ::GetModuleHandleW(nullptr), nullptr);
+        if (!child) continue;
+        if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        controls[spec->id] = child;
+    }
+    return controls;
+}
+
+HFONT CreateUiFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return ::CreateFontIndirectW(&metrics.lfMessageFont);
+    return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+std::wstring ControlText(HWND control) {
+    const int length = ::GetWindowTextLengthW(control);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = ::GetWindowTextW(control, text.data(), length + 1);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
+}  // namespace vx

@@ -1,0 +1,33 @@
+#pragma once
+// Builds a window's controls from its layout table, and the picture box they use.
+#include <windows.h>
+
+#include <map>
+#include <span>
+#include <string>
+
+#include "core/layout.h"
+
+namespace vx {
+
+// Sent to a picture box: WPARAM is the HBITMAP to show (not owned; 0 shows nothing).
+inline constexpr UINT kPictureSetBitmap = WM_APP + 1;
+// Sent by a picture box to its parent as WM_COMMAND code when it is clicked.
+inline constexpr WORD kPictureClicked = 0x0F01;
+inline constexpr const wchar_t* kPictureClass = L"VendrixPicture";
+
+struct ControlOptions {
+    int defaultButtonId = 0;  // drawn as the default push button
+};
+
+// Creates every control of `specs` as a child of `parent`, in tab order, at the parent's DPI,
+// with `font`. Returns the controls by identifier.
+std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font,
+                                   const ControlOptions& options = {});
+
+// The font the program's controls use: the system's message font.
+HFONT CreateUiFont();
+
+std::wstring ControlText(HWND control);
+
+}  // namespace vx

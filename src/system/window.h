@@ -1,0 +1,38 @@
+#pragma once
+// Base of the program's top-level windows: `this` is attached at WM_NCCREATE and the window
+// procedure only dispatches to the derived class.
+#include <windows.h>
+
+#include <string>
+
+namespace vx {
+
+class Window {
+  public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+    bool IsOpen() const { return hwnd_ != nullptr; }
+    // Brings an open window to the front and activates it.
+    void BringToFront() const;
+
+  protected:
+    // Creates the window with the given client size in pixels; returns false if it could not.
+    bool CreateTopLevel(const wchar_t* className, const std::wstring& caption, DWORD style,
+                        HMENU menu, int clientWidth, int clientHeight);
+    virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    // Called once the window is gone (after WM_NCDESTROY); hwnd() is null by then.
+    virtual void OnClosed() {}
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND hwnd_ = nullptr;
+};
+
+// The DPI at which a window's twips become pixels (the system DPI on Windows 7).
+int WindowDpi(HWND hwnd);
+
+}  // namespace vx

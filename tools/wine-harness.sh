@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Runs a command with a private Wine: a prefix inside the build tree (never ~/.wine), code
+# page 936, a private Xvfb display unless --use-display is given and $DISPLAY is set, and one
+# persistent wineserver for the whole command. Everything it started is ended on exit.
+#
+#   tools/wine-harness.sh BUILD_DIR [--use-display] [--] COMMAND [ARGS...]
+set -euo pipefail
+
+if [ $# -lt 2 ]; then
+    echo "usage: $0 BUILD_DIR [--use-display] [--] COMMAND [ARGS...]" >&2
+    exit 2
+fi
+mkdir -p "$1"
+build_dir=$(cd "$1" && pwd)
+shift
+use_display=0
+if [ "${1:-}" = "--use-display" ]; then use_display=1; shift; fi
+if [ "${1:-}" = "--" ]; then shift; fi
+
+export WINEPREFIX="$build_dir/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+export VX_WINE_HARNESS=1
+tools_dir=$(cd "$(dirname "$0")" && pwd)
+
+xvfb_pid=""
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+if [ "$use_display" = 0 ] || [ -z "${DISPLAY:-}" ]; then
+    number_file=$(mktemp)
+    # -displayfd picks a free display and reports it once the server is ready.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 1 200); do
+        [ -s "$number_file" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || { echo "wine-harness: Xvfb did not start" >&2; exit 1; }
+        sleep 0.1
+    done
+    [ -s "$number_file" ] || { echo "wine-harness: Xvfb gave no display" >&2; exit 1; }
+    export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+    rm -f "$number_file"
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine-harness: creating prefix $WINEPREFIX"
+    LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-harness: prefix creation failed" >&2; exit 1; }
+fi
+wineserver -p
+export VX_WINE_EXEC="$tools_dir/wine-exec.sh"
+# Start Wine's own background processes now, detached from the command's output: started
+# later, they would hold its pipes open (and CTest would wait on them).
+"$VX_WINE_EXEC" cmd /c ver </dev/null >/dev/null 2>&1 || true
+"$@"
