@@ -46,6 +46,7 @@ HMENU MainWindow::BuildMenu() const {
 void MainWindow::OnCreate() {
     font_.reset(CreateUiFont());
     controls_ = CreateControls(hwnd(), MainLayout(), font_.get(), {.defaultButtonId = kOk});
+    LoadStoredPictures();
 }
 
 void MainWindow::OnLoad() {
@@ -62,6 +63,20 @@ void MainWindow::OnCommand(int id, int code, HWND) {
             return;
         case kCombolist:
             if (code == CBN_SELCHANGE) OnPick();
+            return;
+        case kOk:
+            OnApply();
+            return;
+        case kMenu2:
+            OnTogglePanel();
+            return;
+        case kCgUser:
+            OnSaveOwner();
+            return;
+        case kText1:
+        case kText2:
+        case kText3:
+            if (code == EN_SETFOCUS) OnOwnerBoxFocus(Control(id));
             return;
         default:
             return;

@@ -23,6 +23,10 @@ class MainWindow : public Window {
     const std::wstring& vs() const { return vs_; }
     HWND Control(int id) const;
 
+    // Loads a bitmap file as the picture of `logo`; false (and `logo` unchanged) if it
+    // cannot be loaded.
+    bool ShowLogoFile(const std::wstring& path);
+
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnClosed() override;
@@ -31,14 +35,24 @@ class MainWindow : public Window {
     void OnCommand(int id, int code, HWND control);
     HMENU BuildMenu() const;
 
-    // Brand list and preview.
+    // Brand list and preview (brand_list.cpp, preview.cpp).
     void LoadBrandList();
     void OnPick();
+    void LoadStoredPictures();
+    // The apply button (apply.cpp).
+    void OnApply();
+    // The owner panel (owner_panel.cpp).
+    void OnTogglePanel();
+    void OnSaveOwner();
+    void OnOwnerBoxFocus(HWND box);
 
     Program& program_;
     std::wstring vs_;
     std::map<int, HWND> controls_;
     UniqueFont font_;
+    UniqueBitmap placeholderPicture_;  // stored with the window: the logo placeholder
+    UniqueBitmap cleanPicture_;        // stored with the window: the prohibition sign
+    UniqueBitmap logoPicture_;         // the last bitmap file loaded into `logo`
 };
 
 }  // namespace vx

@@ -1,5 +1,7 @@
 #include "mainwindow/program.h"
 
+#include "aboutwindow/about_window.h"
+#include "customwindow/custom_window.h"
 #include "mainwindow/main_window.h"
 
 namespace vx {
@@ -18,19 +20,41 @@ int Program::Run(int showCommand) {
     return static_cast<int>(msg.wParam);
 }
 
+CustomWindow& Program::Custom() {
+    if (!custom_) {
+        custom_ = std::make_unique<CustomWindow>(
+            [this](const std::wstring& path) { return main_->ShowLogoFile(path); },
+            [this] { OnWindowClosed(); });
+    }
+    return *custom_;
+}
+
+AboutWindow& Program::About() {
+    if (!about_) {
+        about_ = std::make_unique<AboutWindow>([this] { return main_->vs(); },
+                                               [this] { OnWindowClosed(); });
+    }
+    return *about_;
+}
+
 bool Program::RouteDialogMessage(MSG& msg) const {
     // Tab, Enter and Esc work in every window of the program, modeless ones included.
-    for (const Window* w : {static_cast<const Window*>(main_.get())}) {
+    const Window* windows[] = {main_.get(), custom_.get(), about_.get()};
+    for (const Window* w : windows) {
         if (w && w->IsOpen() && ::IsDialogMessageW(w->hwnd(), &msg)) return true;
     }
     return false;
 }
 
-bool Program::AnyWindowOpen() const { return main_->IsOpen(); }
+bool Program::AnyWindowOpen() const {
+    return main_->IsOpen() || (custom_ && custom_->IsOpen()) || (about_ && about_->IsOpen());
+}
 
 void Program::Exit() {
     exiting_ = true;
-    if (main_->IsOpen()) ::DestroyWindow(main_->hwnd());
+    Window* windows[] = {custom_.get(), about_.get(), main_.get()};
+    for (Window* w : windows)
+        if (w && w->IsOpen()) ::DestroyWindow(w->hwnd());
     ::PostQuitMessage(0);
 }
 

@@ -7,6 +7,8 @@
 namespace vx {
 
 class MainWindow;
+class CustomWindow;
+class AboutWindow;
 
 class Program {
   public:
@@ -17,6 +19,9 @@ class Program {
     int Run(int showCommand);
 
     MainWindow& Main() { return *main_; }
+    // The shared instances, created on first use (creating one does not show it).
+    CustomWindow& Custom();
+    AboutWindow& About();
 
     // Ends the program at once, closing every window.
     void Exit();
@@ -28,6 +33,8 @@ class Program {
     bool RouteDialogMessage(MSG& msg) const;
 
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<CustomWindow> custom_;
+    std::unique_ptr<AboutWindow> about_;
     bool exiting_ = false;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+// The custom OEM information window `diy`: one shared instance for the run; closing the
+// window destroys its controls and keeps the six fields.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "core/any_value.h"
+#include "system/handles.h"
+#include "system/window.h"
+
+namespace vx {
+
+class CustomWindow : public Window {
+  public:
+    // `showLogo` previews a chosen bitmap in the main window; false if it could not be loaded.
+    // `closed` is called whenever the window has gone.
+    CustomWindow(std::function<bool(const std::wstring&)> showLogo, std::function<void()> closed);
+
+    // Loads the window (with the hints) if it is not open, and shows it; if it is open, only
+    // brings it forward.
+    void Show();
+
+    // The values of the last OK in this run; the empty value before the first.
+    AnyValue Diy1, Diy2, Diy3, Diy4, Diy5, Diy6;
+
+  private:
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnClosed() override;
+
+    std::function<bool(const std::wstring&)> showLogo_;
+    std::function<void()> closed_;
+    std::map<int, HWND> controls_;
+    UniqueFont font_;
+};
+
+}  // namespace vx

@@ -1,0 +1,37 @@
+#include "core/main_layout.h"
+#include "mainwindow/main_window.h"
+#include "resource_ids.h"
+#include "system/controls.h"
+
+namespace vx {
+
+using namespace main_ids;
+
+void MainWindow::LoadStoredPictures() {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    const UINT flags = LR_CREATEDIBSECTION;
+    placeholderPicture_.reset(static_cast<HBITMAP>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_LOGO_PLACEHOLDER), IMAGE_BITMAP, 0, 0, flags)));
+    cleanPicture_.reset(static_cast<HBITMAP>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_CLEAN_OEM), IMAGE_BITMAP, 0, 0, flags)));
+    ::SendMessageW(Control(kLogo), kPictureSetBitmap,
+                   reinterpret_cast<WPARAM>(placeholderPicture_.get()), 0);
+    ::SendMessageW(Control(kCleanOEM), kPictureSetBitmap,
+                   reinterpret_cast<WPARAM>(cleanPicture_.get()), 0);
+    // CleanOEM is drawn above logo in the same rectangle.
+    ::SetWindowPos(Control(kCleanOEM), HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool MainWindow::ShowLogoFile(const std::wstring& path) {
+    if (!IsOpen()) return false;
+    UniqueBitmap loaded(static_cast<HBITMAP>(::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    if (!loaded) return false;
+    ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(loaded.get()), 0);
+    logoPicture_ = std::move(loaded);
+    ::UpdateWindow(hwnd());
+    return true;
+}
+
+}  // namespace vx
