@@ -1,0 +1,40 @@
+#include "system/native_view.h"
+
+#include <vector>
+
+namespace vx {
+
+namespace {
+
+bool IsWow64Process() {
+    using Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
+    HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+    auto fn = kernel ? reinterpret_cast<Fn>(
+                           reinterpret_cast<void*>(::GetProcAddress(kernel, "IsWow64Process")))
+                     : nullptr;
+    BOOL wow64 = FALSE;
+    return fn && fn(::GetCurrentProcess(), &wow64) && wow64;
+}
+
+std::wstring WindowsFolder() {
+    // The real Windows folder even under terminal-server per-user redirection.
+    std::vector<wchar_t> buffer(MAX_PATH);
+    UINT n = ::GetSystemWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (n >= buffer.size()) {
+        buffer.resize(n + 1);
+        n = ::GetSystemWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
+    }
+    std::wstring folder(buffer.data(), n);
+    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+    return folder;
+}
+
+}  // namespace
+
+std::wstring NativeSystemFolder() {
+    return WindowsFolder() + (IsWow64Process() ? L"\\Sysnative" : L"\\System32");
+}
+
+std::wstring CommandInterpreterPath() { return NativeSystemFolder() + L"\\cmd.exe"; }
+
+}  // namespace vx
