@@ -6,20 +6,24 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(native x86 x64)
 jobs=$(nproc)
+# VX_BUILD_ROOT puts the build folders elsewhere; VX_BUILD_TARGET builds one target only.
+out=${VX_BUILD_ROOT:-$root/build}
+target_args=()
+[ -n "${VX_BUILD_TARGET:-}" ] && target_args=(--target "$VX_BUILD_TARGET")
 for t in "${targets[@]}"; do
     case "$t" in
         native)
-            cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug \
+            cmake -S "$root" -B "$out/native" -DCMAKE_BUILD_TYPE=Debug \
                 -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
-            cmake --build "$root/build/native" -j "$jobs" ;;
+            cmake --build "$out/native" -j "$jobs" "${target_args[@]}" ;;
         x86)
-            cmake -S "$root" -B "$root/build/x86" -DCMAKE_BUILD_TYPE=MinSizeRel \
+            cmake -S "$root" -B "$out/x86" -DCMAKE_BUILD_TYPE=MinSizeRel \
                 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" >/dev/null
-            cmake --build "$root/build/x86" -j "$jobs" --target Vendrix ;;
+            cmake --build "$out/x86" -j "$jobs" --target Vendrix ;;
         x64)
-            cmake -S "$root" -B "$root/build/x64" -DCMAKE_BUILD_TYPE=MinSizeRel \
+            cmake -S "$root" -B "$out/x64" -DCMAKE_BUILD_TYPE=MinSizeRel \
                 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" >/dev/null
-            cmake --build "$root/build/x64" -j "$jobs" ;;
+            cmake --build "$out/x64" -j "$jobs" "${target_args[@]}" ;;
         *) echo "build: unknown build $t" >&2; exit 2 ;;
     esac
 done
