@@ -1,0 +1,265 @@
+// Times the real Vendrix.exe under Wine and prints one table. Every figure is the median of
+// the runs, and every comparison is measured side by side in the same run:
+//   start-up against Wine's notepad.exe, each action against the same command lines (and
+//   registry writes) started and awaited back to back by this driver, peak working set
+//   against notepad's.
+//   vx_bench [RUNS]
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/texts.h"
+#include "driver.h"
+
+using namespace e2e;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const std::wstring kOemKey = vx::text::kOemKey;
+const wchar_t* const kOemValues[] = {L"Model",      L"Logo",         L"Manufacturer",
+                                     L"SupportURL", L"SupportPhone", L"SupportHours"};
+int failures = 0;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+std::string Utf8(const std::wstring& w) {
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string s(n > 0 ? n - 1 : 0, '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+void Fail(const char* what) {
+    std::printf("bench: %s\n", what);
+    ++failures;
+}
+
+// The same way the program starts a command: the system's cmd.exe, hidden, awaited.
+void RunAwaited(const std::wstring& commandLine, const std::wstring& folder) {
+    std::wstring app = WindowsFolder() + L"\\system32\\cmd.exe";
+    std::wstring line = commandLine;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION pi{};
+    if (!::CreateProcessW(app.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &si, &pi)) {
+        Fail("a floor command did not start");
+        return;
+    }
+    ::WaitForSingleObject(pi.hProcess, 60000);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+}
+
+void WriteOemValues(const std::vector<std::wstring>& values) {
+    HKEY key;
+    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kOemKey.c_str(), 0, nullptr, 0,
+                          KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS) {
+        Fail("floor registry key");
+        return;
+    }
+    for (size_t i = 0; i < 6; ++i) {
+        const std::wstring& v = values[i];
+        ::RegSetValueExW(key, kOemValues[i], 0, REG_EXPAND_SZ,
+                         reinterpret_cast<const BYTE*>(v.c_str()),
+                         static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t)));
+    }
+    ::RegCloseKey(key);
+}
+
+SIZE_T PeakWorkingSet(DWORD pid) {
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return 0;
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    const SIZE_T peak = ::GetProcessMemoryInfo(process, &counters, sizeof counters)
+                            ? counters.PeakWorkingSetSize
+                            : 0;
+    ::CloseHandle(process);
+    return peak;
+}
+
+HWND ListOf(HWND main) {
+    const auto lists = Children(main, L"ComboBox");
+    return lists.empty() ? nullptr : lists.front();
+}
+
+int EntryIndex(HWND list, const std::wstring& text) {
+    const auto entries = ComboEntries(list);
+    const auto it = std::find(entries.begin(), entries.end(), text);
+    return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
+}
+
+// Presses `ok` and waits for the box that ends the action; returns the time it took.
+double TimeApply(const Vendrix& app, HWND main, const wchar_t* expected) {
+    HWND ok = ChildByText(main, L"Button", vx::text::kOk);
+    const auto start = Clock::now();
+    Click(ok);
+    const MessageBoxInfo box = WaitMessageBox(app, 60s);
+    const double ms = Ms(Clock::now() - start);
+    if (!box.hwnd) {
+        Fail("no message after the apply button");
+        return ms;
+    }
+    if (box.text != expected) Fail(("unexpected message: " + Utf8(box.text)).c_str());
+    PressOk(box);
+    return ms;
+}
+
+struct Measure {
+    const char* name;
+    std::vector<double> ours, floor;
+    const char* floorName;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    ScratchFolder folder(L"bench");
+    folder.AddSamplePresets();
+    const std::wstring brand = L"Aurora PC";
+    const std::wstring presetFolder = folder / (L"oemdata\\" + brand);
+    const std::wstring customLogo = presetFolder + L"\\oemlogo.bmp";
+
+    Measure startup{"start-up to list filled", {}, {}, "notepad.exe start-up"};
+    Measure brandAction{"brand action", {}, {}, "md + copy + reg import"};
+    Measure clearAction{"clear action", {}, {}, "del + rd + 6 writes"};
+    Measure customAction{"custom action", {}, {}, "md + copy + 6 writes"};
+    SIZE_T oursPeak = 0, notepadPeak = 0;
+
+    for (int i = 0; i < runs; ++i) {
+        // Vendrix: from process start to the main window shown with its list filled.
+        {
+            const auto start = Clock::now();
+            Vendrix app(folder.path());
+            HWND main = nullptr;
+            const bool shown = WaitUntil([&] {
+                main = app.Main(0ms);
+                HWND list = main ? ListOf(main) : nullptr;
+                return list && IsVisible(main) && ComboEntries(list).size() >= 5;
+            });
+            startup.ours.push_back(Ms(Clock::now() - start));
+            if (!shown) Fail("the main window did not appear with its list");
+            ::PostMessageW(main, WM_CLOSE, 0, 0);
+            app.WaitForExit();
+        }
+        // Notepad: from process start to its window shown.
+        {
+            std::wstring line = WindowsFolder() + L"\\system32\\notepad.exe";
+            STARTUPINFOW si{};
+            si.cb = sizeof si;
+            PROCESS_INFORMATION pi{};
+            const auto start = Clock::now();
+            if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &si, &pi)) {
+                WaitUntil([&] {
+                    for (HWND w = ::FindWindowExW(nullptr, nullptr, L"Notepad", nullptr); w;
+                         w = ::FindWindowExW(nullptr, w, L"Notepad", nullptr)) {
+                        DWORD pid = 0;
+                        ::GetWindowThreadProcessId(w, &pid);
+                        if (pid == pi.dwProcessId && ::IsWindowVisible(w)) return true;
+                    }
+                    return false;
+                });
+                startup.floor.push_back(Ms(Clock::now() - start));
+                notepadPeak = std::max(notepadPeak, PeakWorkingSet(pi.dwProcessId));
+                ::TerminateProcess(pi.hProcess, 0);
+                ::WaitForSingleObject(pi.hProcess, 10000);
+                ::CloseHandle(pi.hThread);
+                ::CloseHandle(pi.hProcess);
+            } else {
+                Fail("notepad.exe did not start");
+            }
+        }
+    }
+
+    {
+        Vendrix app(folder.path());
+        HWND main = app.Main();
+        HWND list = main ? ListOf(main) : nullptr;
+        if (!list) {
+            Fail("no main window for the actions");
+            return 1;
+        }
+        WaitUntil([&] { return ComboEntries(list).size() >= 5; });
+        const int brandIndex = EntryIndex(list, brand);
+        const int customIndex = EntryIndex(list, vx::text::kCustomEntry);
+        const int clearIndex = EntryIndex(list, vx::text::kClearEntry);
+
+        // Confirm custom values once, with the brand's bitmap as the custom logo.
+        PickEntry(list, customIndex);
+        HWND diy = app.WaitForWindow(vx::text::kDiyCaption);
+        if (!diy) {
+            Fail("the custom window did not open");
+            return 1;
+        }
+        SetText(ChildAt(diy, L"Edit", 1020, 1725), customLogo);
+        Click(ChildByText(diy, L"Button", vx::text::kOk));
+        WaitUntil([&] { return !::IsWindowVisible(diy); });
+
+        for (int i = 0; i < runs; ++i) {
+            PickEntry(list, brandIndex);
+            WaitUntil([&] { return ComboSelection(list) == brandIndex; });
+            brandAction.ours.push_back(TimeApply(app, main, vx::text::kMsgBrandDone));
+            auto start = Clock::now();
+            for (const wchar_t* c :
+                 {vx::text::kCmdMdOem, vx::text::kCmdCopyBrandLogo, vx::text::kCmdRegImport})
+                RunAwaited(c, presetFolder);
+            brandAction.floor.push_back(Ms(Clock::now() - start));
+
+            PickEntry(list, clearIndex);
+            WaitUntil([&] { return ComboSelection(list) == clearIndex; });
+            clearAction.ours.push_back(TimeApply(app, main, vx::text::kMsgClearDone));
+            start = Clock::now();
+            RunAwaited(vx::text::kCmdDelLogo, folder.path());
+            RunAwaited(vx::text::kCmdRdOem, folder.path());
+            WriteOemValues({L"", L"", L"", L"", L"", L""});
+            clearAction.floor.push_back(Ms(Clock::now() - start));
+
+            PickEntry(list, customIndex);
+            diy = app.WaitForWindow(vx::text::kDiyCaption);
+            if (diy) ::PostMessageW(diy, WM_CLOSE, 0, 0);
+            WaitUntil([&] { return !diy || !::IsWindowVisible(diy); });
+            customAction.ours.push_back(TimeApply(app, main, vx::text::kMsgCustomDone));
+            start = Clock::now();
+            RunAwaited(vx::text::kCmdMdOem, folder.path());
+            RunAwaited(std::wstring(vx::text::kCmdCustomCopyPrefix) + L"\"" + customLogo + L"\"" +
+                           vx::text::kCmdCustomCopySuffix,
+                       folder.path());
+            WriteOemValues({L"m", vx::text::kOemLogoValue, L"a", L"u", L"p", L"h"});
+            customAction.floor.push_back(Ms(Clock::now() - start));
+        }
+        oursPeak = PeakWorkingSet(app.pid());
+        ::PostMessageW(main, WM_CLOSE, 0, 0);
+        app.WaitForExit();
+    }
+
+    std::printf("\n| measure (median of %d) | Vendrix | reference | reference value | ratio |\n",
+                runs);
+    std::printf("|---|---:|---|---:|---:|\n");
+    for (const Measure* m : {&startup, &brandAction, &clearAction, &customAction}) {
+        const double ours = Median(m->ours), floor = Median(m->floor);
+        std::printf("| %s | %.0f ms | %s | %.0f ms | %.2f |\n", m->name, ours, m->floorName, floor,
+                    floor > 0 ? ours / floor : 0.0);
+    }
+    std::printf("| peak working set | %.1f MiB | notepad.exe | %.1f MiB | %.2f |\n",
+                oursPeak / 1048576.0, notepadPeak / 1048576.0,
+                notepadPeak ? static_cast<double>(oursPeak) / notepadPeak : 0.0);
+    return failures == 0 ? 0 : 1;
+}
