@@ -30,8 +30,22 @@ bool MainWindow::ShowLogoFile(const std::wstring& path) {
     if (!loaded) return false;
     ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(loaded.get()), 0);
     logoPicture_ = std::move(loaded);
-    ::UpdateWindow(hwnd());
+    RepaintNow();
     return true;
+}
+
+void MainWindow::ShowPlaceholder() {
+    if (!IsOpen()) return;
+    ::SendMessageW(Control(kLogo), kPictureSetBitmap,
+                   reinterpret_cast<WPARAM>(placeholderPicture_.get()), 0);
+    // Released only once `logo` no longer draws it.
+    logoPicture_.reset();
+    RepaintNow();
+}
+
+void MainWindow::RepaintNow() {
+    // Paints what is pending in the window and its controls before returning.
+    ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 }  // namespace vx
