@@ -29,8 +29,8 @@ HFONT CreateFontFrom(const FontSpec& spec, int dpi) {
 
 // The picture box's frame would cut into a logo exactly as large as the box.
 void RemoveBorder(HWND control) {
-    const LONG_PTR ex = ::GetWindowLongPtrW(control, GWL_EXSTYLE);
-    ::SetWindowLongPtrW(control, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+    const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
+    ::SetWindowLongPtrW(control, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
     ::SetWindowPos(control, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

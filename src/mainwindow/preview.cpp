@@ -24,10 +24,11 @@ void MainWindow::LoadStoredPictures() {
 }
 
 bool MainWindow::ShowLogoFile(const std::wstring& path) {
-    if (!IsOpen()) return false;
     UniqueBitmap loaded(static_cast<HBITMAP>(::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                                           LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     if (!loaded) return false;
+    // With the main window closed the file is still a good picture; there is just no preview.
+    if (!IsOpen()) return true;
     ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(loaded.get()), 0);
     logoPicture_ = std::move(loaded);
     RepaintNow();

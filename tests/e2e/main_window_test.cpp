@@ -75,6 +75,12 @@ TEST(MainWindowStartup, CaptionSizeAndControlsAsLaidOut) {
             EXPECT_EQ(TextOf(control), spec.caption) << spec.name;
         }
     }
+    // A 120 x 120 logo fits the preview whole, frame and all.
+    for (int picture : {kLogo, kCleanOEM}) {
+        const SIZE inside = ClientSize(::GetDlgItem(main, picture));
+        EXPECT_EQ(inside.cx, 120);
+        EXPECT_EQ(inside.cy, 120);
+    }
     // The owner panel lies beyond the right edge, and only it.
     EXPECT_GE(ClientRectOf(::GetDlgItem(main, kText1)).left, client.cx);
     EXPECT_LE(ClientRectOf(::GetDlgItem(main, kOk)).right, client.cx);
