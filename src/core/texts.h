@@ -14,6 +14,11 @@ inline constexpr const wchar_t* kMsgBrandDone = L"修改OEM信息完成！";
 inline constexpr const wchar_t* kMsgClearDone = L"清除OEM信息完成！";
 inline constexpr const wchar_t* kMsgCustomDone = L"自定义OEM信息修改完成！";
 inline constexpr const wchar_t* kMsgOwnerSaved = L"修改个人信息完成！";
+// Messages for what cannot be done; each ends with the file or address it is about.
+inline constexpr const wchar_t* kMsgListUnreadable = L"无法读取品牌列表文件：\n";
+inline constexpr const wchar_t* kMsgLogoUnreadable =
+    L"无法显示品牌图标，文件不存在或不是有效的BMP位图：\n";
+inline constexpr const wchar_t* kMsgPageNotOpened = L"无法打开浏览器，请手动访问以下网址：\n";
 inline constexpr const wchar_t* kMenuFile = L"文件";
 inline constexpr const wchar_t* kMenuExit = L"退出";
 inline constexpr const wchar_t* kMenuExpand = L"扩展";
@@ -39,15 +44,21 @@ inline constexpr const wchar_t* kBrowse = L"...";
 inline constexpr const wchar_t* kHint1 = L"示例:联想";
 inline constexpr const wchar_t* kHint2 = L"示例:联想电脑";
 inline constexpr const wchar_t* kHint3Prefix = L"示例:";
+// A fictional computer maker's site: the sample must not point anyone at a real company.
+inline constexpr const wchar_t* kHint3 = L"示例:http://www.qiming-pc.example";
 inline constexpr const wchar_t* kHint4 = L"示例:800-810-8888";
 inline constexpr const wchar_t* kHint5 = L"注意:图片必须为120x120大小的BMP位图";
 inline constexpr const wchar_t* kHint6 = L"示例:9：00-20：00";
 inline constexpr const wchar_t* kBmpFilterName = L"(Windows位图)";
 inline constexpr const wchar_t* kBmpFilterPattern = L"*.bmp";
+// Shown when the bitmap chosen with the browse button cannot be loaded; the path follows.
+inline constexpr const wchar_t* kMsgPictureLoadFailed = L"无法载入这个图片文件：";
 inline constexpr const wchar_t* kAboutCaption = L"关于";
 inline constexpr const wchar_t* kAboutProduct = L"Vendrix";
 inline constexpr const wchar_t* kAboutDescription = L"修改Win7OEM信息的小工具";
 inline constexpr const wchar_t* kAboutThanksPrefix = L"特别感谢：";
+inline constexpr const wchar_t* kAboutThanks = L"特别感谢：李明远,Anna Berg";
+inline constexpr const wchar_t* kAboutNotice = L"仅供学习交流使用";
 inline constexpr const wchar_t* kAboutFontFace = L"宋体";
 inline constexpr const wchar_t* kFileDescription = L"修改Windows7OEM信息的小工具";
 inline constexpr const wchar_t* kCmdMdOem = L"cmd /c md %windir%\\system32\\oem\\";
@@ -62,6 +73,13 @@ inline constexpr const wchar_t* kOemLogoValue = L"%windir%\\system32\\oem\\oemlo
 inline constexpr const wchar_t* kOemKey =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 inline constexpr const wchar_t* kOwnerKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+inline constexpr const wchar_t* kRegisteredOwner = L"RegisteredOwner";
+inline constexpr const wchar_t* kRegisteredOrganization = L"RegisteredOrganization";
+inline constexpr const wchar_t* kProductName = L"ProductName";
+inline constexpr const wchar_t* kMsgOwnerNotLoaded =
+    L"请先点击菜单“扩展”读取当前的个人信息，再进行修改。";
+inline constexpr const wchar_t* kMsgOwnerNotSavedPrefix = L"以下个人信息未能保存：";
+inline constexpr const wchar_t* kListSeparator = L"、";
 inline constexpr const wchar_t* kListFileSuffix = L"\\oemlist.ini";
 inline constexpr const wchar_t* kPresetRootSuffix = L"\\oemdata\\";
 inline constexpr const wchar_t* kPresetLogoSuffix = L"\\oemlogo.bmp";

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "core/any_value.h"
+#include "core/owner_panel.h"
 #include "system/handles.h"
 #include "system/window.h"
 
@@ -27,6 +29,14 @@ class MainWindow : public Window {
     // cannot be loaded.
     bool ShowLogoFile(const std::wstring& path);
 
+    // The registry procedures as public operations of the window; they touch no window state.
+    bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                          AnyValue Value, int valueType, int Flag = 0) const;
+    AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                              const AnyValue& DefaultValue = AnyValue()) const;
+    bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
+                                  const std::wstring& ValueName) const;
+
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnClosed() override;
@@ -38,7 +48,11 @@ class MainWindow : public Window {
     // Brand list and preview (brand_list.cpp, preview.cpp).
     void LoadBrandList();
     void OnPick();
+    void PreviewBrand(const std::wstring& brand);
     void LoadStoredPictures();
+    // Shows the placeholder stored with the window in `logo` again.
+    void ShowPlaceholder();
+    void RepaintNow();
     // The apply button (apply.cpp).
     void OnApply();
     // The owner panel (owner_panel.cpp).
@@ -48,11 +62,14 @@ class MainWindow : public Window {
 
     Program& program_;
     std::wstring vs_;
+    // A problem met by the load step, reported once the window is on screen.
+    std::wstring startupProblem_;
     std::map<int, HWND> controls_;
     UniqueFont font_;
     UniqueBitmap placeholderPicture_;  // stored with the window: the logo placeholder
     UniqueBitmap cleanPicture_;        // stored with the window: the prohibition sign
     UniqueBitmap logoPicture_;         // the last bitmap file loaded into `logo`
+    OwnerPanel ownerPanel_;            // whether the owner boxes were loaded in this run
 };
 
 }  // namespace vx

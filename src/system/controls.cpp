@@ -69,13 +69,15 @@ Creation CreationFor(const ControlSpec& spec, const ControlOptions& options) {
     const DWORD base = WS_CHILD | WS_VISIBLE;
     switch (spec.kind) {
         case ControlKind::Label:
-            return {L"STATIC", base | SS_LEFT | SS_NOPREFIX, 0};
+            // A label lies behind the boxes it overlaps, as labels drawn on the form do.
+            return {L"STATIC", base | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::Edit:
             return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
         case ControlKind::DropDownList:
             return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
         case ControlKind::Picture:
-            return {kPictureClass, base | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE};
+            // A one-pixel frame: a 1830-twip box then shows a 120 x 120 logo whole.
+            return {kPictureClass, base | WS_CLIPSIBLINGS | WS_BORDER, 0};
         case ControlKind::Button:
             return {L"BUTTON",
                     base | WS_TABSTOP |
@@ -106,6 +108,10 @@ std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlSpec> spe
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)),
                                        ::GetModuleHandleW(nullptr), nullptr);
         if (!child) continue;
+        // The system fits an etched line to its border at creation; it keeps the table's size.
+        if (spec->kind == ControlKind::VerticalLine)
+            ::SetWindowPos(child, nullptr, 0, 0, r.width, height,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         controls[spec->id] = child;
     }

@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -45,11 +47,16 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 void RemoveTree(const std::wstring& path);
 std::wstring WindowsFolder();
 
+// Changes to the environment a program is started with: a variable (any case) and its new
+// value, or no value to leave it out.
+using EnvironmentChanges = std::vector<std::pair<std::wstring, std::optional<std::wstring>>>;
+
 // One running Vendrix.exe; ended (if still running) when this goes out of scope.
 class Vendrix {
   public:
-    // Starts <folder>\Vendrix.exe with `folder` as its current directory.
-    explicit Vendrix(const std::wstring& folder);
+    // Starts <folder>\Vendrix.exe with `folder` as its current directory and this test's
+    // environment with `environment` applied.
+    explicit Vendrix(const std::wstring& folder, const EnvironmentChanges& environment = {});
     ~Vendrix();
     Vendrix(const Vendrix&) = delete;
     Vendrix& operator=(const Vendrix&) = delete;
@@ -102,8 +109,17 @@ void Click(HWND button);
 // A real mouse click (button down and up) in the control's client area.
 void MouseClick(HWND control, int x = 5, int y = 5);
 void PostKey(HWND target, UINT vk);
+// Types the text into the control character by character, as the keyboard would.
+void TypeText(HWND control, const std::wstring& text);
+// Waits until the thread that owns `button` has handled everything posted to it (to any of
+// its windows) before this call. Posted messages are handled in order, so a marker posted
+// now (a pressed look of the button, then its normal look) comes after them.
+bool FlushPosted(HWND button);
 // Chooses a menu command by its identifier, as the menu bar would.
 void ChooseMenu(HWND window, int commandId);
+// Chooses a menu entry with the keyboard, as a user does (Alt, arrows, Enter): the entry at
+// `barPosition` on the bar (0 = leftmost) and, for a drop-down, its item at `itemPosition`.
+void ChooseMenuByKeyboard(HWND window, int barPosition, int itemPosition = -1);
 // Selects the drop-down entry at `index` and notifies the parent, as a user's pick does.
 void PickEntry(HWND combo, int index);
 std::vector<std::wstring> ComboEntries(HWND combo);
@@ -112,10 +128,22 @@ int ComboSelection(HWND combo);
 HWND FocusOf(HWND window);
 bool IsVisible(HWND hwnd);
 
+// The system Open File dialog of the process: a #32770 captioned "打开"; null on time-out.
+HWND WaitOpenFileDialog(const Vendrix& app, Duration timeout = kWindowTimeout);
+// The file types the dialog offers, as its type list shows them.
+std::vector<std::wstring> FileDialogTypes(HWND dialog);
+// Types the path into the dialog's file name box and presses its Open button.
+void ChooseFileInDialog(HWND dialog, const std::wstring& path);
+// Presses the dialog's Cancel button.
+void CancelFileDialog(HWND dialog);
+
 // The colours shown on screen in a control's client area, row by row (width x height).
 std::vector<COLORREF> ScreenPixels(HWND control, int width, int height);
 // A 24- or 32-bit bottom-up bitmap file's pixels, top row first; empty if not such a file.
 std::vector<COLORREF> BitmapFilePixels(const std::string& bytes, int* width, int* height);
+// How many pixels of the control's client area differ on screen from the bitmap file drawn at
+// its top-left corner (over the part both cover); -1 if the file is not such a bitmap.
+int PixelsDifferingFromBitmap(HWND control, const std::string& bitmapFileBytes);
 
 // Registry of the 64-bit view, as Windows itself stores it.
 struct RegValue {
