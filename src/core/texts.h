@@ -39,11 +39,15 @@ inline constexpr const wchar_t* kBrowse = L"...";
 inline constexpr const wchar_t* kHint1 = L"示例:联想";
 inline constexpr const wchar_t* kHint2 = L"示例:联想电脑";
 inline constexpr const wchar_t* kHint3Prefix = L"示例:";
+// A fictional computer maker's site: the sample must not point anyone at a real company.
+inline constexpr const wchar_t* kHint3 = L"示例:http://www.qiming-pc.example";
 inline constexpr const wchar_t* kHint4 = L"示例:800-810-8888";
 inline constexpr const wchar_t* kHint5 = L"注意:图片必须为120x120大小的BMP位图";
 inline constexpr const wchar_t* kHint6 = L"示例:9：00-20：00";
 inline constexpr const wchar_t* kBmpFilterName = L"(Windows位图)";
 inline constexpr const wchar_t* kBmpFilterPattern = L"*.bmp";
+// Shown when the bitmap chosen with the browse button cannot be loaded; the path follows.
+inline constexpr const wchar_t* kMsgPictureLoadFailed = L"无法载入这个图片文件：";
 inline constexpr const wchar_t* kAboutCaption = L"关于";
 inline constexpr const wchar_t* kAboutProduct = L"Vendrix";
 inline constexpr const wchar_t* kAboutDescription = L"修改Win7OEM信息的小工具";

@@ -1,8 +1,29 @@
 #include "customwindow/custom_window.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
+
 #include <utility>
+#include <vector>
+
+#include "core/custom_form.h"
+#include "core/custom_layout.h"
+#include "core/texts.h"
+#include "system/controls.h"
+#include "system/ui.h"
 
 namespace vx {
+
+using namespace custom_ids;
+
+namespace {
+
+constexpr DWORD kCustomStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr UINT_PTR kBoxSubclassId = 1;
+// Room for the longest path the system can hand back.
+constexpr DWORD kFileNameChars = 32768;
+
+}  // namespace
 
 CustomWindow::CustomWindow(std::function<bool(const std::wstring&)> showLogo,
                            std::function<void()> closed)
@@ -13,15 +34,139 @@ void CustomWindow::Show() {
         BringToFront();
         return;
     }
-    // The window itself comes with its own change; until then there is nothing to show.
+    const int dpi = WindowDpi(nullptr);
+    if (!CreateTopLevel(L"VendrixCustom", text::kDiyCaption, kCustomStyle, nullptr,
+                        TwipsToPixels(kCustomClientWidthTwips, dpi),
+                        TwipsToPixels(kCustomClientHeightTwips, dpi)))
+        return;
+    OnLoad();
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::UpdateWindow(hwnd());
+    ::SetFocus(Control(kText1));
+}
+
+HWND CustomWindow::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void CustomWindow::OnCreate() {
+    font_.reset(CreateUiFont());
+    controls_ = CreateControls(hwnd(), CustomLayout(), font_.get(), {.defaultButtonId = kCommand1});
+    // Only a mouse click may remove a hint, so the boxes report their button presses.
+    for (const BoxHint& h : CustomHints())
+        ::SetWindowSubclass(Control(h.boxId), &CustomWindow::BoxProc, kBoxSubclassId,
+                            reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CustomWindow::OnLoad() {
+    for (const BoxHint& h : CustomHints()) ::SetWindowTextW(Control(h.boxId), h.hint);
+}
+
+void CustomWindow::OnCommand(int id) {
+    switch (id) {
+        case kCommand1:
+            OnOk();
+            return;
+        case kCommand2:
+            ::DestroyWindow(hwnd());
+            return;
+        case kCommand3:
+            OnBrowse();
+            return;
+        default:
+            return;
+    }
+}
+
+void CustomWindow::OnOk() {
+    const auto fields = HandOver([this](int box) { return ControlText(Control(box)); });
+    Diy1 = fields[0];
+    Diy2 = fields[1];
+    Diy3 = fields[2];
+    Diy4 = fields[3];
+    Diy5 = fields[4];
+    Diy6 = fields[5];
+    ::DestroyWindow(hwnd());
+}
+
+void CustomWindow::OnBrowse() {
+    const std::wstring filter = BitmapFilter();
+    std::vector<wchar_t> file(kFileNameChars, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd();
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = kFileNameChars;
+    const bool chosen = ::GetOpenFileNameW(&ofn) != FALSE;
+    // The program may have been ended while the dialog was open.
+    if (!chosen || !IsOpen()) return;
+    const std::wstring path = file.data();
+    if (path.empty()) return;
+    ::SetWindowTextW(Control(kText5), path.c_str());
+    if (!showLogo_ || !showLogo_(path)) ShowMessage(hwnd(), PictureLoadFailedMessage(path));
+}
+
+void CustomWindow::OnBoxClick(HWND box) {
+    const wchar_t* hint = HintOf(::GetDlgCtrlID(box));
+    if (hint && ClickClearsBox(ControlText(box), hint)) ::SetWindowTextW(box, L"");
+}
+
+LRESULT CALLBACK CustomWindow::BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                       DWORD_PTR self) {
+    if (msg == WM_LBUTTONDOWN) reinterpret_cast<CustomWindow*>(self)->OnBoxClick(box);
+    if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(box, &CustomWindow::BoxProc, id);
+    return ::DefSubclassProc(box, msg, wp, lp);
+}
+
+bool CustomWindow::OnActivate(bool active) {
+    // A plain window forgets its focused control when another window (the Open File dialog,
+    // the main window) takes the activation; give it back as a dialog box would.
+    if (!active) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
+        return false;
+    }
+    if (!lastFocus_ || !::IsChild(hwnd(), lastFocus_)) return false;
+    ::SetFocus(lastFocus_);
+    return true;
+}
+
+LRESULT CustomWindow::DefaultButton() const {
+    // Enter presses the focused button, and OK everywhere else.
+    HWND focus = ::GetFocus();
+    int id = kCommand1;
+    for (int button : {kCommand1, kCommand2, kCommand3})
+        if (focus && focus == Control(button)) id = button;
+    return MAKELRESULT(id, DC_HASDEFID);
 }
 
 LRESULT CustomWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    return Window::OnMessage(msg, wp, lp);
+    switch (msg) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wp));
+            return 0;
+        case WM_ACTIVATE:
+            if (OnActivate(LOWORD(wp) != WA_INACTIVE && HIWORD(wp) == 0)) return 0;
+            return Window::OnMessage(msg, wp, lp);
+        case DM_GETDEFID:
+            return DefaultButton();
+        case WM_CLOSE:
+            ::DestroyWindow(hwnd());
+            return 0;
+        default:
+            return Window::OnMessage(msg, wp, lp);
+    }
 }
 
 void CustomWindow::OnClosed() {
     controls_.clear();
+    lastFocus_ = nullptr;
+    font_.reset();
     if (closed_) closed_();
 }
 

@@ -23,17 +23,31 @@ class CustomWindow : public Window {
     // brings it forward.
     void Show();
 
+    HWND Control(int id) const;
+
     // The values of the last OK in this run; the empty value before the first.
     AnyValue Diy1, Diy2, Diy3, Diy4, Diy5, Diy6;
 
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnClosed() override;
+    void OnCreate();
+    void OnLoad();
+    void OnCommand(int id);
+    // True when it gave the focus back to a control.
+    bool OnActivate(bool active);
+    LRESULT DefaultButton() const;
+    void OnOk();
+    void OnBrowse();
+    void OnBoxClick(HWND box);
+    static LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                    DWORD_PTR self);
 
     std::function<bool(const std::wstring&)> showLogo_;
     std::function<void()> closed_;
     std::map<int, HWND> controls_;
     UniqueFont font_;
+    HWND lastFocus_ = nullptr;  // the control to give the focus back to on reactivation
 };
 
 }  // namespace vx

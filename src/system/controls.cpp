@@ -69,7 +69,8 @@ Creation CreationFor(const ControlSpec& spec, const ControlOptions& options) {
     const DWORD base = WS_CHILD | WS_VISIBLE;
     switch (spec.kind) {
         case ControlKind::Label:
-            return {L"STATIC", base | SS_LEFT | SS_NOPREFIX, 0};
+            // A label lies behind the boxes it overlaps, as labels drawn on the form do.
+            return {L"STATIC", base | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::Edit:
             return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
         case ControlKind::DropDownList:
