@@ -372,8 +372,10 @@ TEST_F(ApplyTest, CustomNeverConfirmedWritesOnlyLogoAndReportsTheCopy) {
     EXPECT_TRUE(message.starts_with(kCustomFailed)) << "completion reported";
     EXPECT_NE(message.find(L"\"\""), std::wstring::npos) << "the empty logo path is not named";
     ExpectCustomValue(L"Logo", L"%windir%\\system32\\oem\\oemlogo.bmp");
-    for (const std::wstring& name : kSixValues)
-        if (name != L"Logo") EXPECT_FALSE(OemValue(name).exists) << name;
+    for (const std::wstring& name : kSixValues) {
+        if (name == L"Logo") continue;
+        EXPECT_FALSE(OemValue(name).exists) << name;
+    }
     EXPECT_FALSE(FileExists(OemLogo()));
 }
 
