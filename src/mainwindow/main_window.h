@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "core/any_value.h"
 #include "system/handles.h"
 #include "system/window.h"
 
@@ -26,6 +27,14 @@ class MainWindow : public Window {
     // Loads a bitmap file as the picture of `logo`; false (and `logo` unchanged) if it
     // cannot be loaded.
     bool ShowLogoFile(const std::wstring& path);
+
+    // The registry procedures as public operations of the window; they touch no window state.
+    bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                          AnyValue Value, int valueType, int Flag = 0) const;
+    AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                              const AnyValue& DefaultValue = AnyValue()) const;
+    bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
+                                  const std::wstring& ValueName) const;
 
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -1,5 +1,9 @@
 #pragma once
 // Typed access to single registry values: each call opens and closes its own key.
+//
+// Every key is opened in the native (64-bit) view, texts travel in UTF-16 and are stored whole
+// with their terminator. A byte array without elements is refused: the key is created or
+// opened and closed again, nothing is written, and the result is false.
 #include <windows.h>
 
 #include <string>
@@ -9,12 +13,42 @@
 
 namespace vx {
 
+// The Win32 calls the procedures make, the real ones by default. Tests derive from it to
+// watch the access masks asked for and to count the keys opened and closed.
+class RegistryCalls {
+  public:
+    virtual ~RegistryCalls() = default;
+    virtual LSTATUS CreateKey(HKEY root, const wchar_t* subKey, REGSAM access,
+                              SECURITY_ATTRIBUTES* security, HKEY* key);
+    virtual LSTATUS OpenKey(HKEY root, const wchar_t* subKey, REGSAM access, HKEY* key);
+    virtual LSTATUS QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size);
+    virtual LSTATUS SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data,
+                             DWORD size);
+    virtual LSTATUS DeleteValue(HKEY key, const wchar_t* name);
+    virtual LSTATUS CloseKey(HKEY key);
+};
+
+// The system's own calls.
+RegistryCalls& SystemRegistryCalls();
+
 bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
                       AnyValue Value, int valueType, int Flag = 0);
 AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
                           const AnyValue& DefaultValue = AnyValue());
 bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
                               const std::wstring& ValueName);
+
+// The same procedures through the given calls.
+bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                      const std::wstring& ValueName, AnyValue Value, int valueType, int Flag = 0);
+AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                          const std::wstring& ValueName, const AnyValue& DefaultValue = AnyValue());
+bool DeleteRegistryValueOrKey(RegistryCalls& calls, HKEY hKey, const std::wstring& RegKeyName,
+                              const std::wstring& ValueName);
+
+// Environment references (%NAME%) replaced from this process's environment; a text that
+// cannot be expanded is returned as it is.
+std::wstring ExpandEnvironmentText(const std::wstring& text);
 
 // The procedures above under HKEY_LOCAL_MACHINE, as the actions use them.
 class MachineRegistry : public RegistryPort {

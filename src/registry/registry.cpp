@@ -1,0 +1,168 @@
+#include "registry/registry.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "core/reg_codec.h"
+#include "system/native_view.h"
+
+namespace vx {
+
+namespace {
+
+// Query, set, create subkey, enumerate, notify, create link; no standard rights.
+constexpr REGSAM kWriteAccess = 0x3F;
+constexpr DWORD kFirstQuerySize = 1024;
+
+// Owns one key opened through `calls` and closes it there, so every close can be counted.
+class OpenedKey {
+  public:
+    OpenedKey(RegistryCalls& calls, HKEY key) : calls_(calls), key_(key) {}
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+    ~OpenedKey() { Close(); }
+
+    HKEY get() const { return key_; }
+    LSTATUS Close() {
+        if (!key_) return ERROR_SUCCESS;
+        return calls_.CloseKey(std::exchange(key_, nullptr));
+    }
+
+  private:
+    RegistryCalls& calls_;
+    HKEY key_;
+};
+
+}  // namespace
+
+LSTATUS RegistryCalls::CreateKey(HKEY root, const wchar_t* subKey, REGSAM access,
+                                 SECURITY_ATTRIBUTES* security, HKEY* key) {
+    return ::RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, security,
+                             key, nullptr);
+}
+
+LSTATUS RegistryCalls::OpenKey(HKEY root, const wchar_t* subKey, REGSAM access, HKEY* key) {
+    return ::RegOpenKeyExW(root, subKey, 0, access, key);
+}
+
+LSTATUS RegistryCalls::QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data,
+                                  DWORD* size) {
+    return ::RegQueryValueExW(key, name, nullptr, type, data, size);
+}
+
+LSTATUS RegistryCalls::SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data,
+                                DWORD size) {
+    return ::RegSetValueExW(key, name, 0, type, data, size);
+}
+
+LSTATUS RegistryCalls::DeleteValue(HKEY key, const wchar_t* name) {
+    return ::RegDeleteValueW(key, name);
+}
+
+LSTATUS RegistryCalls::CloseKey(HKEY key) { return ::RegCloseKey(key); }
+
+RegistryCalls& SystemRegistryCalls() {
+    static RegistryCalls calls;
+    return calls;
+}
+
+std::wstring ExpandEnvironmentText(const std::wstring& text) {
+    const DWORD needed = ::ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    if (needed == 0) return text;
+    std::wstring out(needed, L'\0');
+    const DWORD written = ::ExpandEnvironmentStringsW(text.c_str(), out.data(), needed);
+    // The environment may have grown between the two calls: show the text as stored.
+    if (written == 0 || written > needed) return text;
+    out.resize(written - 1);
+    return out;
+}
+
+bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                      const std::wstring& ValueName, AnyValue Value, int /*valueType*/, int Flag) {
+    // Not inheritable: a started command must never hold our key.
+    SECURITY_ATTRIBUTES security{};
+    security.nLength = sizeof security;
+    security.bInheritHandle = FALSE;
+    HKEY raw = nullptr;
+    if (calls.CreateKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &security, &raw) !=
+        ERROR_SUCCESS)
+        return false;
+    OpenedKey key(calls, raw);
+
+    const reg::Encoded encoded = reg::EncodeValue(Value, Flag);
+    switch (encoded.action) {
+        case reg::Encoded::Action::Skip:
+            return true;
+        case reg::Encoded::Action::Refuse:
+            return false;
+        case reg::Encoded::Action::Write:
+            break;
+    }
+    return calls.SetValue(key.get(), ValueName.c_str(), encoded.type, encoded.bytes.data(),
+                          static_cast<DWORD>(encoded.bytes.size())) == ERROR_SUCCESS;
+}
+
+AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                          const std::wstring& ValueName, const AnyValue& DefaultValue) {
+    HKEY raw = nullptr;
+    if (calls.OpenKey(hKey, KeyName.c_str(), KEY_READ | kRegistryView, &raw) != ERROR_SUCCESS)
+        return DefaultValue;
+    OpenedKey key(calls, raw);
+
+    std::vector<BYTE> buffer(kFirstQuerySize, 0);
+    DWORD type = REG_NONE;
+    DWORD size = kFirstQuerySize;
+    LSTATUS status = calls.QueryValue(key.get(), ValueName.c_str(), &type, buffer.data(), &size);
+    if (status == ERROR_MORE_DATA) {
+        buffer.assign(size, 0);
+        type = REG_NONE;
+        status = calls.QueryValue(key.get(), ValueName.c_str(), &type, buffer.data(), &size);
+    }
+    // Missing, unreadable, or grown again since the size was reported.
+    if (status != ERROR_SUCCESS) return DefaultValue;
+    const std::size_t count = std::min<std::size_t>(size, buffer.size());
+    return reg::DecodeValue(type, std::span<const std::uint8_t>(buffer.data(), count),
+                            ExpandEnvironmentText);
+}
+
+bool DeleteRegistryValueOrKey(RegistryCalls& calls, HKEY hKey, const std::wstring& RegKeyName,
+                              const std::wstring& ValueName) {
+    HKEY raw = nullptr;
+    if (calls.OpenKey(hKey, RegKeyName.c_str(), kWriteAccess | kRegistryView, &raw) !=
+        ERROR_SUCCESS)
+        return false;
+    OpenedKey key(calls, raw);
+    if (calls.DeleteValue(key.get(), ValueName.c_str()) != ERROR_SUCCESS) return false;
+    return key.Close() == ERROR_SUCCESS;
+}
+
+bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                      AnyValue Value, int valueType, int Flag) {
+    return SetRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, std::move(Value),
+                            valueType, Flag);
+}
+
+AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                          const AnyValue& DefaultValue) {
+    return GetRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, DefaultValue);
+}
+
+bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
+                              const std::wstring& ValueName) {
+    return DeleteRegistryValueOrKey(SystemRegistryCalls(), hKey, RegKeyName, ValueName);
+}
+
+bool MachineRegistry::SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
+                                       const AnyValue& value, int valueType, int flag) {
+    return vx::SetRegistryValue(HKEY_LOCAL_MACHINE, keyName, valueName, value, valueType, flag);
+}
+
+AnyValue MachineRegistry::GetRegistryValue(const std::wstring& keyName,
+                                           const std::wstring& valueName,
+                                           const AnyValue& defaultValue) {
+    return vx::GetRegistryValue(HKEY_LOCAL_MACHINE, keyName, valueName, defaultValue);
+}
+
+}  // namespace vx
