@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev googletest python3
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils
-          fonts-wqy-microhei icoutils imagemagick zip unzip)
+          fonts-wqy-microhei icoutils imagemagick zip unzip locales)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -51,9 +51,20 @@ if [ "$use_display" = 0 ] || [ -z "${DISPLAY:-}" ]; then
     rm -f "$number_file"
 fi
 
+# Wine takes the ANSI code page (936) from the locale's name, but decodes Linux file names
+# with the locale's character set: unless the locale exists, every non-ASCII file name (a
+# brand folder such as oemdata\青松电脑) is garbled. It is compiled into the build tree, not
+# installed for the whole machine.
+export VX_LOCPATH="$build_dir/locale"
+if [ ! -f "$VX_LOCPATH/zh_CN.UTF-8/LC_CTYPE" ]; then
+    mkdir -p "$VX_LOCPATH"
+    localedef -i zh_CN -f UTF-8 "$VX_LOCPATH/zh_CN.UTF-8" >/dev/null 2>&1 ||
+        { echo "wine-harness: cannot compile the zh_CN.UTF-8 locale" >&2; exit 1; }
+fi
+
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine-harness: creating prefix $WINEPREFIX"
-    LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
+    LOCPATH="$VX_LOCPATH" LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
     wineserver -w
     [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-harness: prefix creation failed" >&2; exit 1; }
 fi

@@ -107,6 +107,10 @@ std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlSpec> spe
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)),
                                        ::GetModuleHandleW(nullptr), nullptr);
         if (!child) continue;
+        // The system fits an etched line to its border at creation; it keeps the table's size.
+        if (spec->kind == ControlKind::VerticalLine)
+            ::SetWindowPos(child, nullptr, 0, 0, r.width, height,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         controls[spec->id] = child;
     }
