@@ -94,6 +94,13 @@ inline constexpr const wchar_t* kOemLogoValue = L"%windir%\\system32\\oem\\oemlo
 inline constexpr const wchar_t* kOemKey =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 inline constexpr const wchar_t* kOwnerKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+inline constexpr const wchar_t* kRegisteredOwner = L"RegisteredOwner";
+inline constexpr const wchar_t* kRegisteredOrganization = L"RegisteredOrganization";
+inline constexpr const wchar_t* kProductName = L"ProductName";
+inline constexpr const wchar_t* kMsgOwnerNotLoaded =
+    L"请先点击菜单“扩展”读取当前的个人信息，再进行修改。";
+inline constexpr const wchar_t* kMsgOwnerNotSavedPrefix = L"以下个人信息未能保存：";
+inline constexpr const wchar_t* kListSeparator = L"、";
 inline constexpr const wchar_t* kListFileSuffix = L"\\oemlist.ini";
 inline constexpr const wchar_t* kPresetRootSuffix = L"\\oemdata\\";
 inline constexpr const wchar_t* kPresetLogoSuffix = L"\\oemlogo.bmp";

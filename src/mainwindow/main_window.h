@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/any_value.h"
+#include "core/owner_panel.h"
 #include "system/handles.h"
 #include "system/window.h"
 
@@ -62,6 +63,7 @@ class MainWindow : public Window {
     UniqueBitmap placeholderPicture_;  // stored with the window: the logo placeholder
     UniqueBitmap cleanPicture_;        // stored with the window: the prohibition sign
     UniqueBitmap logoPicture_;         // the last bitmap file loaded into `logo`
+    OwnerPanel ownerPanel_;            // whether the owner boxes were loaded in this run
 };
 
 }  // namespace vx

@@ -1,10 +1,47 @@
+#include "core/main_layout.h"
+#include "core/owner_panel.h"
 #include "mainwindow/main_window.h"
+#include "registry/registry.h"
+#include "system/controls.h"
+#include "system/ui.h"
+#include "system/window.h"
 
 namespace vx {
 
-// The owner panel's behaviour comes with its own change.
-void MainWindow::OnTogglePanel() {}
-void MainWindow::OnSaveOwner() {}
-void MainWindow::OnOwnerBoxFocus(HWND) {}
+namespace {
+using namespace main_ids;
+// The boxes of the owner fields, in the fields' order.
+constexpr int kOwnerBoxes[kOwnerFieldCount] = {kText1, kText2, kText3};
+}  // namespace
+
+void MainWindow::OnTogglePanel() {
+    RECT outer{};
+    ::GetWindowRect(hwnd(), &outer);
+    const int dpi = WindowDpi(hwnd());
+    const PanelToggle toggle = DecideToggle(outer.right - outer.left, dpi);
+    // Only the width changes: the left edge and the height stay.
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, TwipsToPixels(toggle.widthTwips, dpi),
+                   outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ModifyMenuW(::GetMenu(hwnd()), kMenu2, MF_BYCOMMAND | MF_STRING, kMenu2, toggle.caption);
+    ::DrawMenuBar(hwnd());
+    if (!toggle.load) return;
+
+    MachineRegistry registry;
+    const OwnerTexts texts = ownerPanel_.Load(registry);
+    for (int i = 0; i < kOwnerFieldCount; ++i)
+        ::SetWindowTextW(Control(kOwnerBoxes[i]), texts[i].c_str());
+}
+
+void MainWindow::OnSaveOwner() {
+    OwnerTexts texts;
+    for (int i = 0; i < kOwnerFieldCount; ++i) texts[i] = ControlText(Control(kOwnerBoxes[i]));
+    MachineRegistry registry;
+    ShowMessage(hwnd(), ownerPanel_.Save(registry, texts));
+}
+
+void MainWindow::OnOwnerBoxFocus(HWND box) {
+    // Typing then replaces the whole text.
+    ::SendMessageW(box, EM_SETSEL, 0, -1);
+}
 
 }  // namespace vx

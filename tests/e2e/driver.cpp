@@ -334,6 +334,22 @@ void PostKey(HWND target, UINT vk) {
     ::PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
 }
 
+void TypeText(HWND control, const std::wstring& text) {
+    for (wchar_t c : text) ::PostMessageW(control, WM_CHAR, c, 1);
+}
+
+bool FlushPosted(HWND button) {
+    auto pushed = [&] {
+        DWORD_PTR state = 0;
+        ::SendMessageTimeoutW(button, BM_GETSTATE, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
+        return (state & BST_PUSHED) != 0;
+    };
+    ::PostMessageW(button, BM_SETSTATE, TRUE, 0);
+    if (!WaitUntil(pushed)) return false;
+    ::PostMessageW(button, BM_SETSTATE, FALSE, 0);
+    return WaitUntil([&] { return !pushed(); });
+}
+
 void ChooseMenu(HWND window, int commandId) {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
@@ -370,6 +386,38 @@ HWND FocusOf(HWND window) {
 }
 
 bool IsVisible(HWND hwnd) { return ::IsWindowVisible(hwnd) != FALSE; }
+
+HWND WaitOpenFileDialog(const Vendrix& app, Duration timeout) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : app.TopWindows())
+                if (ClassOf(w) == L"#32770" && TextOf(w) == L"打开") found = w;
+            return found != nullptr;
+        },
+        timeout);
+    return found;
+}
+
+std::vector<std::wstring> FileDialogTypes(HWND dialog) {
+    constexpr int kTypeList = 0x470;  // cmb1
+    HWND types = ::GetDlgItem(dialog, kTypeList);
+    return types ? ComboEntries(types) : std::vector<std::wstring>{};
+}
+
+void ChooseFileInDialog(HWND dialog, const std::wstring& path) {
+    constexpr int kFileNameCombo = 0x47C;  // cmb13
+    HWND combo = ::GetDlgItem(dialog, kFileNameCombo);
+    HWND box = combo ? ::FindWindowExW(combo, nullptr, L"ComboBox", nullptr) : nullptr;
+    box = ::FindWindowExW(box ? box : combo, nullptr, L"Edit", nullptr);
+    if (!box) box = ::GetDlgItem(dialog, 0x480);  // edt1, the plain file name box
+    SetText(box, path);
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void CancelFileDialog(HWND dialog) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
 
 std::vector<COLORREF> ScreenPixels(HWND control, int width, int height) {
     POINT origin{0, 0};

@@ -107,6 +107,12 @@ void Click(HWND button);
 // A real mouse click (button down and up) in the control's client area.
 void MouseClick(HWND control, int x = 5, int y = 5);
 void PostKey(HWND target, UINT vk);
+// Types the text into the control character by character, as the keyboard would.
+void TypeText(HWND control, const std::wstring& text);
+// Waits until the thread that owns `button` has handled everything posted to it (to any of
+// its windows) before this call. Posted messages are handled in order, so a marker posted
+// now (a pressed look of the button, then its normal look) comes after them.
+bool FlushPosted(HWND button);
 // Chooses a menu command by its identifier, as the menu bar would.
 void ChooseMenu(HWND window, int commandId);
 // Selects the drop-down entry at `index` and notifies the parent, as a user's pick does.
@@ -116,6 +122,15 @@ int ComboSelection(HWND combo);
 // The focused control of the window's thread.
 HWND FocusOf(HWND window);
 bool IsVisible(HWND hwnd);
+
+// The system Open File dialog of the process: a #32770 captioned "打开"; null on time-out.
+HWND WaitOpenFileDialog(const Vendrix& app, Duration timeout = kWindowTimeout);
+// The file types the dialog offers, as its type list shows them.
+std::vector<std::wstring> FileDialogTypes(HWND dialog);
+// Types the path into the dialog's file name box and presses its Open button.
+void ChooseFileInDialog(HWND dialog, const std::wstring& path);
+// Presses the dialog's Cancel button.
+void CancelFileDialog(HWND dialog);
 
 // The colours shown on screen in a control's client area, row by row (width x height).
 std::vector<COLORREF> ScreenPixels(HWND control, int width, int height);

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <functional>
+#include <thread>
 #include <string>
 #include <vector>
 
 #include "core/custom_layout.h"
+#include "core/texts.h"
 #include "customwindow/custom_window.h"
 #include "system/controls.h"
 
@@ -25,6 +29,72 @@ const wchar_t* const kHintTexts[] = {
     L"示例:800-810-8888",
     L"注意:图片必须为120x120大小的BMP位图",
     L"示例:9：00-20：00",
+};
+
+// A top-level #32770 box of this process with the caption; null after 20 seconds.
+HWND WaitForBox(const std::wstring& caption) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+        struct Ctx {
+            const std::wstring* caption;
+            HWND found;
+        } ctx{&caption, nullptr};
+        ::EnumWindows(
+            [](HWND w, LPARAM lp) -> BOOL {
+                auto* c = reinterpret_cast<Ctx*>(lp);
+                DWORD pid = 0;
+                ::GetWindowThreadProcessId(w, &pid);
+                wchar_t cls[32] = {};
+                ::GetClassNameW(w, cls, 32);
+                if (pid != ::GetCurrentProcessId() || std::wstring(cls) != L"#32770" ||
+                    !::IsWindowVisible(w) || ControlText(w) != *c->caption)
+                    return TRUE;
+                c->found = w;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&ctx));
+        if (ctx.found) return ctx.found;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return nullptr;
+}
+
+// Works the modal boxes that the window's thread opens, from a second thread, as a user would:
+// types a name into the Open File dialog and opens it, then answers a message box if one
+// comes, keeping its text.
+class BoxUser {
+  public:
+    BoxUser(std::wstring fileName, bool expectMessage)
+        : thread_([this, fileName = std::move(fileName), expectMessage] {
+              HWND dialog = WaitForBox(L"打开");
+              if (!dialog) return;
+              HWND combo = ::GetDlgItem(dialog, 0x47C);
+              HWND inner = ::FindWindowExW(combo, nullptr, L"ComboBox", nullptr);
+              HWND box = ::FindWindowExW(inner ? inner : combo, nullptr, L"Edit", nullptr);
+              ::SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+              ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+              dialogDone_ = true;
+              if (!expectMessage) return;
+              HWND message = WaitForBox(text::kAppTitle);
+              if (!message) return;
+              messageText_ = ControlText(::GetDlgItem(message, 0xFFFF));
+              ::PostMessageW(message, WM_COMMAND, IDOK, 0);
+          }) {}
+    ~BoxUser() {
+        if (thread_.joinable()) thread_.join();
+    }
+    // Call after the window's action has returned.
+    bool dialogDone() {
+        thread_.join();
+        thread_ = std::thread();
+        return dialogDone_;
+    }
+    const std::wstring& messageText() const { return messageText_; }
+
+  private:
+    bool dialogDone_ = false;
+    std::wstring messageText_;
+    std::thread thread_;
 };
 
 class CustomWindowTest : public ::testing::Test {
@@ -61,10 +131,11 @@ class CustomWindowTest : public ::testing::Test {
     }
 
     int closedCalls_ = 0;
+    bool previewLoads_ = true;
     std::vector<std::wstring> previewed_;
     CustomWindow window_{[this](const std::wstring& path) {
                              previewed_.push_back(path);
-                             return true;
+                             return previewLoads_;
                          },
                          [this] { ++closedCalls_; }};
 };
@@ -146,11 +217,14 @@ TEST_F(CustomWindowTest, ShowingWhileOpenKeepsTheSameWindowAndItsBoxes) {
     EXPECT_EQ(BoxText(kText1), L"typed");
 }
 
-TEST_F(CustomWindowTest, OpensUnownedWithItsCaptionSizeAndFocusInTheFirstBox) {
+TEST_F(CustomWindowTest, OpensUnownedWithCaptionIconSizeAndFocusInTheFirstBox) {
     window_.Show();
     HWND w = window_.hwnd();
     EXPECT_EQ(::GetWindow(w, GW_OWNER), nullptr);
     EXPECT_EQ(ControlText(w), L"自定义OEM信息");
+    HICON programIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    ASSERT_NE(programIcon, nullptr);
+    EXPECT_EQ(::GetClassLongPtrW(w, GCLP_HICON), reinterpret_cast<ULONG_PTR>(programIcon));
     RECT client;
     ::GetClientRect(w, &client);
     const int dpi = WindowDpi(w);
@@ -172,6 +246,50 @@ TEST_F(CustomWindowTest, MouseClickClearsOnlyAnExactHint) {
         ClickBox(id);
         EXPECT_EQ(BoxText(id), hint + L" ") << "box " << id;
     }
+}
+
+TEST_F(CustomWindowTest, EnterPressesOkAndEscPressesCancel) {
+    OkWith({L"a", L"b", L"c", L"d", L"e", L"f"});
+    struct Key {
+        UINT vk;
+        const wchar_t* expectedDiy1;
+    };
+    for (const Key& key : {Key{VK_ESCAPE, L"a"}, Key{VK_RETURN, L"typed"}}) {
+        window_.Show();
+        SetBox(kText1, L"typed");
+        // The program's message loop hands every message to the dialog manager first.
+        MSG msg{window_.Control(kText2), WM_KEYDOWN, key.vk, 1, 0, {}};
+        EXPECT_TRUE(::IsDialogMessageW(window_.hwnd(), &msg));
+        EXPECT_FALSE(window_.IsOpen()) << key.vk;
+        EXPECT_EQ(window_.Diy1.AsText(), key.expectedDiy1) << key.vk;
+    }
+}
+
+TEST_F(CustomWindowTest, BrowseFillsTheLogoBoxPreviewsAtOnceAndCancelKeepsTheFields) {
+    OkWith({L"a", L"b", L"c", L"d", L"e", L"f"});
+    window_.Show();
+    const std::wstring chosen = L"C:\\windows\\选中的 logo.bmp";
+    BoxUser user(chosen, false);
+    Press(kCommand3);
+    ASSERT_TRUE(user.dialogDone());
+    EXPECT_EQ(previewed_, std::vector<std::wstring>{chosen}) << "not previewed at once";
+    EXPECT_EQ(BoxText(kText5), chosen);
+    Press(kCommand2);
+    EXPECT_EQ(window_.Diy5.AsText(), L"e") << "browse or Cancel changed the fields";
+    EXPECT_EQ(window_.Diy1.AsText(), L"a");
+}
+
+TEST_F(CustomWindowTest, APictureThatCannotBeLoadedIsReportedByName) {
+    previewLoads_ = false;
+    window_.Show();
+    const std::wstring chosen = L"C:\\windows\\坏的图片.bmp";
+    BoxUser user(chosen, true);
+    Press(kCommand3);
+    ASSERT_TRUE(user.dialogDone());
+    EXPECT_NE(user.messageText().find(chosen), std::wstring::npos) << "the message lacks the path";
+    EXPECT_EQ(BoxText(kText5), chosen);
+    EXPECT_TRUE(window_.IsOpen());
+    EXPECT_TRUE(window_.Diy5.IsEmpty());
 }
 
 }  // namespace
