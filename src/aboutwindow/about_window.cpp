@@ -1,8 +1,41 @@
 #include "aboutwindow/about_window.h"
 
+#include <cwchar>
 #include <utility>
 
+#include "core/about_layout.h"
+#include "core/texts.h"
+#include "core/web_page.h"
+#include "resource_ids.h"
+#include "system/controls.h"
+#include "system/web_page.h"
+
 namespace vx {
+
+using namespace about_ids;
+
+namespace {
+
+constexpr DWORD kAboutStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+HFONT CreateFontFrom(const FontSpec& spec, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -::MulDiv(spec.points, dpi, 72);
+    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    std::wcsncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
+    return ::CreateFontIndirectW(&font);
+}
+
+// The picture box's frame would cut into a logo exactly as large as the box.
+void RemoveBorder(HWND control) {
+    const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
+    ::SetWindowLongPtrW(control, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
+    ::SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
 
 AboutWindow::AboutWindow(std::function<std::wstring()> version, std::function<void()> closed)
     : version_(std::move(version)), closed_(std::move(closed)) {}
@@ -12,15 +45,94 @@ void AboutWindow::Show() {
         BringToFront();
         return;
     }
-    // The window itself comes with its own change.
+    const int dpi = WindowDpi(nullptr);
+    if (!CreateTopLevel(L"VendrixAbout", text::kAboutCaption, kAboutStyle, nullptr,
+                        TwipsToPixels(kAboutClientWidthTwips, dpi),
+                        TwipsToPixels(kAboutClientHeightTwips, dpi)))
+        return;
+    OnLoad();
+    PlaceOnScreen();
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::SetForegroundWindow(hwnd());
+    ::SetFocus(Control(kCommand1));
+}
+
+HWND AboutWindow::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void AboutWindow::OnCreate() {
+    font_.reset(CreateUiFont());
+    controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(), {.defaultButtonId = kCommand1});
+    productFont_.reset(CreateFontFrom(kProductWordFont, WindowDpi(hwnd())));
+    ::SendMessageW(Control(kLabel4), WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()),
+                   FALSE);
+    makerLogo_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                       MAKEINTRESOURCEW(IDB_MAKER_LOGO),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    HWND picture = Control(kPicture1);
+    RemoveBorder(picture);
+    ::SendMessageW(picture, kPictureSetBitmap, reinterpret_cast<WPARAM>(makerLogo_.get()), 0);
+}
+
+void AboutWindow::OnLoad() {
+    // Read afresh on every load, shown exactly as the main window holds it.
+    const std::wstring version = version_ ? version_() : std::wstring();
+    ::SetWindowTextW(Control(kVs), version.c_str());
+}
+
+void AboutWindow::PlaceOnScreen() {
+    // Centred in the work area of the primary screen.
+    RECT work{};
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
+    RECT outer{};
+    ::GetWindowRect(hwnd(), &outer);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    ::SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                   work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AboutWindow::OnCommand(int id, int code) {
+    switch (id) {
+        case kCommand1:
+        case kEscape:
+            ::DestroyWindow(hwnd());
+            return;
+        case kPicture1:
+            if (code == kPictureClicked) OpenWebPage(kMakerHomePage, hwnd());
+            return;
+        default:
+            return;
+    }
 }
 
 LRESULT AboutWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    return Window::OnMessage(msg, wp, lp);
+    switch (msg) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wp), HIWORD(wp));
+            return 0;
+        case WM_SETCURSOR:
+            // The logo is a link.
+            if (reinterpret_cast<HWND>(wp) == Control(kPicture1)) {
+                ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
+                return TRUE;
+            }
+            return Window::OnMessage(msg, wp, lp);
+        default:
+            return Window::OnMessage(msg, wp, lp);
+    }
 }
 
 void AboutWindow::OnClosed() {
     controls_.clear();
+    productFont_.reset();
+    font_.reset();
+    makerLogo_.reset();
     if (closed_) closed_();
 }
 

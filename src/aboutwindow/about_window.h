@@ -19,13 +19,22 @@ class AboutWindow : public Window {
     // Loads and shows the window, or brings it forward when it is open.
     void Show();
 
+    HWND Control(int id) const;
+
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnClosed() override;
+    void OnCreate();
+    void OnLoad();
+    void OnCommand(int id, int code);
+    void PlaceOnScreen();
 
     std::function<std::wstring()> version_;
     std::function<void()> closed_;
     std::map<int, HWND> controls_;
+    UniqueFont font_;
+    UniqueFont productFont_;  // Label4's
+    UniqueBitmap makerLogo_;  // shown by Picture1
 };
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 #include "core/apply_actions.h"
 
+#include "core/brand_list.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -147,13 +148,15 @@ ActionOutcome Refuse(ApplyStep step, const std::wstring& subject, const wchar_t*
 
 ApplyChoice ChooseApplyAction(const std::wstring& selectedText) {
     if (selectedText.empty()) return ApplyChoice::NothingSelected;
-    if (selectedText == text::kCustomEntry) return ApplyChoice::Custom;
-    if (selectedText == text::kClearEntry) return ApplyChoice::Clear;
+    switch (KindOf(selectedText)) {
+        case SelectionKind::Custom:
+            return ApplyChoice::Custom;
+        case SelectionKind::Clear:
+            return ApplyChoice::Clear;
+        case SelectionKind::Brand:
+            break;
+    }
     return ApplyChoice::Brand;
-}
-
-std::wstring PresetFolder(const std::wstring& programFolder, const std::wstring& brand) {
-    return programFolder + text::kPresetRootSuffix + brand;
 }
 
 std::wstring CustomCopyCommand(const std::wstring& logoPath) {

@@ -16,8 +16,8 @@ inline constexpr int kCommandTimeoutSeconds = 60;
 
 enum class ApplyChoice { NothingSelected, Brand, Custom, Clear };
 
-// By the selected entry's exact text: empty means nothing chosen, the two fixed entries
-// their actions, anything else is a brand.
+// By the selected entry's exact text: empty means nothing chosen, otherwise the entry's kind
+// (the two fixed entries their actions, anything else a brand).
 ApplyChoice ChooseApplyAction(const std::wstring& selectedText);
 
 // What running one command line came to.
@@ -93,8 +93,6 @@ struct ActionOutcome {
     bool Succeeded() const { return !refused && failures.empty(); }
 };
 
-// <program folder>\oemdata\<brand>, the brand exactly as listed.
-std::wstring PresetFolder(const std::wstring& programFolder, const std::wstring& brand);
 // The copy command of the custom logo, the path quoted as one argument.
 std::wstring CustomCopyCommand(const std::wstring& logoPath);
 

@@ -14,6 +14,11 @@ inline constexpr const wchar_t* kMsgBrandDone = L"修改OEM信息完成！";
 inline constexpr const wchar_t* kMsgClearDone = L"清除OEM信息完成！";
 inline constexpr const wchar_t* kMsgCustomDone = L"自定义OEM信息修改完成！";
 inline constexpr const wchar_t* kMsgOwnerSaved = L"修改个人信息完成！";
+// Messages for what cannot be done; each ends with the file or address it is about.
+inline constexpr const wchar_t* kMsgListUnreadable = L"无法读取品牌列表文件：\n";
+inline constexpr const wchar_t* kMsgLogoUnreadable =
+    L"无法显示品牌图标，文件不存在或不是有效的BMP位图：\n";
+inline constexpr const wchar_t* kMsgPageNotOpened = L"无法打开浏览器，请手动访问以下网址：\n";
 inline constexpr const wchar_t* kMenuFile = L"文件";
 inline constexpr const wchar_t* kMenuExit = L"退出";
 inline constexpr const wchar_t* kMenuExpand = L"扩展";
@@ -52,6 +57,8 @@ inline constexpr const wchar_t* kAboutCaption = L"关于";
 inline constexpr const wchar_t* kAboutProduct = L"Vendrix";
 inline constexpr const wchar_t* kAboutDescription = L"修改Win7OEM信息的小工具";
 inline constexpr const wchar_t* kAboutThanksPrefix = L"特别感谢：";
+inline constexpr const wchar_t* kAboutThanks = L"特别感谢：李明远,Anna Berg";
+inline constexpr const wchar_t* kAboutNotice = L"仅供学习交流使用";
 inline constexpr const wchar_t* kAboutFontFace = L"宋体";
 inline constexpr const wchar_t* kFileDescription = L"修改Windows7OEM信息的小工具";
 // Outcomes of the apply button's actions beyond their completion messages.

@@ -1,9 +1,15 @@
 #include "mainwindow/main_window.h"
 
+#include <utility>
+
+#include "aboutwindow/about_window.h"
 #include "core/main_layout.h"
 #include "core/texts.h"
+#include "core/web_page.h"
 #include "mainwindow/program.h"
 #include "system/controls.h"
+#include "system/ui.h"
+#include "system/web_page.h"
 
 namespace vx {
 
@@ -24,6 +30,7 @@ bool MainWindow::Open(int showCommand) {
     ::ShowWindow(hwnd(), showCommand);
     ::UpdateWindow(hwnd());
     ::SetFocus(Control(kCombolist));
+    if (!startupProblem_.empty()) ShowMessage(hwnd(), std::exchange(startupProblem_, {}));
     return true;
 }
 
@@ -60,6 +67,12 @@ void MainWindow::OnCommand(int id, int code, HWND) {
     switch (id) {
         case kMenu11:
             program_.Exit();
+            return;
+        case kMenu3:
+            OpenWebPage(kDownloadPage, hwnd());
+            return;
+        case kMenu9:
+            program_.About().Show();
             return;
         case kCombolist:
             if (code == CBN_SELCHANGE) OnPick();

@@ -48,7 +48,11 @@ class MainWindow : public Window {
     // Brand list and preview (brand_list.cpp, preview.cpp).
     void LoadBrandList();
     void OnPick();
+    void PreviewBrand(const std::wstring& brand);
     void LoadStoredPictures();
+    // Shows the placeholder stored with the window in `logo` again.
+    void ShowPlaceholder();
+    void RepaintNow();
     // The apply button (apply.cpp).
     void OnApply();
     // The owner panel (owner_panel.cpp).
@@ -58,6 +62,8 @@ class MainWindow : public Window {
 
     Program& program_;
     std::wstring vs_;
+    // A problem met by the load step, reported once the window is on screen.
+    std::wstring startupProblem_;
     std::map<int, HWND> controls_;
     UniqueFont font_;
     UniqueBitmap placeholderPicture_;  // stored with the window: the logo placeholder

@@ -24,14 +24,29 @@ void MainWindow::LoadStoredPictures() {
 }
 
 bool MainWindow::ShowLogoFile(const std::wstring& path) {
-    if (!IsOpen()) return false;
     UniqueBitmap loaded(static_cast<HBITMAP>(::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                                           LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     if (!loaded) return false;
+    // With the main window closed the file is still a good picture; there is just no preview.
+    if (!IsOpen()) return true;
     ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(loaded.get()), 0);
     logoPicture_ = std::move(loaded);
-    ::UpdateWindow(hwnd());
+    RepaintNow();
     return true;
+}
+
+void MainWindow::ShowPlaceholder() {
+    if (!IsOpen()) return;
+    ::SendMessageW(Control(kLogo), kPictureSetBitmap,
+                   reinterpret_cast<WPARAM>(placeholderPicture_.get()), 0);
+    // Released only once `logo` no longer draws it.
+    logoPicture_.reset();
+    RepaintNow();
+}
+
+void MainWindow::RepaintNow() {
+    // Paints what is pending in the window and its controls before returning.
+    ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 }  // namespace vx

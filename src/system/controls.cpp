@@ -76,7 +76,8 @@ Creation CreationFor(const ControlSpec& spec, const ControlOptions& options) {
         case ControlKind::DropDownList:
             return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
         case ControlKind::Picture:
-            return {kPictureClass, base | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE};
+            // A one-pixel frame: a 1830-twip box then shows a 120 x 120 logo whole.
+            return {kPictureClass, base | WS_CLIPSIBLINGS | WS_BORDER, 0};
         case ControlKind::Button:
             return {L"BUTTON",
                     base | WS_TABSTOP |

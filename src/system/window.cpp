@@ -66,6 +66,20 @@ bool Window::CreateTopLevel(const wchar_t* className, const std::wstring& captio
 }
 
 LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // As a dialog box does: the focus goes back to the control that had it when the window
+    // was deactivated (by a message box or another window), not to the window itself.
+    if (msg == WM_ACTIVATE) {
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+            return 0;
+        }
+        const bool minimized = HIWORD(wp) != 0;
+        if (!minimized && lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(hwnd_, lastFocus_)) {
+            ::SetFocus(lastFocus_);
+            return 0;
+        }
+    }
     return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
@@ -83,6 +97,7 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         LRESULT r = self->OnMessage(msg, wp, lp);
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->lastFocus_ = nullptr;
         self->OnClosed();
         return r;
     }

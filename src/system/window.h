@@ -30,6 +30,7 @@ class Window {
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd_ = nullptr;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window lost it
 };
 
 // The DPI at which a window's twips become pixels (the system DPI on Windows 7).

@@ -99,8 +99,7 @@ class CustomWindowE2E : public ::testing::Test {
             if (TextOf(w) == kCaption) found.push_back(w);
         return found;
     }
-    // The preview box's picture as the screen shows it: its client area, which the box's
-    // sunken edge makes a little smaller than a 120 x 120 logo.
+    // The preview box's picture as the screen shows it: its client area.
     std::vector<COLORREF> Preview() const {
         const SIZE size = ClientSize(logo_);
         return ScreenPixels(logo_, size.cx, size.cy);
@@ -422,6 +421,29 @@ TEST_F(CustomWindowE2E, AFileThatCannotBeLoadedIsReportedAndLeavesThePreview) {
         EXPECT_EQ(SettledPreview(), preview) << c.what << ": the preview changed";
         EXPECT_TRUE(::IsWindow(diy)) << c.what;
     }
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// With the main window closed there is no preview, but a good bitmap is still no failure.
+TEST_F(CustomWindowE2E, BrowseWithTheMainWindowClosedReportsNothing) {
+    HWND diy = OpenCustom();
+    ASSERT_NE(diy, nullptr);
+    ::PostMessageW(main_, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Closes(main_));
+    ASSERT_TRUE(app_->Running());
+    const std::wstring bitmap = (*folder_) / L"oemdata\\Kestrel\\oemlogo.bmp";
+    HWND dialog = Browse(diy);
+    ASSERT_NE(dialog, nullptr);
+    ChooseFileInDialog(dialog, bitmap);
+    ASSERT_TRUE(Closes(dialog));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(Find(diy, "Text5")) == bitmap; }, 5s));
+    ASSERT_TRUE(FlushPosted(Find(diy, "Command2")));
+    EXPECT_TRUE(NoMessageBox(*app_));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -140,11 +141,43 @@ void ScratchFolder::MakeFolder(const std::wstring& relative) const {
     ::CreateDirectoryW(JoinPath(path_, relative).c_str(), nullptr);
 }
 
-Vendrix::Vendrix(const std::wstring& folder) {
+namespace {
+
+// This process's environment block with the changes applied; empty when there are none.
+std::wstring EnvironmentBlock(const EnvironmentChanges& changes) {
+    if (changes.empty()) return {};
+    auto changed = [&](const std::wstring& entry) {
+        // Entries such as "=C:=C:\\" name no variable; they are kept.
+        const size_t equals = entry.find(L'=', 1);
+        const std::wstring name = entry.substr(0, equals);
+        for (const auto& change : changes)
+            if (::CompareStringOrdinal(name.c_str(), -1, change.first.c_str(), -1, TRUE) ==
+                CSTR_EQUAL)
+                return true;
+        return false;
+    };
+    std::wstring block;
+    wchar_t* current = ::GetEnvironmentStringsW();
+    for (const wchar_t* p = current; *p; p += wcslen(p) + 1) {
+        const std::wstring entry = p;
+        if (!changed(entry)) block += entry + L'\0';
+    }
+    ::FreeEnvironmentStringsW(current);
+    for (const auto& [name, value] : changes)
+        if (value) block += name + L"=" + *value + L'\0';
+    block += L'\0';
+    return block;
+}
+
+}  // namespace
+
+Vendrix::Vendrix(const std::wstring& folder, const EnvironmentChanges& environment) {
     std::wstring commandLine = L"\"" + JoinPath(folder, L"Vendrix.exe") + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring block = EnvironmentBlock(environment);
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                          CREATE_UNICODE_ENVIRONMENT, block.empty() ? nullptr : block.data(),
                           folder.c_str(), &si, &process_))
         throw std::runtime_error("cannot start Vendrix.exe");
     pid_ = process_.dwProcessId;
@@ -354,6 +387,15 @@ void ChooseMenu(HWND window, int commandId) {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
+void ChooseMenuByKeyboard(HWND window, int barPosition, int itemPosition) {
+    ::PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    for (int i = 0; i < barPosition; ++i) PostKey(window, VK_RIGHT);
+    PostKey(window, VK_RETURN);
+    if (itemPosition < 0) return;
+    for (int i = 0; i < itemPosition; ++i) PostKey(window, VK_DOWN);
+    PostKey(window, VK_RETURN);
+}
+
 void PickEntry(HWND combo, int index) {
     DWORD_PTR result = 0;
     ::SendMessageTimeoutW(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &result);
@@ -460,6 +502,21 @@ std::vector<COLORREF> BitmapFilePixels(const std::string& bytes, int* width, int
     *width = w;
     *height = h;
     return out;
+}
+
+int PixelsDifferingFromBitmap(HWND control, const std::string& bitmapFileBytes) {
+    int width = 0, height = 0;
+    const std::vector<COLORREF> file = BitmapFilePixels(bitmapFileBytes, &width, &height);
+    if (file.empty()) return -1;
+    const SIZE client = ClientSize(control);
+    const int w = std::min<int>(width, client.cx), h = std::min<int>(height, client.cy);
+    const std::vector<COLORREF> screen = ScreenPixels(control, w, h);
+    int differing = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (screen[static_cast<size_t>(y) * w + x] != file[static_cast<size_t>(y) * width + x])
+                ++differing;
+    return differing;
 }
 
 RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name) {

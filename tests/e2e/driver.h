@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -45,11 +47,16 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 void RemoveTree(const std::wstring& path);
 std::wstring WindowsFolder();
 
+// Changes to the environment a program is started with: a variable (any case) and its new
+// value, or no value to leave it out.
+using EnvironmentChanges = std::vector<std::pair<std::wstring, std::optional<std::wstring>>>;
+
 // One running Vendrix.exe; ended (if still running) when this goes out of scope.
 class Vendrix {
   public:
-    // Starts <folder>\Vendrix.exe with `folder` as its current directory.
-    explicit Vendrix(const std::wstring& folder);
+    // Starts <folder>\Vendrix.exe with `folder` as its current directory and this test's
+    // environment with `environment` applied.
+    explicit Vendrix(const std::wstring& folder, const EnvironmentChanges& environment = {});
     ~Vendrix();
     Vendrix(const Vendrix&) = delete;
     Vendrix& operator=(const Vendrix&) = delete;
@@ -115,6 +122,9 @@ void TypeText(HWND control, const std::wstring& text);
 bool FlushPosted(HWND button);
 // Chooses a menu command by its identifier, as the menu bar would.
 void ChooseMenu(HWND window, int commandId);
+// Chooses a menu entry with the keyboard, as a user does (Alt, arrows, Enter): the entry at
+// `barPosition` on the bar (0 = leftmost) and, for a drop-down, its item at `itemPosition`.
+void ChooseMenuByKeyboard(HWND window, int barPosition, int itemPosition = -1);
 // Selects the drop-down entry at `index` and notifies the parent, as a user's pick does.
 void PickEntry(HWND combo, int index);
 std::vector<std::wstring> ComboEntries(HWND combo);
@@ -136,6 +146,9 @@ void CancelFileDialog(HWND dialog);
 std::vector<COLORREF> ScreenPixels(HWND control, int width, int height);
 // A 24- or 32-bit bottom-up bitmap file's pixels, top row first; empty if not such a file.
 std::vector<COLORREF> BitmapFilePixels(const std::string& bytes, int* width, int* height);
+// How many pixels of the control's client area differ on screen from the bitmap file drawn at
+// its top-left corner (over the part both cover); -1 if the file is not such a bitmap.
+int PixelsDifferingFromBitmap(HWND control, const std::string& bitmapFileBytes);
 
 // Registry of the 64-bit view, as Windows itself stores it.
 struct RegValue {

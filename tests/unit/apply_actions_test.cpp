@@ -182,11 +182,6 @@ TEST(ApplyChoice, ByExactTextOfTheSelection) {
         EXPECT_EQ(ChooseApplyAction(c.text), c.expected) << "text: [" << c.text.size() << "]";
 }
 
-TEST(ApplyCommands, PresetFolderKeepsTheBrandTextExactly) {
-    EXPECT_EQ(PresetFolder(L"C:\\V", L"Aurora PC"), L"C:\\V\\oemdata\\Aurora PC");
-    EXPECT_EQ(PresetFolder(L"C:\\V", L" 青松电脑 "), L"C:\\V\\oemdata\\ 青松电脑 ");
-}
-
 TEST(ApplyCommands, CustomCopyQuotesThePathAsOneArgument) {
     EXPECT_EQ(CustomCopyCommand(L"C:\\My Pictures\\a b.bmp"),
               L"cmd /c copy /y \"C:\\My Pictures\\a b.bmp\" %windir%\\system32\\oem\\oemlogo.bmp");

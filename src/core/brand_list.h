@@ -1,0 +1,28 @@
+#pragma once
+// The brand list file and the preset library: how the file's bytes become list entries, what
+// kind of entry a selection is, and where a brand's preset files lie.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+// The file's lines, still in the file's code page. CR LF, a lone CR and a lone LF each end a
+// line (no folder name can hold either character); nothing is trimmed, blank lines and
+// duplicates stay, and a line end at the very end of the file adds no empty line.
+std::vector<std::string> SplitListLines(std::string_view bytes);
+
+enum class SelectionKind { Custom, Clear, Brand };
+
+// Decided by exact text, never by position: a brand line that reads like a fixed entry acts
+// as that entry.
+SelectionKind KindOf(std::wstring_view entry);
+
+// <program folder>\oemlist.ini
+std::wstring ListFilePath(const std::wstring& programFolder);
+// <program folder>\oemdata\<brand>, the brand text exactly as listed.
+std::wstring PresetFolder(const std::wstring& programFolder, const std::wstring& brand);
+// <program folder>\oemdata\<brand>\oemlogo.bmp
+std::wstring PresetLogoPath(const std::wstring& programFolder, const std::wstring& brand);
+
+}  // namespace vx

@@ -1,0 +1,172 @@
+// The about window, opened from the main window's menu: one instance, its layout and texts,
+// the version read from the main window at each load, closing, and the link on the logo.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/about_layout.h"
+#include "core/layout.h"
+#include "core/main_layout.h"
+#include "core/texts.h"
+#include "core/web_page.h"
+#include "driver.h"
+#include "stand_in_browser.h"
+
+namespace e2e {
+namespace {
+
+using namespace vx::about_ids;
+
+constexpr int kDpi = 96;
+
+std::vector<HWND> AboutWindows(const Vendrix& app) {
+    std::vector<HWND> found;
+    for (HWND w : app.TopWindows())
+        if (ClassOf(w) != L"#32770" && TextOf(w) == vx::text::kAboutCaption) found.push_back(w);
+    return found;
+}
+
+HWND OpenAbout(const Vendrix& app, HWND main) {
+    ChooseMenu(main, vx::main_ids::kMenu9);
+    return app.WaitForWindow(vx::text::kAboutCaption);
+}
+
+bool InFront(HWND window) {
+    return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5s);
+}
+
+TEST(AboutWindow, LaidOutWithProductWordVersionTextsAndLogo) {
+    ScratchFolder folder(L"about-layout");
+    folder.AddSamplePresets();
+    Vendrix app(folder.path());
+    HWND main = app.Main();
+    ASSERT_NE(main, nullptr);
+    ChooseMenuByKeyboard(main, 3);  // 关于, the last entry on the bar
+    HWND about = app.WaitForWindow(vx::text::kAboutCaption);
+    ASSERT_NE(about, nullptr);
+
+    const SIZE client = ClientSize(about);
+    EXPECT_EQ(client.cx, 225);
+    EXPECT_EQ(client.cy, 139);
+    EXPECT_EQ(::GetWindow(about, GW_OWNER), nullptr) << "the about window has an owner";
+    for (const vx::ControlSpec& spec : vx::AboutLayout()) {
+        HWND control = ::GetDlgItem(about, spec.id);
+        ASSERT_NE(control, nullptr) << spec.name;
+        const vx::PixelRect want = vx::ToPixels(spec, kDpi);
+        const RECT got = ClientRectOf(control);
+        EXPECT_EQ(got.left, want.x) << spec.name;
+        EXPECT_EQ(got.top, want.y) << spec.name;
+        EXPECT_EQ(got.right - got.left, want.width) << spec.name;
+        EXPECT_EQ(got.bottom - got.top, want.height) << spec.name;
+    }
+    EXPECT_EQ(TextOf(::GetDlgItem(about, kLabel4)), L"Vendrix");
+    EXPECT_EQ(TextOf(::GetDlgItem(about, kVs)), L"1.5.2");
+    EXPECT_EQ(TextOf(::GetDlgItem(about, kLabel2)), L"修改Win7OEM信息的小工具");
+    EXPECT_EQ(TextOf(::GetDlgItem(about, kLabel3)), vx::text::kAboutThanks);
+    EXPECT_EQ(TextOf(::GetDlgItem(about, kLabel1)), vx::text::kAboutNotice);
+    EXPECT_EQ(TextOf(::GetDlgItem(about, kCommand1)), L"确定");
+
+    // The whole 30 x 30 logo shows, uncut by any frame.
+    HWND logo = ::GetDlgItem(about, kPicture1);
+    EXPECT_EQ(ClientSize(logo).cx, 30);
+    EXPECT_EQ(ClientSize(logo).cy, 30);
+    const std::string logoFile =
+        ReadFileBytes(JoinPath(BuildFolder(), L"pictures\\maker_logo.bmp"));
+    EXPECT_TRUE(WaitUntil([&] { return PixelsDifferingFromBitmap(logo, logoFile) == 0; }, 5s));
+
+    EXPECT_TRUE(InFront(about));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(about) == ::GetDlgItem(about, kCommand1); }, 5s));
+    // The main window stays usable beside it.
+    EXPECT_TRUE(::IsWindowEnabled(main));
+}
+
+TEST(AboutWindow, ChoosingAboutAgainBringsTheOneWindowForwardWithoutReloading) {
+    ScratchFolder folder(L"about-twice");
+    folder.AddSamplePresets();
+    Vendrix app(folder.path());
+    HWND main = app.Main();
+    ASSERT_NE(main, nullptr);
+    HWND about = OpenAbout(app, main);
+    ASSERT_NE(about, nullptr);
+    HWND version = ::GetDlgItem(about, kVs);
+    EXPECT_EQ(TextOf(version), L"1.5.2");
+
+    ::SetForegroundWindow(main);
+    ASSERT_TRUE(InFront(main));
+    // A mark that a reload would overwrite.
+    SetText(version, L"not reloaded");
+    ChooseMenu(main, vx::main_ids::kMenu9);
+
+    EXPECT_TRUE(InFront(about));
+    EXPECT_EQ(AboutWindows(app), std::vector<HWND>{about});
+    EXPECT_EQ(TextOf(version), L"not reloaded");
+}
+
+struct CloseCase {
+    const char* name;
+    void (*close)(HWND about);
+};
+
+void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.name; }
+
+class AboutWindowClosing : public ::testing::TestWithParam<CloseCase> {};
+
+TEST_P(AboutWindowClosing, ReopenedWindowShowsTheVersionAgain) {
+    ScratchFolder folder(L"about-reopen");
+    folder.AddSamplePresets();
+    Vendrix app(folder.path());
+    HWND main = app.Main();
+    ASSERT_NE(main, nullptr);
+    HWND about = OpenAbout(app, main);
+    ASSERT_NE(about, nullptr);
+    SetText(::GetDlgItem(about, kVs), L"stale");
+
+    GetParam().close(about);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(about); }, 5s)) << "the window stayed";
+    EXPECT_TRUE(app.Running());
+
+    HWND again = OpenAbout(app, main);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(again, kVs)), L"1.5.2");
+    EXPECT_EQ(AboutWindows(app).size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AboutWindowClosing,
+    ::testing::Values(
+        CloseCase{"OkButton", [](HWND about) { Click(::GetDlgItem(about, kCommand1)); }},
+        CloseCase{"EnterKey", [](HWND about) { PostKey(FocusOf(about), VK_RETURN); }},
+        CloseCase{"EscKey", [](HWND about) { PostKey(FocusOf(about), VK_ESCAPE); }},
+        CloseCase{"CloseBox", [](HWND about) { ::PostMessageW(about, WM_CLOSE, 0, 0); }}),
+    [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
+
+TEST(AboutWindow, EachClickOnTheLogoOpensTheMakersHomePage) {
+    ScratchFolder folder(L"about-link");
+    folder.AddSamplePresets();
+    const std::wstring programFiles = folder / L"Program Files";
+    const std::wstring ieFolder = JoinPath(programFiles, L"Internet Explorer");
+    folder.MakeFolder(L"Program Files");
+    folder.MakeFolder(L"Program Files\\Internet Explorer");
+    const std::wstring ie = JoinPath(ieFolder, L"IEXPLORE.EXE");
+    ASSERT_TRUE(PlantBrowser(ie));
+
+    Vendrix app(folder.path(), ProgramFilesIs(programFiles));
+    HWND main = app.Main();
+    ASSERT_NE(main, nullptr);
+    HWND about = OpenAbout(app, main);
+    ASSERT_NE(about, nullptr);
+    HWND logo = ::GetDlgItem(about, kPicture1);
+
+    MouseClick(logo, 15, 15);
+    ASSERT_EQ(WaitCaptured(ieFolder, 1).size(), 1u);
+    MouseClick(logo, 3, 20);
+    const std::vector<std::wstring> lines = WaitCaptured(ieFolder, 2);
+    ASSERT_EQ(lines.size(), 2u) << "one browser start per click";
+    for (const std::wstring& line : lines)
+        EXPECT_EQ(line, L"\"" + ie + L"\" " + vx::kMakerHomePage);
+    EXPECT_TRUE(::IsWindow(about)) << "the click closed the about window";
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,51 @@
+#include "core/about_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/texts.h"
+
+namespace vx {
+namespace {
+
+TEST(AboutLayout, FocusOrderIsLogoThenOk) {
+    std::string order;
+    for (const ControlSpec* s : InCreationOrder(AboutLayout())) {
+        if (s->kind == ControlKind::Label) continue;
+        order += s->name;
+        order += ' ';
+    }
+    EXPECT_EQ(order, "Picture1 Command1 ");
+}
+
+TEST(AboutLayout, EveryControlLiesInsideTheClientArea) {
+    for (const ControlSpec& s : AboutLayout()) {
+        EXPECT_GE(s.left, 0) << s.name;
+        EXPECT_GE(s.top, 0) << s.name;
+        EXPECT_LE(s.left + s.width, kAboutClientWidthTwips) << s.name;
+        EXPECT_LE(s.top + s.height, kAboutClientHeightTwips) << s.name;
+    }
+}
+
+TEST(AboutLayout, LogoBoxHoldsTheWholeLogoAt96Dpi) {
+    const ControlSpec* logo = FindSpec(AboutLayout(), about_ids::kPicture1);
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(ToPixels(*logo, 96), (PixelRect{21, 17, kMakerLogoPixels, kMakerLogoPixels}));
+}
+
+TEST(AboutTexts, ThanksLineNamesTwoPeopleSeparatedByAnAsciiComma) {
+    const std::wstring thanks = text::kAboutThanks;
+    const std::wstring prefix = text::kAboutThanksPrefix;
+    ASSERT_EQ(thanks.rfind(prefix, 0), 0u);
+    const std::wstring names = thanks.substr(prefix.size());
+    const size_t comma = names.find(L',');
+    ASSERT_NE(comma, std::wstring::npos);
+    EXPECT_EQ(names.find(L',', comma + 1), std::wstring::npos);
+    EXPECT_GT(comma, 0u);
+    EXPECT_LT(comma + 1, names.size());
+    EXPECT_EQ(names.find(L'，'), std::wstring::npos) << "full-width comma";
+}
+
+}  // namespace
+}  // namespace vx
