@@ -144,6 +144,14 @@ class Running {
         return WaitUntil([&] { return ComboSelection(combo_) == index; });
     }
 
+    // Picks an entry whose logo cannot be previewed and answers the box that reports it.
+    bool PickUnpreviewable(int index) {
+        if (!PickIndex(index)) return false;
+        const MessageBoxInfo box = WaitMessageBox(app_);
+        PressOk(box);
+        return box.hwnd && WaitUntil([&] { return NoMessageBox(app_); });
+    }
+
     // Presses ok and answers the one message box it brings; returns its text.
     std::wstring Apply() {
         Click(ok_);
@@ -192,7 +200,7 @@ TEST_F(ApplyTest, OkOnABlankBrandEntryOnlyAsksForABrand) {
     Running vendrix(folder);
     ASSERT_TRUE(vendrix.Ready());
     ASSERT_EQ(ComboEntries(vendrix.combo()).at(1), L"");
-    ASSERT_TRUE(vendrix.PickIndex(1));
+    ASSERT_TRUE(vendrix.PickUnpreviewable(1));
     EXPECT_EQ(vendrix.Apply(), kNothingSelected);
     ExpectNothingChanged();
 }
@@ -417,7 +425,7 @@ TEST_F(ApplyTest, APresetWithoutALogoIsReported) {
     AddPreset(folder, L"No Logo", false, KestrelScript());
     Running vendrix(folder);
     ASSERT_TRUE(vendrix.Ready());
-    ASSERT_TRUE(vendrix.Pick(L"No Logo"));
+    ASSERT_TRUE(vendrix.PickUnpreviewable(vendrix.IndexOf(L"No Logo")));
     const std::wstring message = vendrix.Apply();
     EXPECT_TRUE(message.starts_with(kBrandFailed)) << "completion reported";
     EXPECT_NE(message.find(folder / L"oemdata\\No Logo\\oemlogo.bmp"), std::wstring::npos);
@@ -432,7 +440,7 @@ TEST_F(ApplyTest, AMissingPresetFolderRunsNothingAndNamesIt) {
     folder.WriteFile(L"oemlist.ini", Gbk(L"Aurora PC\r\nGhost Brand\r\n"));
     Running vendrix(folder);
     ASSERT_TRUE(vendrix.Ready());
-    ASSERT_TRUE(vendrix.Pick(L"Ghost Brand"));
+    ASSERT_TRUE(vendrix.PickUnpreviewable(vendrix.IndexOf(L"Ghost Brand")));
     const std::wstring message = vendrix.Apply();
     EXPECT_TRUE(message.starts_with(kPresetMissing));
     EXPECT_NE(message.find(folder / L"oemdata\\Ghost Brand"), std::wstring::npos);
