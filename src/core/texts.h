@@ -61,6 +61,32 @@ inline constexpr const wchar_t* kAboutThanks = L"特别感谢：李明远,Anna B
 inline constexpr const wchar_t* kAboutNotice = L"仅供学习交流使用";
 inline constexpr const wchar_t* kAboutFontFace = L"宋体";
 inline constexpr const wchar_t* kFileDescription = L"修改Windows7OEM信息的小工具";
+// Outcomes of the apply button's actions beyond their completion messages.
+inline constexpr const wchar_t* kMsgPresetFolderMissing = L"找不到品牌预设文件夹，未做任何修改：";
+inline constexpr const wchar_t* kMsgLogoPathHasQuote =
+    L"LOGO图片路径中不能含有双引号（\"），未做任何修改：";
+inline constexpr const wchar_t* kMsgBrandFailed = L"修改OEM信息未能完成，以下步骤失败：";
+inline constexpr const wchar_t* kMsgClearFailed = L"清除OEM信息未能完成，以下步骤失败：";
+inline constexpr const wchar_t* kMsgCustomFailed = L"自定义OEM信息修改未能完成，以下步骤失败：";
+inline constexpr const wchar_t* kStepBullet = L"· ";
+inline constexpr const wchar_t* kStepMakeFolder = L"创建文件夹 ";
+inline constexpr const wchar_t* kStepCopyLogo = L"复制LOGO图片 ";
+inline constexpr const wchar_t* kStepCopyTo = L" 到 ";
+inline constexpr const wchar_t* kStepImportScript = L"导入注册表文件 ";
+inline constexpr const wchar_t* kStepDeleteFile = L"删除文件 ";
+inline constexpr const wchar_t* kStepRemoveFolder = L"删除文件夹 ";
+inline constexpr const wchar_t* kStepWriteValue = L"写入注册表值 ";
+inline constexpr const wchar_t* kReasonOpen = L"（";
+inline constexpr const wchar_t* kReasonClose = L"）";
+inline constexpr const wchar_t* kWhyNotStarted = L"命令未能启动";
+inline constexpr const wchar_t* kWhyTimedOutPrefix = L"命令在";
+inline constexpr const wchar_t* kWhyTimedOutSuffix = L"秒内未结束，已被终止";
+inline constexpr const wchar_t* kWhyExitCode = L"命令返回错误代码 ";
+inline constexpr const wchar_t* kWhyFolderMissing = L"文件夹不存在";
+inline constexpr const wchar_t* kWhyTargetMissing = L"目标文件不存在";
+inline constexpr const wchar_t* kWhyFileStays = L"文件仍然存在";
+inline constexpr const wchar_t* kWhyWriteRefused = L"写入被拒绝";
+
 inline constexpr const wchar_t* kCmdMdOem = L"cmd /c md %windir%\\system32\\oem\\";
 inline constexpr const wchar_t* kCmdCopyBrandLogo =
     L"cmd /c copy /y oemlogo.bmp %windir%\\system32\\oem\\";
@@ -69,6 +95,8 @@ inline constexpr const wchar_t* kCmdDelLogo = L"cmd /c del %windir%\\system32\\o
 inline constexpr const wchar_t* kCmdRdOem = L"cmd /c rd %windir%\\system32\\oem\\";
 inline constexpr const wchar_t* kCmdCustomCopyPrefix = L"cmd /c copy /y ";
 inline constexpr const wchar_t* kCmdCustomCopySuffix = L" %windir%\\system32\\oem\\oemlogo.bmp";
+inline constexpr const wchar_t* kOemFolderShown = L"%windir%\\system32\\oem\\";
+inline constexpr const wchar_t* kPresetScriptSuffix = L"\\oem.reg";
 inline constexpr const wchar_t* kOemLogoValue = L"%windir%\\system32\\oem\\oemlogo.bmp";
 inline constexpr const wchar_t* kOemKey =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <shellapi.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -232,6 +233,32 @@ HWND Vendrix::WaitForWindow(const std::wstring& caption, Duration timeout) const
 }
 
 HWND Vendrix::Main(Duration timeout) const { return WaitForWindow(L"Vendrix 1.5.2", timeout); }
+
+std::wstring CurrentDirectoryOf(const Vendrix& app) {
+    // PEB -> ProcessParameters -> CurrentDirectory.DosPath, at the offsets of 64-bit Windows
+    // (which Wine keeps); the test exe and Vendrix.exe are both 64-bit here.
+    static_assert(sizeof(void*) == 8, "offsets are those of a 64-bit process");
+    constexpr size_t kCurrentDirectoryOffset = 0x38;
+    using QueryFn = LONG(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    if (!query || query(app.handle(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+        return {};
+    auto read = [&](const void* at, void* into, size_t size) {
+        SIZE_T got = 0;
+        return ::ReadProcessMemory(app.handle(), at, into, size, &got) && got == size;
+    };
+    PVOID parameters = nullptr;
+    UNICODE_STRING path{};
+    const auto* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
+    if (!read(peb + offsetof(PEB, ProcessParameters), &parameters, sizeof parameters) ||
+        !read(static_cast<const char*>(parameters) + kCurrentDirectoryOffset, &path, sizeof path))
+        return {};
+    std::wstring text(path.Length / sizeof(wchar_t), L'\0');
+    if (!text.empty() && !read(path.Buffer, text.data(), path.Length)) return {};
+    return text;
+}
 
 MessageBoxInfo WaitMessageBox(const Vendrix& app, Duration timeout) {
     MessageBoxInfo info;

@@ -62,6 +62,7 @@ class Vendrix {
     Vendrix& operator=(const Vendrix&) = delete;
 
     DWORD pid() const { return pid_; }
+    HANDLE handle() const { return process_.hProcess; }
     bool Running() const;
     bool WaitForExit(Duration timeout = kWindowTimeout) const;
     // Waits for a visible top-level window of this process with exactly this caption.
@@ -74,6 +75,10 @@ class Vendrix {
     PROCESS_INFORMATION process_{};
     DWORD pid_ = 0;
 };
+
+// The process's current directory as it keeps it (with a trailing backslash), read from its
+// memory; empty when it cannot be read.
+std::wstring CurrentDirectoryOf(const Vendrix& app);
 
 // A message box of the process: its title and its text.
 struct MessageBoxInfo {

@@ -261,6 +261,8 @@ TEST_F(Picking, BrandClearCustomAndBrandAgain) {
     // Custom hides the sign again and leaves the brand's logo that was behind it.
     Pick(IndexOf(vx::text::kCustomEntry));
     EXPECT_TRUE(WaitUntil([&] { return !IsVisible(clean_); }, 5s));
+    // The custom window opens with the pick; it must be there before it can be closed.
+    ASSERT_NE(app_->WaitForWindow(vx::text::kDiyCaption), nullptr);
     CloseOtherWindows();
     EXPECT_TRUE(ShowsBitmap(logo_, aurora));
 

@@ -1,0 +1,207 @@
+#include "core/apply_actions.h"
+
+#include "core/brand_list.h"
+#include "core/texts.h"
+
+namespace vx {
+
+namespace {
+
+// Every value the actions write is text stored as REG_EXPAND_SZ.
+constexpr int kTextValueType = 8;
+constexpr int kExpandStringFlag = 1;
+
+// The six OEM values in the order both the custom and the clear action write them, with the
+// custom window field that feeds each (0: the fixed logo path).
+struct OemValue {
+    const wchar_t* name;
+    int diyField;
+};
+constexpr OemValue kOemValues[] = {
+    {L"Model", 2},      {L"Logo", 0},         {L"Manufacturer", 1},
+    {L"SupportURL", 3}, {L"SupportPhone", 4}, {L"SupportHours", 6},
+};
+constexpr int kLogoPathField = 5;
+
+std::wstring Reason(const std::wstring& why) {
+    return std::wstring(text::kReasonOpen) + why + text::kReasonClose;
+}
+
+std::wstring TimedOut() {
+    return std::wstring(text::kWhyTimedOutPrefix) + std::to_wstring(kCommandTimeoutSeconds) +
+           text::kWhyTimedOutSuffix;
+}
+
+// Why a command did not run to its end; empty when it did.
+std::wstring RunFault(const CommandResult& r) {
+    if (!r.started) return text::kWhyNotStarted;
+    if (!r.finished) return TimedOut();
+    return {};
+}
+
+// Runs the steps of one action in their order and collects what failed; no step is skipped
+// because an earlier one failed.
+class StepRunner {
+  public:
+    explicit StepRunner(ApplyPorts& ports) : ports_(ports) {}
+
+    // md is judged by its effect: an existing folder makes md fail on some versions.
+    void MakeOemFolder() {
+        std::wstring why = RunFault(ports_.commands.Run(text::kCmdMdOem));
+        if (why.empty() && !ports_.oemFiles.OemFolderExists()) why = text::kWhyFolderMissing;
+        Note(ApplyStep::MakeOemFolder, text::kOemFolderShown, why);
+    }
+
+    void CopyLogo(const std::wstring& commandLine, const std::wstring& source) {
+        const CommandResult r = ports_.commands.Run(commandLine);
+        std::wstring why = RunFault(r);
+        if (why.empty() && r.exitCode != 0) why = text::kWhyExitCode + std::to_wstring(r.exitCode);
+        if (why.empty() && !ports_.oemFiles.OemLogoExists()) why = text::kWhyTargetMissing;
+        Note(ApplyStep::CopyLogo, source, why);
+    }
+
+    void ImportScript(const std::wstring& script) {
+        const CommandResult r = ports_.commands.Run(text::kCmdRegImport);
+        std::wstring why = RunFault(r);
+        if (why.empty() && r.exitCode != 0) why = text::kWhyExitCode + std::to_wstring(r.exitCode);
+        Note(ApplyStep::ImportScript, script, why);
+    }
+
+    // del and rd are judged by the logo being gone: a missing logo, or a folder kept because it
+    // holds other files, is what the user asked for.
+    void DeleteLogo() { RemoveStep(ApplyStep::DeleteLogo, text::kCmdDelLogo, text::kOemLogoValue); }
+    void RemoveOemFolder() {
+        RemoveStep(ApplyStep::RemoveOemFolder, text::kCmdRdOem, text::kOemFolderShown);
+    }
+
+    void WriteValue(const std::wstring& name, const AnyValue& value) {
+        const bool written = ports_.registry.SetRegistryValue(text::kOemKey, name, value,
+                                                              kTextValueType, kExpandStringFlag);
+        Note(ApplyStep::WriteValue, name, written ? L"" : text::kWhyWriteRefused);
+    }
+
+    ActionOutcome Finish(const wchar_t* doneMessage, const wchar_t* failedHeading) {
+        ActionOutcome outcome;
+        outcome.failures = std::move(failures_);
+        if (outcome.failures.empty()) {
+            outcome.message = doneMessage;
+            return outcome;
+        }
+        outcome.message = failedHeading;
+        for (const StepFailure& f : outcome.failures) outcome.message += L"\n" + Describe(f);
+        return outcome;
+    }
+
+  private:
+    void RemoveStep(ApplyStep step, const wchar_t* commandLine, const wchar_t* subject) {
+        std::wstring why = RunFault(ports_.commands.Run(commandLine));
+        if (why.empty() && ports_.oemFiles.OemLogoExists()) why = text::kWhyFileStays;
+        Note(step, subject, why);
+    }
+
+    void Note(ApplyStep step, const std::wstring& subject, const std::wstring& why) {
+        if (!why.empty()) failures_.push_back({step, subject, why});
+    }
+
+    static std::wstring Describe(const StepFailure& f) {
+        std::wstring line = text::kStepBullet;
+        switch (f.step) {
+            case ApplyStep::MakeOemFolder:
+                line += text::kStepMakeFolder + f.subject;
+                break;
+            case ApplyStep::CopyLogo:
+                line += text::kStepCopyLogo + f.subject + text::kStepCopyTo + text::kOemLogoValue;
+                break;
+            case ApplyStep::ImportScript:
+                line += text::kStepImportScript + f.subject;
+                break;
+            case ApplyStep::DeleteLogo:
+                line += text::kStepDeleteFile + f.subject;
+                break;
+            case ApplyStep::RemoveOemFolder:
+                line += text::kStepRemoveFolder + f.subject;
+                break;
+            case ApplyStep::WriteValue:
+                line += text::kStepWriteValue + f.subject;
+                break;
+            case ApplyStep::EnterPresetFolder:
+            case ApplyStep::CheckLogoPath:
+                line += f.subject;
+                break;
+        }
+        return line + Reason(f.reason);
+    }
+
+    ApplyPorts& ports_;
+    std::vector<StepFailure> failures_;
+};
+
+ActionOutcome Refuse(ApplyStep step, const std::wstring& subject, const wchar_t* message) {
+    ActionOutcome outcome;
+    outcome.refused = true;
+    outcome.failures.push_back({step, subject, L""});
+    outcome.message = std::wstring(message) + L"\n" + subject;
+    return outcome;
+}
+
+}  // namespace
+
+ApplyChoice ChooseApplyAction(const std::wstring& selectedText) {
+    if (selectedText.empty()) return ApplyChoice::NothingSelected;
+    switch (KindOf(selectedText)) {
+        case SelectionKind::Custom:
+            return ApplyChoice::Custom;
+        case SelectionKind::Clear:
+            return ApplyChoice::Clear;
+        case SelectionKind::Brand:
+            break;
+    }
+    return ApplyChoice::Brand;
+}
+
+std::wstring CustomCopyCommand(const std::wstring& logoPath) {
+    return text::kCmdCustomCopyPrefix + (L'"' + logoPath + L'"') + text::kCmdCustomCopySuffix;
+}
+
+ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstring& brand,
+                             ApplyPorts& ports) {
+    const std::wstring folder = PresetFolder(programFolder, brand);
+    // The commands name their files relative to the preset folder: anywhere else they would
+    // copy and import whatever lies there.
+    if (!ports.currentFolder.Enter(folder))
+        return Refuse(ApplyStep::EnterPresetFolder, folder, text::kMsgPresetFolderMissing);
+
+    StepRunner steps(ports);
+    steps.MakeOemFolder();
+    steps.CopyLogo(text::kCmdCopyBrandLogo, folder + text::kPresetLogoSuffix);
+    steps.ImportScript(folder + text::kPresetScriptSuffix);
+    return steps.Finish(text::kMsgBrandDone, text::kMsgBrandFailed);
+}
+
+ActionOutcome RunClearAction(ApplyPorts& ports) {
+    StepRunner steps(ports);
+    steps.DeleteLogo();
+    steps.RemoveOemFolder();
+    for (const OemValue& v : kOemValues) steps.WriteValue(v.name, AnyValue::FromText(L""));
+    return steps.Finish(text::kMsgClearDone, text::kMsgClearFailed);
+}
+
+ActionOutcome RunCustomAction(CustomFieldsReader& fields, ApplyPorts& ports) {
+    const std::wstring logoPath = fields.Diy(kLogoPathField).ToText();
+    // No Windows file name holds a double quote; inside the quoted argument one would end it
+    // early and let the rest of the path reach the command interpreter as further words.
+    if (logoPath.find(L'"') != std::wstring::npos)
+        return Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoPathHasQuote);
+
+    StepRunner steps(ports);
+    steps.MakeOemFolder();
+    steps.CopyLogo(CustomCopyCommand(logoPath), L'"' + logoPath + L'"');
+    for (const OemValue& v : kOemValues) {
+        const AnyValue value =
+            v.diyField == 0 ? AnyValue::FromText(text::kOemLogoValue) : fields.Diy(v.diyField);
+        steps.WriteValue(v.name, value);
+    }
+    return steps.Finish(text::kMsgCustomDone, text::kMsgCustomFailed);
+}
+
+}  // namespace vx

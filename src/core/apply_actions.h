@@ -1,0 +1,107 @@
+#pragma once
+// The apply button's three actions as plain functions over narrow ports: which action a
+// selection means, the steps of each in their fixed order, and how their outcome is judged.
+// Every step of a started action runs; the completion message is only given when all of
+// them did what they were for.
+#include <string>
+#include <vector>
+
+#include "core/any_value.h"
+#include "core/ports.h"
+
+namespace vx {
+
+// How long one command may run before it counts as failed and is ended.
+inline constexpr int kCommandTimeoutSeconds = 60;
+
+enum class ApplyChoice { NothingSelected, Brand, Custom, Clear };
+
+// By the selected entry's exact text: empty means nothing chosen, otherwise the entry's kind
+// (the two fixed entries their actions, anything else a brand).
+ApplyChoice ChooseApplyAction(const std::wstring& selectedText);
+
+// What running one command line came to.
+struct CommandResult {
+    bool started = false;   // the process was created
+    bool finished = false;  // and ended within the time allowed
+    unsigned long exitCode = 0;
+};
+
+// Runs one command line, hidden, in the process's current directory, and waits for it.
+class CommandRunner {
+  public:
+    virtual ~CommandRunner() = default;
+    virtual CommandResult Run(const std::wstring& commandLine) = 0;
+};
+
+// The system OEM folder and its logo file, looked at after a step to judge its effect.
+class OemFilesProbe {
+  public:
+    virtual ~OemFilesProbe() = default;
+    virtual bool OemFolderExists() = 0;
+    virtual bool OemLogoExists() = 0;
+};
+
+// The process's current directory.
+class CurrentFolder {
+  public:
+    virtual ~CurrentFolder() = default;
+    // False (and the current directory unchanged) when the folder cannot be entered.
+    virtual bool Enter(const std::wstring& folder) = 0;
+};
+
+// The custom window's fields Diy1..Diy6, read afresh at each call.
+class CustomFieldsReader {
+  public:
+    virtual ~CustomFieldsReader() = default;
+    virtual AnyValue Diy(int number) = 0;
+};
+
+struct ApplyPorts {
+    CommandRunner& commands;
+    OemFilesProbe& oemFiles;
+    CurrentFolder& currentFolder;
+    RegistryPort& registry;
+};
+
+enum class ApplyStep {
+    EnterPresetFolder,
+    CheckLogoPath,
+    MakeOemFolder,
+    CopyLogo,
+    ImportScript,
+    DeleteLogo,
+    RemoveOemFolder,
+    WriteValue,
+};
+
+// One step that did not do what it was for: which step, what it concerned (a folder, a file
+// or a value name) and why.
+struct StepFailure {
+    ApplyStep step;
+    std::wstring subject;
+    std::wstring reason;
+    friend bool operator==(const StepFailure&, const StepFailure&) = default;
+};
+
+struct ActionOutcome {
+    // True when the action was refused before its first step: nothing was changed.
+    bool refused = false;
+    std::vector<StepFailure> failures;
+    // The one message to show: the completion message, or what failed.
+    std::wstring message;
+    bool Succeeded() const { return !refused && failures.empty(); }
+};
+
+// The copy command of the custom logo, the path quoted as one argument.
+std::wstring CustomCopyCommand(const std::wstring& logoPath);
+
+// The preset folder becomes (and stays) the current directory, then md, copy, reg import.
+ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstring& brand,
+                             ApplyPorts& ports);
+// del, rd, then the six values written empty.
+ActionOutcome RunClearAction(ApplyPorts& ports);
+// md, copy of Diy5, then the six values, each field read just before its write.
+ActionOutcome RunCustomAction(CustomFieldsReader& fields, ApplyPorts& ports);
+
+}  // namespace vx

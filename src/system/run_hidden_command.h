@@ -1,0 +1,29 @@
+#pragma once
+// Runs the program's command lines: always the native command interpreter named by its full
+// path, hidden, in the current directory with the program's environment, one at a time.
+#include <windows.h>
+
+#include <string>
+
+#include "core/apply_actions.h"
+
+namespace vx {
+
+// Starts `commandLine` unchanged ("cmd /c ...") with the system's cmd.exe as the program,
+// so no cmd.exe in the current directory, beside the exe or on the search path can stand in
+// for it, and waits for it at most kCommandTimeoutSeconds. A command still running then is
+// ended (only the interpreter: a program it started is not tracked) and counts as not finished.
+CommandResult RunHiddenCommand(const std::wstring& commandLine);
+
+// What RunHiddenCommand does, with the program and the time limit given.
+CommandResult RunHiddenProcess(const std::wstring& applicationPath, const std::wstring& commandLine,
+                               DWORD timeoutMilliseconds);
+
+class HiddenCommandRunner : public CommandRunner {
+  public:
+    CommandResult Run(const std::wstring& commandLine) override {
+        return RunHiddenCommand(commandLine);
+    }
+};
+
+}  // namespace vx

@@ -1,0 +1,472 @@
+// The apply button end to end: the real Vendrix.exe installs a brand preset, custom values or
+// clears the OEM information, and the prefix's registry (64-bit view) and
+// %windir%\system32\oem show it. Each test starts and ends with no OEM key and no oem folder.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/main_layout.h"
+#include "driver.h"
+
+namespace e2e {
+namespace {
+
+const std::wstring kOemKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
+const std::vector<std::wstring> kSixValues = {L"Model",      L"Logo",         L"Manufacturer",
+                                              L"SupportURL", L"SupportPhone", L"SupportHours"};
+const std::wstring kCustomEntry = L"自定义...";
+const std::wstring kClearEntry = L"清除OEM信息...";
+const std::wstring kNothingSelected = L"请先选择电脑品牌！";
+const std::wstring kBrandDone = L"修改OEM信息完成！";
+const std::wstring kClearDone = L"清除OEM信息完成！";
+const std::wstring kCustomDone = L"自定义OEM信息修改完成！";
+// Beginnings of the messages for actions that did not fully succeed or were refused.
+const std::wstring kBrandFailed = L"修改OEM信息未能完成";
+const std::wstring kCustomFailed = L"自定义OEM信息修改未能完成";
+const std::wstring kPresetMissing = L"找不到品牌预设文件夹";
+const std::wstring kQuoteRefused = L"LOGO图片路径中不能含有双引号";
+
+std::wstring OemFolder() { return JoinPath(WindowsFolder(), L"system32\\oem"); }
+std::wstring OemLogo() { return JoinPath(OemFolder(), L"oemlogo.bmp"); }
+
+void ResetOemState() {
+    DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey);
+    RemoveTree(OemFolder());
+}
+
+// A stored text value, its terminating NULs dropped.
+std::wstring RegText(const RegValue& v) {
+    std::wstring text(reinterpret_cast<const wchar_t*>(v.data.data()), v.data.size() / 2);
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+}
+RegValue OemValue(const std::wstring& name) {
+    return ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, name);
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// The "name"="value" lines of a registry script saved as UTF-16 with a byte-order mark.
+std::map<std::wstring, std::wstring> ScriptValues(const std::wstring& path) {
+    const std::string bytes = ReadFileBytes(path);
+    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+    if (!text.empty() && text[0] == 0xFEFF) text.erase(0, 1);
+    auto quoted = [&](size_t& at) {
+        std::wstring out;
+        for (++at; at < text.size() && text[at] != L'"'; ++at) {
+            if (text[at] == L'\\') ++at;
+            out.push_back(text[at]);
+        }
+        ++at;
+        return out;
+    };
+    std::map<std::wstring, std::wstring> values;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = text.find(L'\n', at);
+        if (text[at] == L'"') {
+            size_t p = at;
+            const std::wstring name = quoted(p);
+            ++p;  // '='
+            values[name] = quoted(p);
+        }
+        if (end == std::wstring::npos) break;
+        at = end + 1;
+    }
+    return values;
+}
+
+// oemlist.ini bytes in code page 936.
+std::string Gbk(const std::wstring& text) {
+    const int n = ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()),
+                                        nullptr, 0, nullptr, nullptr);
+    std::string out(n, '\0');
+    ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
+                          nullptr, nullptr);
+    return out;
+}
+
+// Plants a preset folder from a sample brand's files; either file may be left out or replaced.
+void AddPreset(const ScratchFolder& folder, const std::wstring& name, bool withLogo,
+               const std::string& script) {
+    folder.MakeFolder(L"oemdata");
+    folder.MakeFolder(L"oemdata\\" + name);
+    if (withLogo)
+        folder.WriteFile(L"oemdata\\" + name + L"\\oemlogo.bmp",
+                         ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oemlogo.bmp")));
+    folder.WriteFile(L"oemdata\\" + name + L"\\oem.reg", script);
+}
+std::string KestrelScript() {
+    return ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oem.reg"));
+}
+
+// OEM information as a system that already has some: the folder, a logo and six values.
+void PlantOemData(bool extraFile) {
+    ::CreateDirectoryW(OemFolder().c_str(), nullptr);
+    WriteFileBytes(OemLogo(),
+                   ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oemlogo.bmp")));
+    if (extraFile) WriteFileBytes(JoinPath(OemFolder(), L"readme.txt"), "kept");
+    for (const std::wstring& name : kSixValues)
+        WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, name, REG_SZ, Utf16Bytes(L"old " + name));
+}
+
+// One running Vendrix and its main window's controls.
+class Running {
+  public:
+    explicit Running(const ScratchFolder& folder) : app_(folder.path()) {
+        main_ = app_.Main();
+        combo_ = ::GetDlgItem(main_, vx::main_ids::kCombolist);
+        ok_ = ::GetDlgItem(main_, vx::main_ids::kOk);
+        cleanOem_ = ::GetDlgItem(main_, vx::main_ids::kCleanOEM);
+    }
+
+    const Vendrix& app() const { return app_; }
+    HWND combo() const { return combo_; }
+    HWND cleanOem() const { return cleanOem_; }
+    bool Ready() const { return main_ && combo_ && ok_ && cleanOem_; }
+
+    int IndexOf(const std::wstring& entry) const {
+        const std::vector<std::wstring> entries = ComboEntries(combo_);
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (entries[i] == entry) return static_cast<int>(i);
+        return -1;
+    }
+    // Picks the entry as a user does; false when the list has no such entry.
+    bool Pick(const std::wstring& entry) { return PickIndex(IndexOf(entry)); }
+    bool PickIndex(int index) {
+        if (index < 0) return false;
+        PickEntry(combo_, index);
+        return WaitUntil([&] { return ComboSelection(combo_) == index; });
+    }
+
+    // Picks an entry whose logo cannot be previewed and answers the box that reports it.
+    bool PickUnpreviewable(int index) {
+        if (!PickIndex(index)) return false;
+        const MessageBoxInfo box = WaitMessageBox(app_);
+        PressOk(box);
+        return box.hwnd && WaitUntil([&] { return NoMessageBox(app_); });
+    }
+
+    // Presses ok and answers the one message box it brings; returns its text.
+    std::wstring Apply() {
+        Click(ok_);
+        const MessageBoxInfo box = WaitMessageBox(app_);
+        EXPECT_NE(box.hwnd, nullptr) << "no message box after ok";
+        EXPECT_EQ(box.title, L"Vendrix");
+        PressOk(box);
+        EXPECT_TRUE(WaitUntil([&] { return NoMessageBox(app_); })) << "a second message box";
+        return box.text;
+    }
+
+  private:
+    Vendrix app_;
+    HWND main_ = nullptr;
+    HWND combo_ = nullptr;
+    HWND ok_ = nullptr;
+    HWND cleanOem_ = nullptr;
+};
+
+class ApplyTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetOemState(); }
+    void TearDown() override { ResetOemState(); }
+};
+
+void ExpectNothingChanged() {
+    EXPECT_FALSE(FolderExists(OemFolder())) << "a command ran";
+    for (const std::wstring& name : kSixValues) EXPECT_FALSE(OemValue(name).exists) << name;
+}
+
+// ---- nothing chosen ----
+
+TEST_F(ApplyTest, OkBeforeAnyPickOnlyAsksForABrand) {
+    ScratchFolder folder(L"apply-nothing");
+    folder.AddSamplePresets();
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    EXPECT_EQ(vendrix.Apply(), kNothingSelected);
+    ExpectNothingChanged();
+}
+
+TEST_F(ApplyTest, OkOnABlankBrandEntryOnlyAsksForABrand) {
+    ScratchFolder folder(L"apply-blank");
+    folder.AddSamplePresets();
+    folder.WriteFile(L"oemlist.ini", Gbk(L"Aurora PC\r\n\r\nKestrel\r\n"));
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    ASSERT_EQ(ComboEntries(vendrix.combo()).at(1), L"");
+    ASSERT_TRUE(vendrix.PickUnpreviewable(1));
+    EXPECT_EQ(vendrix.Apply(), kNothingSelected);
+    ExpectNothingChanged();
+}
+
+// ---- brand presets ----
+
+void ExpectPresetInstalled(const ScratchFolder& folder, const std::wstring& brand) {
+    const std::wstring preset = folder / (L"oemdata\\" + brand);
+    const std::string logo = ReadFileBytes(OemLogo());
+    EXPECT_FALSE(logo.empty()) << "no logo in the system oem folder";
+    EXPECT_TRUE(logo == ReadFileBytes(JoinPath(preset, L"oemlogo.bmp")))
+        << "the system logo is not the preset's bitmap";
+    const auto values = ScriptValues(JoinPath(preset, L"oem.reg"));
+    ASSERT_EQ(values.size(), 6u);
+    for (const auto& [name, value] : values) {
+        const RegValue stored = OemValue(name);
+        EXPECT_TRUE(stored.exists) << name;
+        EXPECT_EQ(RegText(stored), value) << name;
+    }
+}
+
+TEST_F(ApplyTest, ABrandPresetInstallsItsLogoAndScriptAndBecomesTheCurrentDirectory) {
+    const std::wstring brands[] = {L"Aurora PC", L"青松电脑", L"Kestrel"};
+    for (const std::wstring& brand : brands) {
+        SCOPED_TRACE(std::string(brand.begin(), brand.end()));
+        ResetOemState();
+        ScratchFolder folder(L"apply-brand");
+        folder.AddSamplePresets();
+        Running vendrix(folder);
+        ASSERT_TRUE(vendrix.Ready());
+        ASSERT_TRUE(vendrix.Pick(brand)) << "brand not in the list";
+        EXPECT_EQ(vendrix.Apply(), kBrandDone);
+        ExpectPresetInstalled(folder, brand);
+        EXPECT_TRUE(
+            SamePath(CurrentDirectoryOf(vendrix.app()), folder / (L"oemdata\\" + brand + L"\\")))
+            << "current directory is not the preset folder";
+    }
+}
+
+TEST_F(ApplyTest, ASecondBrandMovesTheCurrentDirectoryToItsFolder) {
+    ScratchFolder folder(L"apply-two-brands");
+    folder.AddSamplePresets();
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder.path() + L"\\"));
+    ASSERT_TRUE(vendrix.Pick(L"Aurora PC"));
+    EXPECT_EQ(vendrix.Apply(), kBrandDone);
+    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder / L"oemdata\\Aurora PC\\"));
+    ASSERT_TRUE(vendrix.Pick(L"青松电脑"));
+    EXPECT_EQ(vendrix.Apply(), kBrandDone);
+    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder / L"oemdata\\青松电脑\\"));
+    // The copy named "oemlogo.bmp" without a folder, so it shows where the commands ran.
+    ExpectPresetInstalled(folder, L"青松电脑");
+}
+
+// ---- clear ----
+
+TEST_F(ApplyTest, ClearRemovesTheLogoAndEmptiesTheSixValues) {
+    const struct {
+        const char* name;
+        bool oemData;
+        bool extraFile;
+    } cases[] = {
+        {"system with OEM data", true, false},
+        {"system without an oem folder", false, false},
+        {"oem folder holding another file", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetOemState();
+        if (c.oemData) PlantOemData(c.extraFile);
+        ScratchFolder folder(L"apply-clear");
+        folder.AddSamplePresets();
+        Running vendrix(folder);
+        ASSERT_TRUE(vendrix.Ready());
+        ASSERT_TRUE(vendrix.Pick(kClearEntry));
+        EXPECT_TRUE(WaitUntil([&] { return IsVisible(vendrix.cleanOem()); }));
+        // Pressing ok again repeats the action.
+        for (int press = 1; press <= 2; ++press) {
+            SCOPED_TRACE(press);
+            EXPECT_EQ(vendrix.Apply(), kClearDone);
+            for (const std::wstring& name : kSixValues) {
+                const RegValue v = OemValue(name);
+                EXPECT_TRUE(v.exists) << name;
+                EXPECT_EQ(v.type, static_cast<DWORD>(REG_EXPAND_SZ)) << name;
+                EXPECT_EQ(RegText(v), L"") << name;
+            }
+            EXPECT_FALSE(FileExists(OemLogo()));
+            EXPECT_EQ(FolderExists(OemFolder()), c.extraFile);
+            EXPECT_TRUE(WaitUntil([&] { return !IsVisible(vendrix.cleanOem()); }));
+            EXPECT_EQ(TextOf(vendrix.combo()), kClearEntry);
+            EXPECT_EQ(ComboSelection(vendrix.combo()), vendrix.IndexOf(kClearEntry));
+        }
+    }
+}
+
+// ---- custom ----
+
+// The custom window's boxes by their place (twips), in the order Text1..Text6.
+constexpr int kDiyBoxes[6][2] = {{1050, 218},  {3720, 218},  {1050, 750},
+                                 {1020, 1193}, {1020, 1725}, {3705, 1193}};
+
+// Opens the custom window, types the six texts (Text1..Text6) and presses its OK.
+void ConfirmCustom(Running& vendrix, const std::array<std::wstring, 6>& texts) {
+    ASSERT_TRUE(vendrix.Pick(kCustomEntry));
+    HWND diy = vendrix.app().WaitForWindow(L"自定义OEM信息");
+    ASSERT_NE(diy, nullptr) << "the custom window did not open";
+    for (int i = 0; i < 6; ++i) {
+        HWND box = ChildAt(diy, L"Edit", kDiyBoxes[i][0], kDiyBoxes[i][1]);
+        ASSERT_NE(box, nullptr) << "Text" << i + 1;
+        SetText(box, texts[i]);
+    }
+    HWND ok = ChildByText(diy, L"Button", L"确定");
+    ASSERT_NE(ok, nullptr);
+    Click(ok);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(diy) || !IsVisible(diy); }));
+}
+
+// A 120 x 120 bitmap in a folder whose name and file name hold spaces.
+std::wstring PlaceCustomLogo(const ScratchFolder& folder) {
+    folder.MakeFolder(L"my pictures");
+    const std::wstring path = folder / L"my pictures\\shop logo.bmp";
+    WriteFileBytes(path,
+                   ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Aurora PC\\oemlogo.bmp")));
+    return path;
+}
+
+void ExpectCustomValue(const std::wstring& name, const std::wstring& text) {
+    const RegValue v = OemValue(name);
+    EXPECT_TRUE(v.exists) << name;
+    EXPECT_EQ(v.type, static_cast<DWORD>(REG_EXPAND_SZ)) << name;
+    EXPECT_EQ(RegText(v), text) << name;
+}
+
+TEST_F(ApplyTest, CustomValuesAreWrittenAndTheLogoCopiedFromAPathWithSpaces) {
+    ScratchFolder folder(L"apply-custom");
+    folder.AddSamplePresets();
+    const std::wstring logo = PlaceCustomLogo(folder);
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    ConfirmCustom(vendrix, {L"联想", L"联想电脑 X1", L"https://www.lenovo.com.cn", L"800-810-8888",
+                            logo, L"9：00-20：00"});
+    EXPECT_EQ(vendrix.Apply(), kCustomDone);
+    ExpectCustomValue(L"Manufacturer", L"联想");
+    ExpectCustomValue(L"Model", L"联想电脑 X1");
+    ExpectCustomValue(L"SupportURL", L"https://www.lenovo.com.cn");
+    ExpectCustomValue(L"SupportPhone", L"800-810-8888");
+    ExpectCustomValue(L"SupportHours", L"9：00-20：00");
+    // Stored unexpanded, for Windows to expand.
+    ExpectCustomValue(L"Logo", L"%windir%\\system32\\oem\\oemlogo.bmp");
+    EXPECT_TRUE(ReadFileBytes(OemLogo()) == ReadFileBytes(logo)) << "logo not copied";
+}
+
+TEST_F(ApplyTest, CustomWithEmptiedBoxesWritesEmptyStrings) {
+    ScratchFolder folder(L"apply-custom-empty");
+    folder.AddSamplePresets();
+    const std::wstring logo = PlaceCustomLogo(folder);
+    PlantOemData(false);
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    ConfirmCustom(vendrix, {L"Maker", L"", L"", L"123", logo, L""});
+    EXPECT_EQ(vendrix.Apply(), kCustomDone);
+    ExpectCustomValue(L"Manufacturer", L"Maker");
+    ExpectCustomValue(L"Model", L"");
+    ExpectCustomValue(L"SupportURL", L"");
+    ExpectCustomValue(L"SupportPhone", L"123");
+    ExpectCustomValue(L"SupportHours", L"");
+}
+
+TEST_F(ApplyTest, CustomNeverConfirmedWritesOnlyLogoAndReportsTheCopy) {
+    ScratchFolder folder(L"apply-custom-never");
+    folder.AddSamplePresets();
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    ASSERT_TRUE(vendrix.Pick(kCustomEntry));
+    const std::wstring message = vendrix.Apply();
+    EXPECT_TRUE(message.starts_with(kCustomFailed)) << "completion reported";
+    EXPECT_NE(message.find(L"\"\""), std::wstring::npos) << "the empty logo path is not named";
+    ExpectCustomValue(L"Logo", L"%windir%\\system32\\oem\\oemlogo.bmp");
+    for (const std::wstring& name : kSixValues) {
+        if (name == L"Logo") continue;
+        EXPECT_FALSE(OemValue(name).exists) << name;
+    }
+    EXPECT_FALSE(FileExists(OemLogo()));
+}
+
+TEST_F(ApplyTest, CustomLogoPathWithADoubleQuoteIsRefused) {
+    ScratchFolder folder(L"apply-custom-quote");
+    folder.AddSamplePresets();
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    const std::wstring path = L"C:\\pics\\a\" & echo x>C:\\vx-e2e\\quote.txt & \".bmp";
+    ::DeleteFileW(L"C:\\vx-e2e\\quote.txt");
+    ConfirmCustom(vendrix, {L"Maker", L"Model", L"url", L"phone", path, L"hours"});
+    const std::wstring message = vendrix.Apply();
+    EXPECT_TRUE(message.starts_with(kQuoteRefused));
+    EXPECT_NE(message.find(path), std::wstring::npos);
+    ExpectNothingChanged();
+    EXPECT_FALSE(FileExists(L"C:\\vx-e2e\\quote.txt"));
+}
+
+// ---- failures reported ----
+
+TEST_F(ApplyTest, APresetWhoseScriptIsNotARegistryScriptIsReported) {
+    ScratchFolder folder(L"apply-bad-script");
+    folder.WriteFile(L"oemlist.ini", Gbk(L"Broken Script\r\n"));
+    AddPreset(folder, L"Broken Script", true, "this is not a registry script\r\n");
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    ASSERT_TRUE(vendrix.Pick(L"Broken Script"));
+    const std::wstring message = vendrix.Apply();
+    EXPECT_TRUE(message.starts_with(kBrandFailed)) << "completion reported";
+    EXPECT_NE(message.find(folder / L"oemdata\\Broken Script\\oem.reg"), std::wstring::npos);
+    EXPECT_EQ(message.find(L"oemlogo.bmp "), std::wstring::npos) << "the copy did succeed";
+    // The steps before and after still ran.
+    EXPECT_TRUE(FileExists(OemLogo()));
+}
+
+TEST_F(ApplyTest, APresetWithoutALogoIsReported) {
+    ScratchFolder folder(L"apply-no-logo");
+    folder.WriteFile(L"oemlist.ini", Gbk(L"No Logo\r\n"));
+    AddPreset(folder, L"No Logo", false, KestrelScript());
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    ASSERT_TRUE(vendrix.PickUnpreviewable(vendrix.IndexOf(L"No Logo")));
+    const std::wstring message = vendrix.Apply();
+    EXPECT_TRUE(message.starts_with(kBrandFailed)) << "completion reported";
+    EXPECT_NE(message.find(folder / L"oemdata\\No Logo\\oemlogo.bmp"), std::wstring::npos);
+    EXPECT_EQ(message.find(L"oem.reg"), std::wstring::npos) << "the import did succeed";
+    EXPECT_FALSE(FileExists(OemLogo()));
+    EXPECT_EQ(RegText(OemValue(L"Manufacturer")), L"Kestrel Computers");
+}
+
+TEST_F(ApplyTest, AMissingPresetFolderRunsNothingAndNamesIt) {
+    ScratchFolder folder(L"apply-no-preset");
+    folder.AddSamplePresets();
+    folder.WriteFile(L"oemlist.ini", Gbk(L"Aurora PC\r\nGhost Brand\r\n"));
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    ASSERT_TRUE(vendrix.PickUnpreviewable(vendrix.IndexOf(L"Ghost Brand")));
+    const std::wstring message = vendrix.Apply();
+    EXPECT_TRUE(message.starts_with(kPresetMissing));
+    EXPECT_NE(message.find(folder / L"oemdata\\Ghost Brand"), std::wstring::npos);
+    ExpectNothingChanged();
+    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder.path() + L"\\"));
+}
+
+TEST_F(ApplyTest, ACmdExePlantedInThePresetOrProgramFolderNeverRuns) {
+    ScratchFolder folder(L"apply-planted");
+    folder.AddSamplePresets();
+    const std::wstring probe = JoinPath(BuildFolder(), L"vx_probe_child.exe");
+    const std::wstring preset = folder / L"oemdata\\Kestrel";
+    ASSERT_TRUE(::CopyFileW(probe.c_str(), JoinPath(preset, L"cmd.exe").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW(probe.c_str(), (folder / L"cmd.exe").c_str(), FALSE));
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    // Clear first, run from the program folder, then a brand, run from its preset folder.
+    ASSERT_TRUE(vendrix.Pick(kClearEntry));
+    EXPECT_EQ(vendrix.Apply(), kClearDone);
+    ASSERT_TRUE(vendrix.Pick(L"Kestrel"));
+    EXPECT_EQ(vendrix.Apply(), kBrandDone);
+    ExpectPresetInstalled(folder, L"Kestrel");
+    // The planted program leaves this file in the folder it runs in.
+    EXPECT_FALSE(FileExists(folder / L"probe-ran.txt"));
+    EXPECT_FALSE(FileExists(JoinPath(preset, L"probe-ran.txt")));
+}
+
+}  // namespace
+}  // namespace e2e
