@@ -55,8 +55,9 @@ void RunAwaited(const std::wstring& commandLine, const std::wstring& folder) {
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(app.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &si, &pi)) {
+    // A console of its own, as the program's commands get (it has none to hand down).
+    if (!::CreateProcessW(app.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
+                          nullptr, folder.c_str(), &si, &pi)) {
         Fail("a floor command did not start");
         return;
     }
