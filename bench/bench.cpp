@@ -55,8 +55,8 @@ void RunAwaited(const std::wstring& commandLine, const std::wstring& folder) {
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION pi{};
-    // A console of its own, as the program's commands get (it has none to hand down).
-    if (!::CreateProcessW(app.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
+    // A console of its own and no window, as the program's hidden commands get.
+    if (!::CreateProcessW(app.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
                           nullptr, folder.c_str(), &si, &pi)) {
         Fail("a floor command did not start");
         return;
