@@ -1,7 +1,5 @@
 // The apply button `ok`: the selected entry's action run against the real system, its one
 // message shown when it is done.
-#include <vector>
-
 #include "core/apply_actions.h"
 #include "core/main_layout.h"
 #include "core/texts.h"
@@ -9,6 +7,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "registry/registry.h"
+#include "system/controls.h"
 #include "system/native_view.h"
 #include "system/run_hidden_command.h"
 #include "system/ui.h"
@@ -69,17 +68,11 @@ class CustomWindowFields : public CustomFieldsReader {
     CustomWindow& diy_;
 };
 
-std::wstring WindowText(HWND window) {
-    std::vector<wchar_t> buffer(::GetWindowTextLengthW(window) + 1);
-    const int n = ::GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
-    return std::wstring(buffer.data(), n > 0 ? n : 0);
-}
-
 }  // namespace
 
 void MainWindow::OnApply() {
     // The list cannot be edited: its text is the selected entry's, empty while none is.
-    const std::wstring selected = WindowText(Control(kCombolist));
+    const std::wstring selected = ControlText(Control(kCombolist));
     HiddenCommandRunner commands;
     SystemOemFiles oemFiles;
     ProcessCurrentFolder currentFolder;
