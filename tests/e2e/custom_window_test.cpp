@@ -4,12 +4,9 @@
 // Windows tests prove them, and what the user sees here proves the rest.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "core/main_layout.h"
@@ -88,55 +85,19 @@ class CustomWindowE2E : public ::testing::Test {
         const ControlPlace& c = Place(name);
         return ChildAt(diy, c.cls, c.left, c.top);
     }
+    // What every control shows, in table order.
+    static std::vector<std::wstring> Texts(HWND diy) {
+        std::vector<std::wstring> texts;
+        for (const ControlPlace& c : kControls) texts.push_back(TextOf(Find(diy, c.name)));
+        return texts;
+    }
     // Everything posted to the program so far has been handled.
     void Settle() const { ASSERT_TRUE(FlushPosted(mainOk_)); }
     static bool Closes(HWND window) {
         return WaitUntil([&] { return !::IsWindow(window); });
     }
-    std::vector<HWND> CustomWindows() const {
-        std::vector<HWND> found;
-        for (HWND w : app_->TopWindows())
-            if (TextOf(w) == kCaption) found.push_back(w);
-        return found;
-    }
-    // The preview box's picture as the screen shows it: its client area.
-    std::vector<COLORREF> Preview() const {
-        const SIZE size = ClientSize(logo_);
-        return ScreenPixels(logo_, size.cx, size.cy);
-    }
-    // The preview once the window has repainted what another window covered: the same on
-    // three captures in a row.
-    std::vector<COLORREF> SettledPreview() const {
-        Settle();
-        std::vector<COLORREF> last = Preview();
-        int same = 0;
-        WaitUntil(
-            [&] {
-                std::this_thread::sleep_for(50ms);
-                auto now = Preview();
-                same = now == last ? same + 1 : 0;
-                last = std::move(now);
-                return same >= 2;
-            },
-            5s);
-        return last;
-    }
-    bool PreviewShows(const std::vector<COLORREF>& pixels) const {
-        return WaitUntil([&] { return Preview() == pixels; }, 5s);
-    }
-    // A bitmap file as the preview box shows it: drawn from its top-left corner, cut to the
-    // box's client area.
-    std::vector<COLORREF> AsPreview(const std::wstring& path) const {
-        int w = 0, h = 0;
-        const auto pixels = BitmapFilePixels(ReadFileBytes(path), &w, &h);
-        const SIZE size = ClientSize(logo_);
-        if (pixels.empty() || w < size.cx || h < size.cy) return {};
-        std::vector<COLORREF> shown;
-        for (int y = 0; y < size.cy; ++y)
-            for (int x = 0; x < size.cx; ++x)
-                shown.push_back(pixels[static_cast<size_t>(y) * w + x]);
-        return shown;
-    }
+    // The preview in the main window comes to show the bitmap file.
+    bool PreviewShows(const std::wstring& bitmap) const { return ShowsBitmap(logo_, bitmap); }
     // Keeps the custom window off the main window, so that the preview is seen.
     static void MoveAside(HWND diy) {
         ::SetWindowPos(diy, nullptr, 480, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -153,7 +114,7 @@ class CustomWindowE2E : public ::testing::Test {
     HWND main_ = nullptr, combo_ = nullptr, mainOk_ = nullptr, logo_ = nullptr;
 };
 
-TEST_F(CustomWindowE2E, OpensWithItsLayoutHintsAndFocusInTheFirstBox) {
+TEST_F(CustomWindowE2E, OpensLaidOutWithHintsAndTabMovesInOrderLeavingTheHints) {
     HWND diy = OpenCustom();
     ASSERT_NE(diy, nullptr);
     const SIZE client = ClientSize(diy);
@@ -173,19 +134,11 @@ TEST_F(CustomWindowE2E, OpensWithItsLayoutHintsAndFocusInTheFirstBox) {
     }
     const std::wstring hint3 = TextOf(Find(diy, "Text3"));
     EXPECT_NE(hint3.find(L'.', 3), std::wstring::npos) << "no web address after 示例:";
-    EXPECT_TRUE(WaitUntil([&] { return FocusOf(diy) == Find(diy, "Text1"); }))
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) == Find(diy, "Text1"); }))
         << "the focus is not in Text1";
     EXPECT_EQ(::GetWindow(diy, GW_OWNER), nullptr) << "the window has an owner";
     EXPECT_TRUE(::IsWindowEnabled(main_)) << "the main window was disabled";
-}
-
-TEST_F(CustomWindowE2E, TabFollowsTheFocusOrderAndLeavesTheHints) {
-    HWND diy = OpenCustom();
-    ASSERT_NE(diy, nullptr);
-    HWND text1 = Find(diy, "Text1");
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) == text1; }));
-    std::vector<std::wstring> before;
-    for (const ControlPlace& c : kControls) before.push_back(TextOf(Find(diy, c.name)));
+    const std::vector<std::wstring> before = Texts(diy);
     const char* order[] = {"Text2",    "Text3",    "Text4",    "Text6", "Text5",
                            "Command3", "Command1", "Command2", "Text1"};
     for (const char* next : order) {
@@ -194,11 +147,19 @@ TEST_F(CustomWindowE2E, TabFollowsTheFocusOrderAndLeavesTheHints) {
         EXPECT_TRUE(WaitUntil([&] { return FocusOf(diy) == expected; }, 5s))
             << "Tab did not reach " << next;
     }
-    for (size_t i = 0; i < std::size(kControls); ++i)
-        EXPECT_EQ(TextOf(Find(diy, kControls[i].name)), before[i]) << kControls[i].name;
+    MouseClick(diy, 3, 3);                  // the window's own background
+    MouseClick(Find(diy, "Label5"), 2, 2);  // a label
+    Settle();
+    EXPECT_EQ(Texts(diy), before) << "clicks elsewhere or Tab changed a hint";
 }
 
-TEST_F(CustomWindowE2E, FirstClickEmptiesAHintedBoxAndASecondDoesNothing) {
+struct NearHint {
+    const char* box;
+    const char* what;
+    std::wstring typed;
+};
+
+TEST_F(CustomWindowE2E, FirstClickEmptiesOnlyTheExactHintAndASecondDoesNothing) {
     HWND diy = OpenCustom();
     ASSERT_NE(diy, nullptr);
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text6", "Text5"}) {
@@ -215,29 +176,12 @@ TEST_F(CustomWindowE2E, FirstClickEmptiesAHintedBoxAndASecondDoesNothing) {
         MouseClick(box);
         EXPECT_TRUE(WaitUntil([&] { return TextOf(box).empty(); }, 5s)) << name;
     }
-}
-
-struct NearHint {
-    const char* box;
-    const char* what;
-    std::wstring typed;
-};
-
-TEST_F(CustomWindowE2E, TextThatOnlyResemblesTheHintStaysOnClick) {
-    HWND diy = OpenCustom();
-    ASSERT_NE(diy, nullptr);
-    const std::wstring hint3 = TextOf(Find(diy, "Text3"));
-    std::wstring upper3 = hint3;
-    for (wchar_t& c : upper3)
-        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    // Text that only resembles the hint stays.
     const NearHint cases[] = {
         {"Text5", "other case", L"注意:图片必须为120X120大小的bmp位图"},
-        {"Text3", "other case", upper3},
         {"Text1", "extra space", L"示例:联想 "},
-        {"Text4", "leading space", L" 示例:800-810-8888"},
         {"Text2", "full-width colon", L"示例：联想电脑"},
         {"Text6", "ASCII colons in the hours", L"示例:9:00-20:00"},
-        {"Text1", "another box's hint", L"示例:联想电脑"},
     };
     for (const NearHint& c : cases) {
         HWND box = Find(diy, c.box);
@@ -250,94 +194,62 @@ TEST_F(CustomWindowE2E, TextThatOnlyResemblesTheHintStaysOnClick) {
     }
 }
 
-TEST_F(CustomWindowE2E, ClicksElsewhereAndKeyboardFocusNeverClearAHint) {
+TEST_F(CustomWindowE2E, PickedAgainItStaysOneWindowOkClosesItAndReopenedItShowsTheHints) {
     HWND diy = OpenCustom();
     ASSERT_NE(diy, nullptr);
-    std::vector<std::wstring> hints;
-    for (const ControlPlace& c : kControls) hints.push_back(TextOf(Find(diy, c.name)));
-    MouseClick(diy, 3, 3);                  // the window's own background
-    MouseClick(Find(diy, "Label5"), 2, 2);  // a label
-    // Tab into each box in turn, ending in Text5.
-    for (int i = 0; i < 5; ++i) PostKey(Find(diy, "Text1"), VK_TAB);
+    const std::vector<std::wstring> hints = Texts(diy);
+    HWND text1 = Find(diy, "Text1");
+    SetText(text1, L"kept");
+    PickCustom();
     Settle();
-    EXPECT_EQ(FocusOf(diy), Find(diy, "Text5"));
-    for (size_t i = 0; i < std::size(kControls); ++i)
-        EXPECT_EQ(TextOf(Find(diy, kControls[i].name)), hints[i]) << kControls[i].name;
-}
+    PickCustom();
+    Settle();
+    int open = 0;
+    for (HWND w : app_->TopWindows()) open += TextOf(w) == kCaption;
+    EXPECT_EQ(open, 1);
+    EXPECT_EQ(TextOf(text1), L"kept") << "showing the open window loaded it anew";
 
-TEST_F(CustomWindowE2E, OkClosesAndReopeningShowsTheHintsAgain) {
-    HWND diy = OpenCustom();
-    ASSERT_NE(diy, nullptr);
-    std::vector<std::wstring> hints;
-    for (const ControlPlace& c : kControls) hints.push_back(TextOf(Find(diy, c.name)));
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
-        HWND box = Find(diy, name);
-        MouseClick(box);
-        TypeText(box, L"value");
-    }
-    ASSERT_TRUE(WaitUntil([&] { return TextOf(Find(diy, "Text6")) == L"value"; }, 5s));
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        SetText(Find(diy, name), L"value");
     Click(Find(diy, "Command1"));
     ASSERT_TRUE(Closes(diy)) << "OK left the window open";
     EXPECT_TRUE(app_->Running());
     EXPECT_TRUE(::IsWindowVisible(main_));
-
     diy = OpenCustom();
     ASSERT_NE(diy, nullptr);
-    for (size_t i = 0; i < std::size(kControls); ++i)
-        EXPECT_EQ(TextOf(Find(diy, kControls[i].name)), hints[i]) << kControls[i].name;
-    Click(Find(diy, "Command1"));
-    EXPECT_TRUE(Closes(diy));
+    EXPECT_EQ(Texts(diy), hints);
 }
 
 struct CloseWay {
     const char* what;
-    std::function<void(HWND diy, HWND focused)> close;
+    void (*close)(HWND diy);
 };
 
 TEST_F(CustomWindowE2E, EnterEscCancelAndTheCloseBoxCloseOnlyThisWindow) {
     const CloseWay ways[] = {
-        {"Enter", [](HWND, HWND focused) { PostKey(focused, VK_RETURN); }},
-        {"Esc", [](HWND, HWND focused) { PostKey(focused, VK_ESCAPE); }},
-        {"Cancel", [](HWND diy, HWND) { Click(Find(diy, "Command2")); }},
-        {"close box", [](HWND diy, HWND) { ::PostMessageW(diy, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Enter", [](HWND diy) { PostKey(Find(diy, "Text2"), VK_RETURN); }},
+        {"Esc", [](HWND diy) { PostKey(Find(diy, "Text2"), VK_ESCAPE); }},
+        {"Cancel", [](HWND diy) { Click(Find(diy, "Command2")); }},
+        {"close box", [](HWND diy) { ::PostMessageW(diy, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
     for (const CloseWay& way : ways) {
         HWND diy = OpenCustom();
         ASSERT_NE(diy, nullptr) << way.what;
-        HWND text2 = Find(diy, "Text2");
-        MouseClick(text2);
-        TypeText(text2, L"x");
-        ASSERT_TRUE(WaitUntil([&] { return TextOf(text2) == L"x"; }, 5s)) << way.what;
-        way.close(diy, text2);
+        way.close(diy);
         EXPECT_TRUE(Closes(diy)) << way.what << " did not close the window";
         EXPECT_TRUE(app_->Running()) << way.what;
         EXPECT_TRUE(::IsWindowVisible(main_)) << way.what;
     }
 }
 
-TEST_F(CustomWindowE2E, PickingTheCustomEntryAgainKeepsTheOneOpenWindow) {
-    HWND diy = OpenCustom();
-    ASSERT_NE(diy, nullptr);
-    HWND text1 = Find(diy, "Text1");
-    MouseClick(text1);
-    TypeText(text1, L"kept");
-    ASSERT_TRUE(WaitUntil([&] { return TextOf(text1) == L"kept"; }, 5s));
-    PickCustom();
-    Settle();
-    PickCustom();
-    Settle();
-    EXPECT_EQ(CustomWindows(), std::vector<HWND>{diy});
-    EXPECT_EQ(TextOf(text1), L"kept") << "showing the open window loaded it anew";
-}
-
-TEST_F(CustomWindowE2E, BrowseOffersBitmapsAndPreviewsTheChoiceAtOnceCancelKeepsIt) {
+TEST_F(CustomWindowE2E, BrowseOffersBitmapsPreviewsTheChoiceAtOnceAndCancelsKeepIt) {
     HWND diy = OpenCustom();
     ASSERT_NE(diy, nullptr);
     MoveAside(diy);
     const std::wstring bitmap = (*folder_) / L"oemdata\\Kestrel\\oemlogo.bmp";
-    const auto expected = AsPreview(bitmap);
-    ASSERT_FALSE(expected.empty());
-    ASSERT_NE(SettledPreview(), expected) << "the preview shows the bitmap before it was chosen";
+    Settle();
+    ASSERT_NE(PixelsDifferingFromBitmap(logo_, ReadFileBytes(bitmap)), 0)
+        << "the preview shows the bitmap before it was chosen";
 
     HWND dialog = Browse(diy);
     ASSERT_NE(dialog, nullptr);
@@ -346,42 +258,26 @@ TEST_F(CustomWindowE2E, BrowseOffersBitmapsAndPreviewsTheChoiceAtOnceCancelKeeps
     ASSERT_TRUE(Closes(dialog));
     HWND text5 = Find(diy, "Text5");
     EXPECT_TRUE(WaitUntil([&] { return TextOf(text5) == bitmap; }, 5s)) << "Text5 lacks the path";
-    EXPECT_TRUE(PreviewShows(expected)) << "the preview does not show the chosen bitmap";
+    EXPECT_TRUE(PreviewShows(bitmap)) << "the preview does not show the chosen bitmap";
+    EXPECT_TRUE(NoMessageBox(*app_));
+
+    // Cancelling the Open File dialog changes nothing, not even after a path was typed.
+    SetText(text5, L"D:\\手写的路径.bmp");
+    dialog = Browse(diy);
+    ASSERT_NE(dialog, nullptr);
+    CancelFileDialog(dialog);
+    ASSERT_TRUE(Closes(dialog));
+    Settle();
+    EXPECT_EQ(TextOf(text5), L"D:\\手写的路径.bmp");
+    EXPECT_TRUE(PreviewShows(bitmap));
     EXPECT_TRUE(NoMessageBox(*app_));
 
     Click(Find(diy, "Command2"));
     ASSERT_TRUE(Closes(diy));
-    EXPECT_TRUE(PreviewShows(expected)) << "Cancel restored the earlier preview";
+    EXPECT_TRUE(PreviewShows(bitmap)) << "Cancel restored the earlier preview";
     diy = OpenCustom();
     ASSERT_NE(diy, nullptr);
     EXPECT_EQ(TextOf(Find(diy, "Text5")), Place("Text5").text) << "the path outlived the window";
-}
-
-TEST_F(CustomWindowE2E, CancellingTheOpenFileDialogChangesNothing) {
-    HWND diy = OpenCustom();
-    ASSERT_NE(diy, nullptr);
-    MoveAside(diy);
-    HWND text5 = Find(diy, "Text5");
-    // Once with the hint and the placeholder, once after a bitmap was chosen and a path typed.
-    for (int round = 0; round < 2; ++round) {
-        const std::wstring shown = TextOf(text5);
-        const auto preview = SettledPreview();
-        HWND dialog = Browse(diy);
-        ASSERT_NE(dialog, nullptr);
-        CancelFileDialog(dialog);
-        ASSERT_TRUE(Closes(dialog));
-        Settle();
-        EXPECT_EQ(TextOf(text5), shown) << "round " << round;
-        EXPECT_EQ(SettledPreview(), preview) << "round " << round;
-        EXPECT_TRUE(NoMessageBox(*app_));
-        if (round == 1) break;
-        const std::wstring bitmap = (*folder_) / L"oemdata\\Aurora PC\\oemlogo.bmp";
-        dialog = Browse(diy);
-        ASSERT_NE(dialog, nullptr);
-        ChooseFileInDialog(dialog, bitmap);
-        ASSERT_TRUE(PreviewShows(AsPreview(bitmap)));
-        SetText(text5, L"D:\\手写的路径.bmp");
-    }
 }
 
 struct Unloadable {
@@ -403,8 +299,7 @@ TEST_F(CustomWindowE2E, AFileThatCannotBeLoadedIsReportedAndLeavesThePreview) {
     HWND first = Browse(diy);
     ASSERT_NE(first, nullptr);
     ChooseFileInDialog(first, earlier);
-    const auto preview = AsPreview(earlier);
-    ASSERT_TRUE(PreviewShows(preview));
+    ASSERT_TRUE(PreviewShows(earlier));
     for (const Unloadable& c : cases) {
         const std::wstring path = (*folder_) / c.name;
         if (c.bytes) folder_->WriteFile(c.name, c.bytes);
@@ -418,16 +313,10 @@ TEST_F(CustomWindowE2E, AFileThatCannotBeLoadedIsReportedAndLeavesThePreview) {
         EXPECT_EQ(TextOf(Find(diy, "Text5")), path) << c.what;
         PressOk(box);
         Settle();
-        EXPECT_EQ(SettledPreview(), preview) << c.what << ": the preview changed";
+        EXPECT_TRUE(PreviewShows(earlier)) << c.what << ": the preview changed";
         EXPECT_TRUE(::IsWindow(diy)) << c.what;
     }
 }
-
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
 
 // With the main window closed there is no preview, but a good bitmap is still no failure.
 TEST_F(CustomWindowE2E, BrowseWithTheMainWindowClosedReportsNothing) {
@@ -440,7 +329,6 @@ TEST_F(CustomWindowE2E, BrowseWithTheMainWindowClosedReportsNothing) {
     HWND dialog = Browse(diy);
     ASSERT_NE(dialog, nullptr);
     ChooseFileInDialog(dialog, bitmap);
-    ASSERT_TRUE(Closes(dialog));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(Find(diy, "Text5")) == bitmap; }, 5s));
     ASSERT_TRUE(FlushPosted(Find(diy, "Command2")));
     EXPECT_TRUE(NoMessageBox(*app_));

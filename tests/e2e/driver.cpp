@@ -519,6 +519,11 @@ int PixelsDifferingFromBitmap(HWND control, const std::string& bitmapFileBytes) 
     return differing;
 }
 
+bool ShowsBitmap(HWND control, const std::wstring& file, Duration timeout) {
+    const std::string bytes = ReadFileBytes(file);
+    return WaitUntil([&] { return PixelsDifferingFromBitmap(control, bytes) == 0; }, timeout);
+}
+
 RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name) {
     RegValue v;
     HKEY k;

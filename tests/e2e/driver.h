@@ -149,6 +149,8 @@ std::vector<COLORREF> BitmapFilePixels(const std::string& bytes, int* width, int
 // How many pixels of the control's client area differ on screen from the bitmap file drawn at
 // its top-left corner (over the part both cover); -1 if the file is not such a bitmap.
 int PixelsDifferingFromBitmap(HWND control, const std::string& bitmapFileBytes);
+// Whether the control comes to show the bitmap file so within the time (painting follows).
+bool ShowsBitmap(HWND control, const std::wstring& file, Duration timeout = 5s);
 
 // Registry of the 64-bit view, as Windows itself stores it.
 struct RegValue {

@@ -29,22 +29,8 @@ Entries WithFixedEntries(Entries brands) {
     return brands;
 }
 
-// The control shows the bitmap file, waited for because painting follows the pick.
-::testing::AssertionResult ShowsBitmap(HWND control, const std::wstring& file) {
-    const std::string bytes = ReadFileBytes(file);
-    int differing = -1;
-    const bool same = WaitUntil(
-        [&] {
-            differing = PixelsDifferingFromBitmap(control, bytes);
-            return differing == 0;
-        },
-        5s);
-    if (same) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << differing << " pixels differ from the bitmap";
-}
-
-TEST(MainWindowStartup, CaptionSizeAndControlsAsLaidOut) {
-    ScratchFolder folder(L"main-layout");
+TEST(MainWindowStartup, LaidOutListFilledNothingSelectedAndTabStaysInTheNarrowWindow) {
+    ScratchFolder folder(L"main-startup");
     folder.AddSamplePresets();
     Vendrix app(folder.path());
     HWND main = app.Main();
@@ -84,34 +70,15 @@ TEST(MainWindowStartup, CaptionSizeAndControlsAsLaidOut) {
     // The owner panel lies beyond the right edge, and only it.
     EXPECT_GE(ClientRectOf(::GetDlgItem(main, kText1)).left, client.cx);
     EXPECT_LE(ClientRectOf(::GetDlgItem(main, kOk)).right, client.cx);
-}
 
-TEST(MainWindowStartup, ListFilledNothingSelectedPlaceholderShownFocusInList) {
-    ScratchFolder folder(L"main-startup");
-    folder.AddSamplePresets();
-    Vendrix app(folder.path());
-    HWND main = app.Main();
-    ASSERT_NE(main, nullptr);
     HWND list = ::GetDlgItem(main, kCombolist);
-
     EXPECT_EQ(ComboEntries(list), WithFixedEntries({L"Aurora PC", L"青松电脑", L"Kestrel"}));
     EXPECT_EQ(ComboSelection(list), CB_ERR);
     EXPECT_EQ(TextOf(list), L"");
     EXPECT_FALSE(IsVisible(::GetDlgItem(main, kCleanOEM)));
-    EXPECT_TRUE(IsVisible(::GetDlgItem(main, kLogo)));
     EXPECT_TRUE(ShowsBitmap(::GetDlgItem(main, kLogo), Picture(L"logo_placeholder.bmp")));
-    EXPECT_TRUE(WaitUntil([&] { return FocusOf(main) == list; }, 5s));
     EXPECT_TRUE(NoMessageBox(app));
-}
-
-TEST(MainWindowStartup, TabMovesThroughListOkAndTheHiddenOwnerPanel) {
-    ScratchFolder folder(L"main-tab");
-    folder.AddSamplePresets();
-    Vendrix app(folder.path());
-    HWND main = app.Main();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(main) == ::GetDlgItem(main, kCombolist); }, 5s));
-
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(main) == list; }, 5s));
     const struct {
         int id;
         const char* name;
@@ -130,84 +97,63 @@ TEST(MainWindowStartup, TabMovesThroughListOkAndTheHiddenOwnerPanel) {
 
 struct ListCase {
     const char* name;
-    std::optional<std::string> bytes;  // none: no list file at all
+    std::string bytes;
     Entries brands;
 };
 
-void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
-
-class ListFileTest : public ::testing::TestWithParam<ListCase> {};
-
-TEST_P(ListFileTest, EntriesAreTheLinesThenTheTwoFixedOnes) {
-    const ListCase& c = GetParam();
-    ScratchFolder folder(L"main-list");
-    if (c.bytes) folder.WriteFile(L"oemlist.ini", *c.bytes);
-    Vendrix app(folder.path());
-    HWND main = app.Main();
-    ASSERT_NE(main, nullptr);
-    HWND list = ::GetDlgItem(main, kCombolist);
-
-    EXPECT_EQ(ComboEntries(list), WithFixedEntries(c.brands));
-    EXPECT_EQ(ComboSelection(list), CB_ERR);
-    if (c.bytes) {
+TEST(ListFile, EntriesAreTheLinesThenTheTwoFixedOnes) {
+    const ListCase cases[] = {
+        {"EmptyFile", "", {}},
+        {"LastLineWithoutLineEnd", "Aurora PC\r\nKestrel", {L"Aurora PC", L"Kestrel"}},
+        {"FinalLineEndAddsNoEntry", "Aurora PC\r\nKestrel\r\n", {L"Aurora PC", L"Kestrel"}},
+        {"BlankLineIsAnEmptyEntry", "A\r\n\r\nB\r\n", {L"A", L"", L"B"}},
+        {"DuplicatesKept", "A\r\nB\r\nA\r\n", {L"A", L"B", L"A"}},
+        {"SpacesKept", " A \r\n\tB\r\n", {L" A ", L"\tB"}},
+        // The GBK bytes of 自定义... and 清除OEM信息...: added like any other line.
+        {"LinesEqualToFixedEntries",
+         "\xD7\xD4\xB6\xA8\xD2\xE5...\r\n\xC7\xE5\xB3\xFDOEM\xD0\xC5\xCF\xA2...\r\n",
+         {L"自定义...", L"清除OEM信息..."}},
+        {"CrOnlyLineEnds", "A\rB\rC", {L"A", L"B", L"C"}},
+        {"LfOnlyLineEnds", "A\nB\nC\n", {L"A", L"B", L"C"}},
+        {"GbkNames", "\xC7\xE0\xCB\xC9\xB5\xE7\xC4\xD4\r\nKestrel\r\n", {L"青松电脑", L"Kestrel"}},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchFolder folder(L"main-list");
+        folder.WriteFile(L"oemlist.ini", c.bytes);
+        Vendrix app(folder.path());
+        HWND main = app.Main();
+        ASSERT_NE(main, nullptr);
+        HWND list = ::GetDlgItem(main, kCombolist);
+        EXPECT_EQ(ComboEntries(list), WithFixedEntries(c.brands));
+        EXPECT_EQ(ComboSelection(list), CB_ERR);
         EXPECT_TRUE(NoMessageBox(app));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ListFileTest,
-    ::testing::Values(
-        ListCase{"EmptyFile", "", {}},
-        ListCase{"LastLineWithoutLineEnd", "Aurora PC\r\nKestrel", {L"Aurora PC", L"Kestrel"}},
-        ListCase{"FinalLineEndAddsNoEntry", "Aurora PC\r\nKestrel\r\n", {L"Aurora PC", L"Kestrel"}},
-        ListCase{"BlankLineIsAnEmptyEntry", "A\r\n\r\nB\r\n", {L"A", L"", L"B"}},
-        ListCase{"DuplicatesKept", "A\r\nB\r\nA\r\n", {L"A", L"B", L"A"}},
-        ListCase{"SpacesKept", " A \r\n\tB\r\n", {L" A ", L"\tB"}},
-        // The GBK bytes of 自定义... and 清除OEM信息...: added like any other line.
-        ListCase{"LinesEqualToFixedEntries",
-                 "\xD7\xD4\xB6\xA8\xD2\xE5...\r\n\xC7\xE5\xB3\xFDOEM\xD0\xC5\xCF\xA2...\r\n",
-                 {L"自定义...", L"清除OEM信息..."}},
-        ListCase{"CrOnlyLineEnds", "A\rB\rC", {L"A", L"B", L"C"}},
-        ListCase{"LfOnlyLineEnds", "A\nB\nC\n", {L"A", L"B", L"C"}},
-        ListCase{"GbkNames",
-                 "\xC7\xE0\xCB\xC9\xB5\xE7\xC4\xD4\r\nKestrel\r\n",
-                 {L"青松电脑", L"Kestrel"}},
-        ListCase{"NotSorted", "Zeta\r\nalpha\r\nBeta\r\n", {L"Zeta", L"alpha", L"Beta"}}),
-    [](const ::testing::TestParamInfo<ListCase>& info) { return std::string(info.param.name); });
+TEST(UnreadableList, MessageNamesTheFileAndTheProgramRunsOnWithTheFixedEntries) {
+    // No file at all, then a folder named oemlist.ini in its place.
+    for (const bool folderInItsPlace : {false, true}) {
+        SCOPED_TRACE(folderInItsPlace ? "folder in its place" : "missing");
+        ScratchFolder folder(L"main-nolist");
+        if (folderInItsPlace) folder.MakeFolder(L"oemlist.ini");
+        Vendrix app(folder.path());
 
-struct UnreadableCase {
-    const char* name;
-    bool folderInItsPlace;  // a folder named oemlist.ini instead of no file at all
-};
+        const MessageBoxInfo box = WaitMessageBox(app);
+        ASSERT_NE(box.hwnd, nullptr) << "no message about the list file";
+        EXPECT_EQ(box.title, L"Vendrix");
+        EXPECT_EQ(box.text, vx::text::kMsgListUnreadable + (folder / L"oemlist.ini"));
+        PressOk(box);
 
-class UnreadableListTest : public ::testing::TestWithParam<UnreadableCase> {};
-
-TEST_P(UnreadableListTest, MessageNamesTheFileAndTheProgramRunsOnWithTheFixedEntries) {
-    ScratchFolder folder(L"main-nolist");
-    if (GetParam().folderInItsPlace) folder.MakeFolder(L"oemlist.ini");
-    Vendrix app(folder.path());
-
-    const MessageBoxInfo box = WaitMessageBox(app);
-    ASSERT_NE(box.hwnd, nullptr) << "no message about the list file";
-    EXPECT_EQ(box.title, L"Vendrix");
-    EXPECT_EQ(box.text, vx::text::kMsgListUnreadable + (folder / L"oemlist.ini"));
-    PressOk(box);
-
-    HWND main = app.Main();
-    ASSERT_NE(main, nullptr);
-    HWND list = ::GetDlgItem(main, kCombolist);
-    EXPECT_EQ(ComboEntries(list), WithFixedEntries({}));
-    EXPECT_EQ(ComboSelection(list), CB_ERR);
-    EXPECT_TRUE(WaitUntil([&] { return FocusOf(main) == list; }, 5s));
-    EXPECT_TRUE(app.Running());
+        HWND main = app.Main();
+        ASSERT_NE(main, nullptr);
+        HWND list = ::GetDlgItem(main, kCombolist);
+        EXPECT_EQ(ComboEntries(list), WithFixedEntries({}));
+        EXPECT_EQ(ComboSelection(list), CB_ERR);
+        EXPECT_TRUE(WaitUntil([&] { return FocusOf(main) == list; }, 5s));
+        EXPECT_TRUE(app.Running());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, UnreadableListTest,
-                         ::testing::Values(UnreadableCase{"Missing", false},
-                                           UnreadableCase{"FolderInItsPlace", true}),
-                         [](const ::testing::TestParamInfo<UnreadableCase>& info) {
-                             return std::string(info.param.name);
-                         });
 
 // ---- Picking entries ----
 
@@ -272,22 +218,12 @@ TEST_F(Picking, BrandClearCustomAndBrandAgain) {
     Pick(IndexOf(L"青松电脑"));
     EXPECT_TRUE(WaitUntil([&] { return !IsVisible(clean_); }, 5s));
     EXPECT_TRUE(ShowsBitmap(logo_, qingsong));
+    // The logo is read afresh on every pick: a preset changed on disk shows its new file.
+    ::CopyFileW(aurora.c_str(), qingsong.c_str(), FALSE);
+    Pick(IndexOf(L"Kestrel"));
+    Pick(IndexOf(L"青松电脑"));
+    EXPECT_TRUE(ShowsBitmap(logo_, aurora));
     EXPECT_TRUE(NoMessageBox(*app_));
-}
-
-TEST_F(Picking, LogoIsReadAfreshOnEveryPick) {
-    ScratchFolder folder(L"main-fresh");
-    folder.AddSamplePresets();
-    ASSERT_NO_FATAL_FAILURE(Start(folder));
-    const std::wstring kestrel = folder / L"oemdata\\Kestrel\\oemlogo.bmp";
-
-    Pick(IndexOf(L"Kestrel"));
-    EXPECT_TRUE(ShowsBitmap(logo_, kestrel));
-    // The preset changes on disk; picking it again shows the new file.
-    ::CopyFileW((folder / L"oemdata\\Aurora PC\\oemlogo.bmp").c_str(), kestrel.c_str(), FALSE);
-    Pick(IndexOf(L"Aurora PC"));
-    Pick(IndexOf(L"Kestrel"));
-    EXPECT_TRUE(ShowsBitmap(logo_, kestrel));
 }
 
 TEST_F(Picking, BrokenOrMissingLogoShowsThePlaceholderAndNamesTheFile) {

@@ -3,11 +3,10 @@
 // of ours records each command line, so no real browser ever runs.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "core/about_layout.h"
 #include "core/main_layout.h"
 #include "core/texts.h"
 #include "core/web_page.h"
@@ -42,7 +41,7 @@ class DefaultBrowser {
     RegValue saved_;
 };
 
-TEST(OpenWebPage, UpdateStartsInternetExplorerWithItsPathQuoted) {
+TEST(OpenWebPage, UpdateAndEachClickOnTheAboutLogoStartInternetExplorerWithItsPathQuoted) {
     ScratchFolder folder(L"web-ie");
     folder.AddSamplePresets();
     // "Program Files" holds a space: unquoted, the system would try ...\Program.exe first.
@@ -59,119 +58,60 @@ TEST(OpenWebPage, UpdateStartsInternetExplorerWithItsPathQuoted) {
     ASSERT_NE(main, nullptr);
     ChooseMenuByKeyboard(main, 2);  // 更新
 
-    const std::vector<std::wstring> lines = WaitCaptured(ieFolder, 1);
-    ASSERT_EQ(lines.size(), 1u) << "the browser was not started once";
+    ASSERT_EQ(WaitCaptured(ieFolder, 1).size(), 1u) << "the browser was not started once";
+
+    ChooseMenu(main, kMenu9);
+    HWND about = app.WaitForWindow(vx::text::kAboutCaption);
+    ASSERT_NE(about, nullptr);
+    HWND logo = ::GetDlgItem(about, vx::about_ids::kPicture1);
+    MouseClick(logo, 15, 15);
+    ASSERT_EQ(WaitCaptured(ieFolder, 2).size(), 2u);
+    MouseClick(logo, 3, 20);
+    const std::vector<std::wstring> lines = WaitCaptured(ieFolder, 3);
+    ASSERT_EQ(lines.size(), 3u) << "one browser start per click";
     EXPECT_EQ(lines[0], L"\"" + ie + L"\" " + vx::kDownloadPage);
+    for (size_t i = 1; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], L"\"" + ie + L"\" " + vx::kMakerHomePage);
     EXPECT_TRUE(Captured(folder.path()).empty()) << "Program.exe ran";
+    EXPECT_TRUE(::IsWindow(about)) << "the click closed the about window";
     EXPECT_TRUE(NoMessageBox(app));
-    EXPECT_TRUE(app.Running());
 }
 
-enum class ProgramFiles { FolderWithoutIt, Unset, Relative };
-
-struct NoBrowserCase {
-    const char* name;
-    ProgramFiles programFiles;
-};
-
-void PrintTo(const NoBrowserCase& c, std::ostream* os) { *os << c.name; }
-
-// A stand-in planted where a careless lookup would find a browser; removed afterwards.
-class PlantedTrap {
-  public:
-    explicit PlantedTrap(std::wstring folder) : folder_(std::move(folder)) {
-        ownsFolder_ = !FolderExists(folder_);
-        ::CreateDirectoryW(folder_.c_str(), nullptr);
-        planted_ = PlantBrowser(JoinPath(folder_, L"IEXPLORE.EXE"));
-    }
-    ~PlantedTrap() {
-        if (ownsFolder_) RemoveTree(folder_);
-    }
-    PlantedTrap(const PlantedTrap&) = delete;
-    PlantedTrap& operator=(const PlantedTrap&) = delete;
-    bool planted() const { return planted_; }
-    bool Ran() const { return !Captured(folder_).empty(); }
-
-  private:
-    std::wstring folder_;
-    bool ownsFolder_ = false;
-    bool planted_ = false;
-};
-
-class NoInternetExplorer : public ::testing::TestWithParam<NoBrowserCase> {
-  protected:
-    // The environment to start with, and the trap for the place it must not lead to.
-    EnvironmentChanges Prepare(const ScratchFolder& folder) {
+// Without Internet Explorer below "programfiles" (which of its values lead nowhere is
+// proved by the unit tests of the path): the default browser, else a message.
+TEST(OpenWebPage, WithoutInternetExplorerTheDefaultBrowserElseAMessageGetsTheAddress) {
+    for (const bool browserThere : {true, false}) {
+        SCOPED_TRACE(browserThere ? "default browser" : "no browser at all");
+        ScratchFolder folder(L"web-default");
+        folder.AddSamplePresets();
         folder.MakeFolder(L"Program Files");
-        switch (GetParam().programFiles) {
-            case ProgramFiles::FolderWithoutIt:
-                return ProgramFilesIs(folder / L"Program Files");
-            case ProgramFiles::Unset:
-                // "\\Internet Explorer\\..." would be the root of the current drive.
-                trap_.emplace(L"C:\\Internet Explorer");
-                return ProgramFilesIs(std::nullopt);
-            case ProgramFiles::Relative:
-                // Relative to the current folder, which is the program's.
-                trap_.emplace(folder / L"Program Files\\Internet Explorer");
-                return ProgramFilesIs(L"Program Files");
+        folder.MakeFolder(L"browser");
+        const std::wstring browser = folder / L"browser\\default.exe";
+        if (browserThere) {
+            ASSERT_TRUE(PlantBrowser(browser));
         }
-        return {};
+        DefaultBrowser standIn(L"\"" + browser + L"\" \"%1\"");
+
+        Vendrix app(folder.path(), ProgramFilesIs(folder / L"Program Files"));
+        HWND main = app.Main();
+        ASSERT_NE(main, nullptr);
+        ChooseMenu(main, kMenu3);
+
+        if (browserThere) {
+            const std::vector<std::wstring> lines = WaitCaptured(folder / L"browser", 1);
+            ASSERT_EQ(lines.size(), 1u) << "the default browser was not started once";
+            EXPECT_NE(lines[0].find(vx::kDownloadPage), std::wstring::npos) << lines[0];
+            EXPECT_TRUE(NoMessageBox(app));
+            continue;
+        }
+        const MessageBoxInfo box = WaitMessageBox(app);
+        ASSERT_NE(box.hwnd, nullptr) << "no message with the address";
+        EXPECT_EQ(box.title, L"Vendrix");
+        EXPECT_EQ(box.text, vx::text::kMsgPageNotOpened + std::wstring(vx::kDownloadPage));
+        PressOk(box);
+        EXPECT_TRUE(app.Running());
     }
-    bool TrapRan() const { return trap_ && trap_->Ran(); }
-
-    std::optional<PlantedTrap> trap_;
-};
-
-TEST_P(NoInternetExplorer, TheDefaultBrowserGetsTheAddress) {
-    ScratchFolder folder(L"web-default");
-    folder.AddSamplePresets();
-    folder.MakeFolder(L"browser");
-    ASSERT_TRUE(PlantBrowser(folder / L"browser\\default.exe"));
-    DefaultBrowser browser(L"\"" + (folder / L"browser\\default.exe") + L"\" \"%1\"");
-    const EnvironmentChanges environment = Prepare(folder);
-    ASSERT_TRUE(!trap_ || trap_->planted());
-
-    Vendrix app(folder.path(), environment);
-    HWND main = app.Main();
-    ASSERT_NE(main, nullptr);
-    ChooseMenu(main, kMenu3);
-
-    const std::vector<std::wstring> lines = WaitCaptured(folder / L"browser", 1);
-    ASSERT_EQ(lines.size(), 1u) << "the default browser was not started once";
-    EXPECT_NE(lines[0].find(vx::kDownloadPage), std::wstring::npos) << "got: " << lines[0];
-    EXPECT_FALSE(TrapRan());
-    EXPECT_TRUE(NoMessageBox(app));
 }
-
-TEST_P(NoInternetExplorer, WithNoBrowserAtAllAMessageShowsTheAddress) {
-    ScratchFolder folder(L"web-none");
-    folder.AddSamplePresets();
-    DefaultBrowser browser(L"\"" + (folder / L"browser\\missing.exe") + L"\" \"%1\"");
-    const EnvironmentChanges environment = Prepare(folder);
-    ASSERT_TRUE(!trap_ || trap_->planted());
-
-    Vendrix app(folder.path(), environment);
-    HWND main = app.Main();
-    ASSERT_NE(main, nullptr);
-    ChooseMenu(main, kMenu3);
-
-    const MessageBoxInfo box = WaitMessageBox(app);
-    ASSERT_NE(box.hwnd, nullptr) << "no message with the address";
-    EXPECT_EQ(box.title, L"Vendrix");
-    EXPECT_EQ(box.text, vx::text::kMsgPageNotOpened + std::wstring(vx::kDownloadPage));
-    PressOk(box);
-    EXPECT_FALSE(TrapRan());
-    EXPECT_TRUE(app.Running());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NoInternetExplorer,
-    ::testing::Values(NoBrowserCase{"FolderWithoutIt", ProgramFiles::FolderWithoutIt},
-                      NoBrowserCase{"ProgramFilesUnset", ProgramFiles::Unset},
-                      NoBrowserCase{"ProgramFilesRelative", ProgramFiles::Relative}),
-    [](const ::testing::TestParamInfo<NoBrowserCase>& info) {
-        return std::string(info.param.name);
-    });
 
 }  // namespace
 }  // namespace e2e

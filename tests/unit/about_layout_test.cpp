@@ -9,16 +9,6 @@
 namespace vx {
 namespace {
 
-TEST(AboutLayout, FocusOrderIsLogoThenOk) {
-    std::string order;
-    for (const ControlSpec* s : InCreationOrder(AboutLayout())) {
-        if (s->kind == ControlKind::Label) continue;
-        order += s->name;
-        order += ' ';
-    }
-    EXPECT_EQ(order, "Picture1 Command1 ");
-}
-
 TEST(AboutLayout, EveryControlLiesInsideTheClientArea) {
     for (const ControlSpec& s : AboutLayout()) {
         EXPECT_GE(s.left, 0) << s.name;
@@ -26,12 +16,6 @@ TEST(AboutLayout, EveryControlLiesInsideTheClientArea) {
         EXPECT_LE(s.left + s.width, kAboutClientWidthTwips) << s.name;
         EXPECT_LE(s.top + s.height, kAboutClientHeightTwips) << s.name;
     }
-}
-
-TEST(AboutLayout, LogoBoxHoldsTheWholeLogoAt96Dpi) {
-    const ControlSpec* logo = FindSpec(AboutLayout(), about_ids::kPicture1);
-    ASSERT_NE(logo, nullptr);
-    EXPECT_EQ(ToPixels(*logo, 96), (PixelRect{21, 17, kMakerLogoPixels, kMakerLogoPixels}));
 }
 
 TEST(AboutTexts, ThanksLineNamesTwoPeopleSeparatedByAnAsciiComma) {

@@ -36,13 +36,6 @@ TEST(BrowserPath, BelowAnAbsoluteProgramFilesOnly) {
     }
 }
 
-TEST(BrowserCommandLine, QuotedPathOneSpaceThenTheAddress) {
-    EXPECT_EQ(BrowserCommandLine(L"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE",
-                                 L"https://www.vendrix.example/download/"),
-              L"\"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE\" "
-              L"https://www.vendrix.example/download/");
-}
-
 TEST(WebPages, BothOnTheMakersSite) {
     const std::wstring site = L"" VX_MAKER_SITE;
     const std::wstring download = kDownloadPage, home = kMakerHomePage;
