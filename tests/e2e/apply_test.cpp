@@ -59,16 +59,6 @@ std::map<std::wstring, std::wstring> ScriptValues(const std::wstring& path) {
     return values;
 }
 
-// oemlist.ini bytes in code page 936.
-std::string Gbk(const std::wstring& text) {
-    const int n = ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(n, '\0');
-    ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
-}
-
 // OEM information as a system that already has some: the folder, a logo and six values.
 void PlantOemData(bool extraFile) {
     ::CreateDirectoryW(OemFolder().c_str(), nullptr);
@@ -328,7 +318,7 @@ TEST_F(ApplyTest, ABrokenPresetReportsTheFailedStepAndTheOthersStillRun) {
         SCOPED_TRACE(c.name);
         ResetOemState();
         ScratchFolder folder(L"apply-broken");
-        folder.WriteFile(L"oemlist.ini", Gbk(c.brand + L"\r\n"));
+        folder.WriteFile(L"oemlist.ini", std::string(c.brand.begin(), c.brand.end()) + "\r\n");
         folder.MakeFolder(L"oemdata");
         const std::wstring preset = L"oemdata\\" + c.brand;
         folder.MakeFolder(preset);
@@ -356,7 +346,7 @@ TEST_F(ApplyTest, ABrokenPresetReportsTheFailedStepAndTheOthersStillRun) {
 TEST_F(ApplyTest, NothingPickedABlankEntryAMissingPresetOrAQuotedLogoPathChangeNothing) {
     ScratchFolder folder(L"apply-refused");
     folder.AddSamplePresets();
-    folder.WriteFile(L"oemlist.ini", Gbk(L"Aurora PC\r\n\r\nGhost Brand\r\n"));
+    folder.WriteFile(L"oemlist.ini", "Aurora PC\r\n\r\nGhost Brand\r\n");
     Running vendrix(folder);
     ASSERT_TRUE(vendrix.Ready());
     EXPECT_EQ(vendrix.Apply(), kMsgNothingSelected);

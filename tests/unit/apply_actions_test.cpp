@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -25,6 +24,16 @@ const std::wstring kCustomLogo = L"C:\\My Pictures\\shop logo.bmp";
 const std::wstring kOemFolder = L"%windir%\\system32\\oem\\";
 const std::wstring kOemLogo = L"%windir%\\system32\\oem\\oemlogo.bmp";
 
+// What goes wrong on the system.
+struct Faults {
+    bool oemThere = false;  // the oem folder and its logo are already there
+    bool interpreterMissing = false;
+    std::wstring hanging;   // the command that never finishes
+    bool copyLies = false;  // copy exits 0 but no file arrives
+    bool logoLocked = false;
+    std::set<std::wstring> refused;  // registry values whose write is refused
+};
+
 class FakeSystem : public CommandRunner,
                    public OemFilesProbe,
                    public CurrentFolder,
@@ -40,12 +49,7 @@ class FakeSystem : public CommandRunner,
     bool oemFolder = false;
     bool oemLogo = false;
 
-    // Faults.
-    bool interpreterMissing = false;
-    std::wstring hangingCommand;
-    bool copyReportsSuccessWithoutFile = false;
-    bool logoLocked = false;
-    std::set<std::wstring> refusedValues;
+    Faults faults;
 
     std::map<int, AnyValue> diy;
     std::map<std::wstring, AnyValue> stored;
@@ -54,8 +58,8 @@ class FakeSystem : public CommandRunner,
 
     CommandResult Run(const std::wstring& commandLine) override {
         log.push_back(L"run " + commandLine);
-        if (interpreterMissing) return {};
-        if (commandLine == hangingCommand) return {true, false, 0};
+        if (faults.interpreterMissing) return {};
+        if (commandLine == faults.hanging) return {true, false, 0};
         return {true, true, Execute(commandLine)};
     }
 
@@ -75,7 +79,7 @@ class FakeSystem : public CommandRunner,
         EXPECT_EQ(keyName, text::kOemKey);
         EXPECT_EQ(valueType, 8);
         EXPECT_EQ(flag, 1);
-        if (refusedValues.count(valueName)) return false;
+        if (faults.refused.count(valueName)) return false;
         stored[valueName] = value;
         return true;
     }
@@ -103,7 +107,7 @@ class FakeSystem : public CommandRunner,
         }
         if (commandLine == text::kCmdRegImport) return files.count(cwd + L"\\oem.reg") ? 0 : 1;
         if (commandLine == text::kCmdDelLogo) {
-            if (!logoLocked) oemLogo = false;
+            if (!faults.logoLocked) oemLogo = false;
             return 0;
         }
         if (commandLine == text::kCmdRdOem) {
@@ -115,7 +119,7 @@ class FakeSystem : public CommandRunner,
     }
 
     unsigned long Copy(const std::wstring& source) {
-        if (copyReportsSuccessWithoutFile) return 0;
+        if (faults.copyLies) return 0;
         if (!files.count(source) || !oemFolder) return 1;
         oemLogo = true;
         return 0;
@@ -151,14 +155,14 @@ enum class Kind { Brand, Clear, Custom };
 
 // A system where the action can fully succeed: the brand preset is complete, the custom fields
 // were confirmed with a logo that exists.
-ActionOutcome RunAction(Kind kind, FakeSystem& sys,
-                        const std::function<void(FakeSystem&)>& fault = nullptr) {
+ActionOutcome RunAction(Kind kind, FakeSystem& sys, const Faults& faults = {}) {
     sys.folders.insert(kAurora);
     sys.files = {kAurora + L"\\oemlogo.bmp", kAurora + L"\\oem.reg", kCustomLogo};
     const std::wstring fields[] = {L"联想",         L"联想电脑", L"www.x.example",
                                    L"800-810-8888", kCustomLogo, L"9：00-20：00"};
     for (int i = 0; i < 6; ++i) sys.diy[i + 1] = AnyValue::FromText(fields[i]);
-    if (fault) fault(sys);
+    sys.faults = faults;
+    sys.oemFolder = sys.oemLogo = faults.oemThere;
     if (kind == Kind::Brand) return RunBrandAction(kProgram, L"Aurora PC", sys.ports);
     if (kind == Kind::Clear) return RunClearAction(sys.ports);
     return RunCustomAction(sys, sys.ports);
@@ -177,8 +181,7 @@ TEST(BrandAction, EntersThePresetFolderThenRunsMdCopyImport) {
 
 TEST(ClearAction, RunsDelRdThenWritesSixEmptyTexts) {
     FakeSystem sys;
-    const ActionOutcome outcome =
-        RunAction(Kind::Clear, sys, [](FakeSystem& s) { s.oemFolder = s.oemLogo = true; });
+    const ActionOutcome outcome = RunAction(Kind::Clear, sys, {.oemThere = true});
     EXPECT_EQ(sys.log, (std::vector<std::wstring>{
                            Ran(L"cmd /c del " + kOemLogo), Ran(L"cmd /c rd " + kOemFolder),
                            Write(L"Model", L""), Write(L"Logo", L""), Write(L"Manufacturer", L""),
@@ -219,7 +222,7 @@ using Failed = std::vector<std::pair<ApplyStep, std::wstring>>;
 struct FaultCase {
     const char* name;
     Kind kind;
-    std::function<void(FakeSystem&)> fault;
+    Faults faults;
     Failed expected;
 };
 
@@ -227,57 +230,49 @@ TEST(ApplyActions, EachFaultIsReportedStepByStepAndTheOtherStepsStillRun) {
     const std::wstring logo = kAurora + L"\\oemlogo.bmp";
     const std::wstring quoted = L"\"" + kCustomLogo + L"\"";
     const FaultCase cases[] = {
-        {"brand: oem folder and logo already there",
-         Kind::Brand,
-         [](FakeSystem& s) { s.oemFolder = s.oemLogo = true; },
-         {}},
-        {"brand: copy exits 0 but no file arrives",
-         Kind::Brand,
-         [](FakeSystem& s) { s.copyReportsSuccessWithoutFile = true; },
-         {{ApplyStep::CopyLogo, logo}}},
+        {"brand: oem folder and logo already there", Kind::Brand, {.oemThere = true}, {}},
+        {"brand: copy lies", Kind::Brand, {.copyLies = true}, {{ApplyStep::CopyLogo, logo}}},
         {"brand: copy never finishes",
          Kind::Brand,
-         [](FakeSystem& s) { s.hangingCommand = text::kCmdCopyBrandLogo; },
+         {.hanging = text::kCmdCopyBrandLogo},
          {{ApplyStep::CopyLogo, logo}}},
         {"brand: command interpreter cannot start",
          Kind::Brand,
-         [](FakeSystem& s) { s.interpreterMissing = true; },
+         {.interpreterMissing = true},
          {{ApplyStep::MakeOemFolder, kOemFolder},
           {ApplyStep::CopyLogo, logo},
           {ApplyStep::ImportScript, kAurora + L"\\oem.reg"}}},
         {"clear: logo cannot be deleted",
          Kind::Clear,
-         [](FakeSystem& s) { s.oemFolder = s.oemLogo = s.logoLocked = true; },
+         {.oemThere = true, .logoLocked = true},
          {{ApplyStep::DeleteLogo, kOemLogo}, {ApplyStep::RemoveOemFolder, kOemFolder}}},
         {"clear: a registry write refused",
          Kind::Clear,
-         [](FakeSystem& s) { s.refusedValues = {L"SupportURL"}; },
+         {.refused = {L"SupportURL"}},
          {{ApplyStep::WriteValue, L"SupportURL"}}},
         {"clear: two registry writes refused",
          Kind::Clear,
-         [](FakeSystem& s) {
-             s.refusedValues = {L"Model", L"SupportHours"};
-         },
+         {.refused = {L"Model", L"SupportHours"}},
          {{ApplyStep::WriteValue, L"Model"}, {ApplyStep::WriteValue, L"SupportHours"}}},
         {"clear: del never finishes",
          Kind::Clear,
-         [](FakeSystem& s) { s.hangingCommand = text::kCmdDelLogo; },
+         {.hanging = text::kCmdDelLogo},
          {{ApplyStep::DeleteLogo, kOemLogo}}},
         {"clear: command interpreter cannot start",
          Kind::Clear,
-         [](FakeSystem& s) { s.interpreterMissing = true; },
+         {.interpreterMissing = true},
          {{ApplyStep::DeleteLogo, kOemLogo}, {ApplyStep::RemoveOemFolder, kOemFolder}}},
         {"custom: Model refused",
          Kind::Custom,
-         [](FakeSystem& s) { s.refusedValues = {L"Model"}; },
+         {.refused = {L"Model"}},
          {{ApplyStep::WriteValue, L"Model"}}},
         {"custom: Logo refused",
          Kind::Custom,
-         [](FakeSystem& s) { s.refusedValues = {L"Logo"}; },
+         {.refused = {L"Logo"}},
          {{ApplyStep::WriteValue, L"Logo"}}},
         {"custom: md never finishes, so the copy has no folder",
          Kind::Custom,
-         [](FakeSystem& s) { s.hangingCommand = text::kCmdMdOem; },
+         {.hanging = text::kCmdMdOem},
          {{ApplyStep::MakeOemFolder, kOemFolder}, {ApplyStep::CopyLogo, quoted}}},
     };
     const std::map<Kind, std::pair<const wchar_t*, const wchar_t*>> messages = {
@@ -287,7 +282,7 @@ TEST(ApplyActions, EachFaultIsReportedStepByStepAndTheOtherStepsStillRun) {
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.name);
         FakeSystem sys;
-        const ActionOutcome outcome = RunAction(c.kind, sys, c.fault);
+        const ActionOutcome outcome = RunAction(c.kind, sys, c.faults);
         Failed failed;
         for (const StepFailure& f : outcome.failures) failed.emplace_back(f.step, f.subject);
         EXPECT_EQ(failed, c.expected);
@@ -309,7 +304,7 @@ TEST(ApplyActions, EachFaultIsReportedStepByStepAndTheOtherStepsStillRun) {
             EXPECT_FALSE(f.reason.empty());
             EXPECT_NE(outcome.message.find(f.reason), std::wstring::npos);
         }
-        if (sys.hangingCommand.empty()) continue;
+        if (c.faults.hanging.empty()) continue;
         EXPECT_NE(outcome.failures.front().reason.find(std::to_wstring(kCommandTimeoutSeconds)),
                   std::wstring::npos)
             << "a command past its time limit is reported as not finished";

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ struct EncodeCase {
     std::uint32_t type;
     Bytes bytes;
 };
+void PrintTo(const EncodeCase& c, std::ostream* os) { *os << c.name; }
 class EncodeTable : public ::testing::TestWithParam<EncodeCase> {};
 
 TEST_P(EncodeTable, StoresTheExpectedTypeAndBytes) {
@@ -61,6 +63,7 @@ struct DecodeCase {
     Bytes data;
     AnyValue expected;
 };
+void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
 class DecodeTable : public ::testing::TestWithParam<DecodeCase> {};
 
 // Marks what went through expansion so the table shows which types are expanded.

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "mainwindow/main_window.h"
-#include "mainwindow/program.h"
 #include "registry/registry.h"
 
 namespace vx {
@@ -180,6 +179,7 @@ struct WriteCase {
     DWORD type;
     Bytes data;
 };
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 using RegistryWrite = RegistryTable<WriteCase>;
 
 TEST_P(RegistryWrite, StoresTypeAndBytes) {
@@ -231,6 +231,7 @@ struct TextCase {
     const char* name;
     std::wstring text;
 };
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
 using RegistryText = RegistryTable<TextCase>;
 
 TEST_P(RegistryText, StoredWholeAndReadBackUnchanged) {
@@ -272,6 +273,7 @@ struct ReadCase {
     Bytes data;
     AnyValue expected;
 };
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 using RegistryRead = RegistryTable<ReadCase>;
 
 TEST_P(RegistryRead, ConvertsByStoredType) {
@@ -422,18 +424,6 @@ TEST_F(RegistryTest, EveryOpenedKeyIsClosedOnEveryPath) {
         EXPECT_EQ(calls.closed, calls.opened);
     }
     EXPECT_FALSE(RawRead(L"w").exists) << "the refused empty byte array was written";
-}
-
-// ---- The main window offers the same procedures as its own operations.
-
-TEST_F(RegistryTest, MainWindowOperationsReachTheRegistry) {
-    Program program;
-    const MainWindow& main = program.Main();
-    EXPECT_TRUE(main.SetRegistryValue(kRoot, kScratch, L"v", AnyValue::FromText(L"main"), 8, 1));
-    EXPECT_STORED(L"v", REG_EXPAND_SZ, Utf16(L"main"));
-    EXPECT_EQ(main.GetRegistryValue(kRoot, kScratch, L"v"), AnyValue::FromText(L"main"));
-    EXPECT_TRUE(main.DeleteRegistryValueOrKey(kRoot, kScratch, L"v"));
-    EXPECT_FALSE(RawRead(L"v").exists);
 }
 
 }  // namespace
