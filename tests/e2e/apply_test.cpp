@@ -5,29 +5,20 @@
 
 #include <array>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/main_layout.h"
+#include "core/texts.h"
 #include "driver.h"
 
 namespace e2e {
 namespace {
 
-const std::wstring kOemKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
+using namespace vx::text;
 const std::vector<std::wstring> kSixValues = {L"Model",      L"Logo",         L"Manufacturer",
                                               L"SupportURL", L"SupportPhone", L"SupportHours"};
-const std::wstring kCustomEntry = L"自定义...";
-const std::wstring kClearEntry = L"清除OEM信息...";
-const std::wstring kNothingSelected = L"请先选择电脑品牌！";
-const std::wstring kBrandDone = L"修改OEM信息完成！";
-const std::wstring kClearDone = L"清除OEM信息完成！";
-const std::wstring kCustomDone = L"自定义OEM信息修改完成！";
-// Beginnings of the messages for actions that did not fully succeed or were refused.
-const std::wstring kBrandFailed = L"修改OEM信息未能完成";
-const std::wstring kCustomFailed = L"自定义OEM信息修改未能完成";
-const std::wstring kPresetMissing = L"找不到品牌预设文件夹";
-const std::wstring kQuoteRefused = L"LOGO图片路径中不能含有双引号";
 
 std::wstring OemFolder() { return JoinPath(WindowsFolder(), L"system32\\oem"); }
 std::wstring OemLogo() { return JoinPath(OemFolder(), L"oemlogo.bmp"); }
@@ -54,55 +45,18 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 // The "name"="value" lines of a registry script saved as UTF-16 with a byte-order mark.
 std::map<std::wstring, std::wstring> ScriptValues(const std::wstring& path) {
     const std::string bytes = ReadFileBytes(path);
-    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
-    if (!text.empty() && text[0] == 0xFEFF) text.erase(0, 1);
-    auto quoted = [&](size_t& at) {
-        std::wstring out;
-        for (++at; at < text.size() && text[at] != L'"'; ++at) {
-            if (text[at] == L'\\') ++at;
-            out.push_back(text[at]);
-        }
-        ++at;
-        return out;
-    };
+    std::wistringstream in(
+        std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()) + 1, bytes.size() / 2 - 1));
     std::map<std::wstring, std::wstring> values;
-    size_t at = 0;
-    while (at < text.size()) {
-        const size_t end = text.find(L'\n', at);
-        if (text[at] == L'"') {
-            size_t p = at;
-            const std::wstring name = quoted(p);
-            ++p;  // '='
-            values[name] = quoted(p);
-        }
-        if (end == std::wstring::npos) break;
-        at = end + 1;
+    for (std::wstring line; std::getline(in, line);) {
+        const size_t eq = line.find(L"\"=\"");
+        if (line.empty() || line[0] != L'"' || eq == std::wstring::npos) continue;
+        std::wstring value;
+        for (size_t i = eq + 3; i < line.find_last_of(L'"'); ++i)
+            value += line[i] == L'\\' ? line[++i] : line[i];
+        values[line.substr(1, eq - 1)] = value;
     }
     return values;
-}
-
-// oemlist.ini bytes in code page 936.
-std::string Gbk(const std::wstring& text) {
-    const int n = ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(n, '\0');
-    ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
-}
-
-// Plants a preset folder from a sample brand's files; either file may be left out or replaced.
-void AddPreset(const ScratchFolder& folder, const std::wstring& name, bool withLogo,
-               const std::string& script) {
-    folder.MakeFolder(L"oemdata");
-    folder.MakeFolder(L"oemdata\\" + name);
-    if (withLogo)
-        folder.WriteFile(L"oemdata\\" + name + L"\\oemlogo.bmp",
-                         ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oemlogo.bmp")));
-    folder.WriteFile(L"oemdata\\" + name + L"\\oem.reg", script);
-}
-std::string KestrelScript() {
-    return ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oem.reg"));
 }
 
 // OEM information as a system that already has some: the folder, a logo and six values.
@@ -177,32 +131,16 @@ class ApplyTest : public ::testing::Test {
     void TearDown() override { ResetOemState(); }
 };
 
+void ExpectOemText(const std::wstring& name, const std::wstring& text) {
+    const RegValue v = OemValue(name);
+    EXPECT_TRUE(v.exists) << name;
+    EXPECT_EQ(v.type, static_cast<DWORD>(REG_EXPAND_SZ)) << name;
+    EXPECT_EQ(RegText(v), text) << name;
+}
+
 void ExpectNothingChanged() {
     EXPECT_FALSE(FolderExists(OemFolder())) << "a command ran";
     for (const std::wstring& name : kSixValues) EXPECT_FALSE(OemValue(name).exists) << name;
-}
-
-// ---- nothing chosen ----
-
-TEST_F(ApplyTest, OkBeforeAnyPickOnlyAsksForABrand) {
-    ScratchFolder folder(L"apply-nothing");
-    folder.AddSamplePresets();
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    EXPECT_EQ(vendrix.Apply(), kNothingSelected);
-    ExpectNothingChanged();
-}
-
-TEST_F(ApplyTest, OkOnABlankBrandEntryOnlyAsksForABrand) {
-    ScratchFolder folder(L"apply-blank");
-    folder.AddSamplePresets();
-    folder.WriteFile(L"oemlist.ini", Gbk(L"Aurora PC\r\n\r\nKestrel\r\n"));
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    ASSERT_EQ(ComboEntries(vendrix.combo()).at(1), L"");
-    ASSERT_TRUE(vendrix.PickUnpreviewable(1));
-    EXPECT_EQ(vendrix.Apply(), kNothingSelected);
-    ExpectNothingChanged();
 }
 
 // ---- brand presets ----
@@ -222,38 +160,23 @@ void ExpectPresetInstalled(const ScratchFolder& folder, const std::wstring& bran
     }
 }
 
-TEST_F(ApplyTest, ABrandPresetInstallsItsLogoAndScriptAndBecomesTheCurrentDirectory) {
-    const std::wstring brands[] = {L"Aurora PC", L"青松电脑", L"Kestrel"};
-    for (const std::wstring& brand : brands) {
+TEST_F(ApplyTest, EachBrandPresetInstallsItsLogoAndScriptAndBecomesTheCurrentDirectory) {
+    ScratchFolder folder(L"apply-brand");
+    folder.AddSamplePresets();
+    Running vendrix(folder);
+    ASSERT_TRUE(vendrix.Ready());
+    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder.path() + L"\\"));
+    // A name with a space, then a GBK Chinese one: the second moves the current directory, and
+    // its logo copy (named without a folder) shows where the commands ran.
+    for (const std::wstring brand : {L"Aurora PC", L"青松电脑"}) {
         SCOPED_TRACE(std::string(brand.begin(), brand.end()));
-        ResetOemState();
-        ScratchFolder folder(L"apply-brand");
-        folder.AddSamplePresets();
-        Running vendrix(folder);
-        ASSERT_TRUE(vendrix.Ready());
         ASSERT_TRUE(vendrix.Pick(brand)) << "brand not in the list";
-        EXPECT_EQ(vendrix.Apply(), kBrandDone);
+        EXPECT_EQ(vendrix.Apply(), kMsgBrandDone);
         ExpectPresetInstalled(folder, brand);
         EXPECT_TRUE(
             SamePath(CurrentDirectoryOf(vendrix.app()), folder / (L"oemdata\\" + brand + L"\\")))
             << "current directory is not the preset folder";
     }
-}
-
-TEST_F(ApplyTest, ASecondBrandMovesTheCurrentDirectoryToItsFolder) {
-    ScratchFolder folder(L"apply-two-brands");
-    folder.AddSamplePresets();
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder.path() + L"\\"));
-    ASSERT_TRUE(vendrix.Pick(L"Aurora PC"));
-    EXPECT_EQ(vendrix.Apply(), kBrandDone);
-    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder / L"oemdata\\Aurora PC\\"));
-    ASSERT_TRUE(vendrix.Pick(L"青松电脑"));
-    EXPECT_EQ(vendrix.Apply(), kBrandDone);
-    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder / L"oemdata\\青松电脑\\"));
-    // The copy named "oemlogo.bmp" without a folder, so it shows where the commands ran.
-    ExpectPresetInstalled(folder, L"青松电脑");
 }
 
 // ---- clear ----
@@ -281,13 +204,8 @@ TEST_F(ApplyTest, ClearRemovesTheLogoAndEmptiesTheSixValues) {
         // Pressing ok again repeats the action.
         for (int press = 1; press <= 2; ++press) {
             SCOPED_TRACE(press);
-            EXPECT_EQ(vendrix.Apply(), kClearDone);
-            for (const std::wstring& name : kSixValues) {
-                const RegValue v = OemValue(name);
-                EXPECT_TRUE(v.exists) << name;
-                EXPECT_EQ(v.type, static_cast<DWORD>(REG_EXPAND_SZ)) << name;
-                EXPECT_EQ(RegText(v), L"") << name;
-            }
+            EXPECT_EQ(vendrix.Apply(), kMsgClearDone);
+            for (const std::wstring& name : kSixValues) ExpectOemText(name, L"");
             EXPECT_FALSE(FileExists(OemLogo()));
             EXPECT_EQ(FolderExists(OemFolder()), c.extraFile);
             EXPECT_TRUE(WaitUntil([&] { return !IsVisible(vendrix.cleanOem()); }));
@@ -328,46 +246,38 @@ std::wstring PlaceCustomLogo(const ScratchFolder& folder) {
     return path;
 }
 
-void ExpectCustomValue(const std::wstring& name, const std::wstring& text) {
-    const RegValue v = OemValue(name);
-    EXPECT_TRUE(v.exists) << name;
-    EXPECT_EQ(v.type, static_cast<DWORD>(REG_EXPAND_SZ)) << name;
-    EXPECT_EQ(RegText(v), text) << name;
-}
-
-TEST_F(ApplyTest, CustomValuesAreWrittenAndTheLogoCopiedFromAPathWithSpaces) {
-    ScratchFolder folder(L"apply-custom");
-    folder.AddSamplePresets();
-    const std::wstring logo = PlaceCustomLogo(folder);
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    ConfirmCustom(vendrix, {L"联想", L"联想电脑 X1", L"https://www.lenovo.com.cn", L"800-810-8888",
-                            logo, L"9：00-20：00"});
-    EXPECT_EQ(vendrix.Apply(), kCustomDone);
-    ExpectCustomValue(L"Manufacturer", L"联想");
-    ExpectCustomValue(L"Model", L"联想电脑 X1");
-    ExpectCustomValue(L"SupportURL", L"https://www.lenovo.com.cn");
-    ExpectCustomValue(L"SupportPhone", L"800-810-8888");
-    ExpectCustomValue(L"SupportHours", L"9：00-20：00");
-    // Stored unexpanded, for Windows to expand.
-    ExpectCustomValue(L"Logo", L"%windir%\\system32\\oem\\oemlogo.bmp");
-    EXPECT_TRUE(ReadFileBytes(OemLogo()) == ReadFileBytes(logo)) << "logo not copied";
-}
-
-TEST_F(ApplyTest, CustomWithEmptiedBoxesWritesEmptyStrings) {
-    ScratchFolder folder(L"apply-custom-empty");
-    folder.AddSamplePresets();
-    const std::wstring logo = PlaceCustomLogo(folder);
-    PlantOemData(false);
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    ConfirmCustom(vendrix, {L"Maker", L"", L"", L"123", logo, L""});
-    EXPECT_EQ(vendrix.Apply(), kCustomDone);
-    ExpectCustomValue(L"Manufacturer", L"Maker");
-    ExpectCustomValue(L"Model", L"");
-    ExpectCustomValue(L"SupportURL", L"");
-    ExpectCustomValue(L"SupportPhone", L"123");
-    ExpectCustomValue(L"SupportHours", L"");
+TEST_F(ApplyTest, CustomWritesTheBoxesAndCopiesTheLogoFromAPathWithSpaces) {
+    const struct {
+        const char* name;
+        bool oldData;
+        std::array<std::wstring, 6> texts;  // Text1..Text6; Text5 is replaced by the logo path
+    } cases[] = {
+        {"values",
+         false,
+         {L"联想", L"联想电脑 X1", L"https://www.lenovo.com.cn", L"800-810-8888", L"",
+          L"9：00-20：00"}},
+        {"some boxes emptied over old values", true, {L"Maker", L"", L"", L"123", L"", L""}},
+    };
+    // The value each box is written to, in the order Text1..Text6.
+    const wchar_t* names[] = {L"Manufacturer", L"Model", L"SupportURL",
+                              L"SupportPhone", nullptr,  L"SupportHours"};
+    for (auto c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetOemState();
+        if (c.oldData) PlantOemData(false);
+        ScratchFolder folder(L"apply-custom");
+        folder.AddSamplePresets();
+        c.texts[4] = PlaceCustomLogo(folder);
+        Running vendrix(folder);
+        ASSERT_TRUE(vendrix.Ready());
+        ConfirmCustom(vendrix, c.texts);
+        EXPECT_EQ(vendrix.Apply(), kMsgCustomDone);
+        for (int i = 0; i < 6; ++i)
+            if (names[i]) ExpectOemText(names[i], c.texts[i]);
+        // Stored unexpanded, for Windows to expand.
+        ExpectOemText(L"Logo", L"%windir%\\system32\\oem\\oemlogo.bmp");
+        EXPECT_TRUE(ReadFileBytes(OemLogo()) == ReadFileBytes(c.texts[4])) << "logo not copied";
+    }
 }
 
 TEST_F(ApplyTest, CustomNeverConfirmedWritesOnlyLogoAndReportsTheCopy) {
@@ -377,9 +287,9 @@ TEST_F(ApplyTest, CustomNeverConfirmedWritesOnlyLogoAndReportsTheCopy) {
     ASSERT_TRUE(vendrix.Ready());
     ASSERT_TRUE(vendrix.Pick(kCustomEntry));
     const std::wstring message = vendrix.Apply();
-    EXPECT_TRUE(message.starts_with(kCustomFailed)) << "completion reported";
+    EXPECT_TRUE(message.starts_with(kMsgCustomFailed)) << "completion reported";
     EXPECT_NE(message.find(L"\"\""), std::wstring::npos) << "the empty logo path is not named";
-    ExpectCustomValue(L"Logo", L"%windir%\\system32\\oem\\oemlogo.bmp");
+    ExpectOemText(L"Logo", L"%windir%\\system32\\oem\\oemlogo.bmp");
     for (const std::wstring& name : kSixValues) {
         if (name == L"Logo") continue;
         EXPECT_FALSE(OemValue(name).exists) << name;
@@ -387,65 +297,77 @@ TEST_F(ApplyTest, CustomNeverConfirmedWritesOnlyLogoAndReportsTheCopy) {
     EXPECT_FALSE(FileExists(OemLogo()));
 }
 
-TEST_F(ApplyTest, CustomLogoPathWithADoubleQuoteIsRefused) {
-    ScratchFolder folder(L"apply-custom-quote");
+// ---- failures reported ----
+
+TEST_F(ApplyTest, ABrokenPresetReportsTheFailedStepAndTheOthersStillRun) {
+    const struct {
+        const char* name;
+        std::wstring brand;
+        bool withLogo;
+        std::string script;
+        const wchar_t* failed;     // the file the message names
+        const wchar_t* succeeded;  // what it must not name
+    } cases[] = {
+        {"script not a registry script", L"Broken Script", true,
+         "this is not a registry script\r\n", L"oem.reg", L"oemlogo.bmp "},
+        {"no logo", L"No Logo", false,
+         ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oem.reg")), L"oemlogo.bmp",
+         L"oem.reg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetOemState();
+        ScratchFolder folder(L"apply-broken");
+        folder.WriteFile(L"oemlist.ini", std::string(c.brand.begin(), c.brand.end()) + "\r\n");
+        folder.MakeFolder(L"oemdata");
+        const std::wstring preset = L"oemdata\\" + c.brand;
+        folder.MakeFolder(preset);
+        if (c.withLogo)
+            folder.WriteFile(
+                preset + L"\\oemlogo.bmp",
+                ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oemlogo.bmp")));
+        folder.WriteFile(preset + L"\\oem.reg", c.script);
+        Running vendrix(folder);
+        ASSERT_TRUE(vendrix.Ready());
+        ASSERT_TRUE(c.withLogo ? vendrix.Pick(c.brand) : vendrix.PickUnpreviewable(0));
+        const std::wstring message = vendrix.Apply();
+        EXPECT_TRUE(message.starts_with(kMsgBrandFailed)) << "completion reported";
+        EXPECT_NE(message.find(folder / (preset + L"\\" + c.failed)), std::wstring::npos);
+        EXPECT_EQ(message.find(c.succeeded), std::wstring::npos) << "that step did succeed";
+        EXPECT_EQ(FileExists(OemLogo()), c.withLogo);
+        if (!c.withLogo) {
+            EXPECT_EQ(RegText(OemValue(L"Manufacturer")), L"Kestrel Computers");
+        }
+    }
+}
+
+// ---- refusals: a message, nothing changed, no command started ----
+
+TEST_F(ApplyTest, NothingPickedABlankEntryAMissingPresetOrAQuotedLogoPathChangeNothing) {
+    ScratchFolder folder(L"apply-refused");
     folder.AddSamplePresets();
+    folder.WriteFile(L"oemlist.ini", "Aurora PC\r\n\r\nGhost Brand\r\n");
     Running vendrix(folder);
     ASSERT_TRUE(vendrix.Ready());
+    EXPECT_EQ(vendrix.Apply(), kMsgNothingSelected);
+    ASSERT_EQ(ComboEntries(vendrix.combo()).at(1), L"");
+    ASSERT_TRUE(vendrix.PickUnpreviewable(1));
+    EXPECT_EQ(vendrix.Apply(), kMsgNothingSelected);
+
+    ASSERT_TRUE(vendrix.PickUnpreviewable(vendrix.IndexOf(L"Ghost Brand")));
+    std::wstring message = vendrix.Apply();
+    EXPECT_TRUE(message.starts_with(kMsgPresetFolderMissing));
+    EXPECT_NE(message.find(folder / L"oemdata\\Ghost Brand"), std::wstring::npos);
+    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder.path() + L"\\"));
+
     const std::wstring path = L"C:\\pics\\a\" & echo x>C:\\vx-e2e\\quote.txt & \".bmp";
     ::DeleteFileW(L"C:\\vx-e2e\\quote.txt");
     ConfirmCustom(vendrix, {L"Maker", L"Model", L"url", L"phone", path, L"hours"});
-    const std::wstring message = vendrix.Apply();
-    EXPECT_TRUE(message.starts_with(kQuoteRefused));
+    message = vendrix.Apply();
+    EXPECT_TRUE(message.starts_with(kMsgLogoPathHasQuote));
     EXPECT_NE(message.find(path), std::wstring::npos);
-    ExpectNothingChanged();
     EXPECT_FALSE(FileExists(L"C:\\vx-e2e\\quote.txt"));
-}
-
-// ---- failures reported ----
-
-TEST_F(ApplyTest, APresetWhoseScriptIsNotARegistryScriptIsReported) {
-    ScratchFolder folder(L"apply-bad-script");
-    folder.WriteFile(L"oemlist.ini", Gbk(L"Broken Script\r\n"));
-    AddPreset(folder, L"Broken Script", true, "this is not a registry script\r\n");
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    ASSERT_TRUE(vendrix.Pick(L"Broken Script"));
-    const std::wstring message = vendrix.Apply();
-    EXPECT_TRUE(message.starts_with(kBrandFailed)) << "completion reported";
-    EXPECT_NE(message.find(folder / L"oemdata\\Broken Script\\oem.reg"), std::wstring::npos);
-    EXPECT_EQ(message.find(L"oemlogo.bmp "), std::wstring::npos) << "the copy did succeed";
-    // The steps before and after still ran.
-    EXPECT_TRUE(FileExists(OemLogo()));
-}
-
-TEST_F(ApplyTest, APresetWithoutALogoIsReported) {
-    ScratchFolder folder(L"apply-no-logo");
-    folder.WriteFile(L"oemlist.ini", Gbk(L"No Logo\r\n"));
-    AddPreset(folder, L"No Logo", false, KestrelScript());
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    ASSERT_TRUE(vendrix.PickUnpreviewable(vendrix.IndexOf(L"No Logo")));
-    const std::wstring message = vendrix.Apply();
-    EXPECT_TRUE(message.starts_with(kBrandFailed)) << "completion reported";
-    EXPECT_NE(message.find(folder / L"oemdata\\No Logo\\oemlogo.bmp"), std::wstring::npos);
-    EXPECT_EQ(message.find(L"oem.reg"), std::wstring::npos) << "the import did succeed";
-    EXPECT_FALSE(FileExists(OemLogo()));
-    EXPECT_EQ(RegText(OemValue(L"Manufacturer")), L"Kestrel Computers");
-}
-
-TEST_F(ApplyTest, AMissingPresetFolderRunsNothingAndNamesIt) {
-    ScratchFolder folder(L"apply-no-preset");
-    folder.AddSamplePresets();
-    folder.WriteFile(L"oemlist.ini", Gbk(L"Aurora PC\r\nGhost Brand\r\n"));
-    Running vendrix(folder);
-    ASSERT_TRUE(vendrix.Ready());
-    ASSERT_TRUE(vendrix.PickUnpreviewable(vendrix.IndexOf(L"Ghost Brand")));
-    const std::wstring message = vendrix.Apply();
-    EXPECT_TRUE(message.starts_with(kPresetMissing));
-    EXPECT_NE(message.find(folder / L"oemdata\\Ghost Brand"), std::wstring::npos);
     ExpectNothingChanged();
-    EXPECT_TRUE(SamePath(CurrentDirectoryOf(vendrix.app()), folder.path() + L"\\"));
 }
 
 TEST_F(ApplyTest, ACmdExePlantedInThePresetOrProgramFolderNeverRuns) {
@@ -459,9 +381,9 @@ TEST_F(ApplyTest, ACmdExePlantedInThePresetOrProgramFolderNeverRuns) {
     ASSERT_TRUE(vendrix.Ready());
     // Clear first, run from the program folder, then a brand, run from its preset folder.
     ASSERT_TRUE(vendrix.Pick(kClearEntry));
-    EXPECT_EQ(vendrix.Apply(), kClearDone);
+    EXPECT_EQ(vendrix.Apply(), kMsgClearDone);
     ASSERT_TRUE(vendrix.Pick(L"Kestrel"));
-    EXPECT_EQ(vendrix.Apply(), kBrandDone);
+    EXPECT_EQ(vendrix.Apply(), kMsgBrandDone);
     ExpectPresetInstalled(folder, L"Kestrel");
     // The planted program leaves this file in the folder it runs in.
     EXPECT_FALSE(FileExists(folder / L"probe-ran.txt"));

@@ -1,5 +1,5 @@
 // The owner panel inside a real main window of this process, where its menu can be read: the
-// caption of the toggle command and the selection a box gets when it receives the focus.
+// caption of the toggle command follows the window's outer width.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -29,62 +29,35 @@ int OuterWidth(HWND window) {
     return r.right - r.left;
 }
 
-class OwnerPanelWindow : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(program_.Main().Open(SW_SHOWNORMAL)); }
-    HWND Main() { return program_.Main().hwnd(); }
-    void Toggle() { ::SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(kMenu2, 0), 0); }
+TEST(OwnerPanelWindow, ToggleCaptionFollowsTheWidthAndExactly3000TwipsCountsAsExpanded) {
+    Program program;
+    ASSERT_TRUE(program.Main().Open(SW_SHOWNORMAL));
+    HWND main = program.Main().hwnd();
+    const int dpi = WindowDpi(main);
+    EXPECT_EQ(MenuCaption(main, kMenu2), text::kMenuExpand);
 
-    Program program_;
-};
-
-TEST_F(OwnerPanelWindow, ToggleCaptionFollowsTheWidth) {
-    const int dpi = WindowDpi(Main());
-    EXPECT_EQ(MenuCaption(Main(), kMenu2), text::kMenuExpand);
-    Toggle();
-    EXPECT_EQ(MenuCaption(Main(), kMenu2), text::kMenuCollapse);
-    EXPECT_EQ(OuterWidth(Main()), TwipsToPixels(5000, dpi));
-    Toggle();
-    EXPECT_EQ(MenuCaption(Main(), kMenu2), text::kMenuExpand);
-    EXPECT_EQ(OuterWidth(Main()), TwipsToPixels(2600, dpi));
-    // The other commands keep their places and captions.
-    EXPECT_EQ(MenuCaption(Main(), kMenu3), text::kMenuUpdate);
-    EXPECT_EQ(::GetMenuItemCount(::GetMenu(Main())), 4);
-}
-
-TEST_F(OwnerPanelWindow, ExactlyThreeThousandTwipsCountsAsExpanded) {
-    const int dpi = WindowDpi(Main());
-    RECT r;
-    ::GetWindowRect(Main(), &r);
     // 3000 twips in whole pixels, rounded up so that the width is not below it.
     const int threshold = (3000 * dpi + kTwipsPerInch - 1) / kTwipsPerInch;
     ASSERT_EQ(threshold * kTwipsPerInch % dpi, 0) << "needs a DPI where 3000 twips are whole";
-    ::SetWindowPos(Main(), nullptr, 0, 0, threshold, r.bottom - r.top,
+    RECT r;
+    ::GetWindowRect(main, &r);
+    ::SetWindowPos(main, nullptr, 0, 0, threshold, r.bottom - r.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_EQ(OuterWidth(Main()), threshold);
-    Toggle();
-    EXPECT_EQ(OuterWidth(Main()), TwipsToPixels(2600, dpi));
-    EXPECT_EQ(MenuCaption(Main(), kMenu2), text::kMenuExpand);
-}
+    ASSERT_EQ(OuterWidth(main), threshold);
 
-TEST_F(OwnerPanelWindow, ABoxReceivingTheFocusSelectsAllOfIt) {
-    const int boxes[] = {kText1, kText2, kText3};
-    const wchar_t* texts[] = {L"abcdef", L"\u4E2D\u6587", L""};
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        HWND box = program_.Main().Control(boxes[i]);
-        ASSERT_NE(box, nullptr);
-        ::SetFocus(program_.Main().Control(kCombolist));
-        ::SetWindowTextW(box, texts[i]);
-        ::SendMessageW(box, EM_SETSEL, 1, 1);
-        ::SetFocus(box);
-        ASSERT_EQ(::GetFocus(), box);
-        DWORD start = 99, end = 99;
-        ::SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                       reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, 0u);
-        EXPECT_EQ(end, std::wstring(texts[i]).size());
+    // From exactly 3000 twips the toggle collapses, then it goes back and forth.
+    const struct {
+        int width;
+        const wchar_t* caption;
+    } steps[] = {{2600, text::kMenuExpand}, {5000, text::kMenuCollapse}, {2600, text::kMenuExpand}};
+    for (const auto& step : steps) {
+        ::SendMessageW(main, WM_COMMAND, MAKEWPARAM(kMenu2, 0), 0);
+        EXPECT_EQ(OuterWidth(main), TwipsToPixels(step.width, dpi));
+        EXPECT_EQ(MenuCaption(main, kMenu2), step.caption);
     }
+    // The other commands keep their places and captions.
+    EXPECT_EQ(MenuCaption(main, kMenu3), text::kMenuUpdate);
+    EXPECT_EQ(::GetMenuItemCount(::GetMenu(main)), 4);
 }
 
 }  // namespace

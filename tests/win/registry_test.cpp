@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "mainwindow/main_window.h"
-#include "mainwindow/program.h"
 #include "registry/registry.h"
 
 namespace vx {
@@ -16,27 +15,25 @@ namespace {
 
 using Bytes = std::vector<BYTE>;
 
-constexpr const wchar_t* kScratchParent = L"SOFTWARE";
-constexpr const wchar_t* kScratchName = L"VendrixRegistryTest";
 constexpr const wchar_t* kScratch = L"SOFTWARE\\VendrixRegistryTest";
 constexpr const wchar_t* kMissingKey = L"SOFTWARE\\VendrixRegistryTest\\missing";
+const HKEY kRoot = HKEY_LOCAL_MACHINE;
 constexpr BYTE kMarker = 0xA5;
 constexpr DWORD kRawCapacity = 1 << 16;
 
 void RemoveScratchKey() {
     HKEY parent = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kScratchParent, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                        &parent) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(kRoot, L"SOFTWARE", 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, &parent) !=
+        ERROR_SUCCESS)
         return;
-    ::RegDeleteTreeW(parent, kScratchName);
-    ::RegDeleteKeyExW(parent, kScratchName, KEY_WOW64_64KEY, 0);
+    ::RegDeleteTreeW(parent, L"VendrixRegistryTest");
+    ::RegDeleteKeyExW(parent, L"VendrixRegistryTest", KEY_WOW64_64KEY, 0);
     ::RegCloseKey(parent);
 }
 
 bool KeyExists(const std::wstring& path) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExW(kRoot, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
         return false;
     ::RegCloseKey(key);
     return true;
@@ -45,7 +42,7 @@ bool KeyExists(const std::wstring& path) {
 void RawWrite(const std::wstring& name, DWORD type, const Bytes& data,
               const std::wstring& keyPath = kScratch) {
     HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0,
+    ASSERT_EQ(::RegCreateKeyExW(kRoot, keyPath.c_str(), 0, nullptr, 0,
                                 KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(
@@ -64,17 +61,14 @@ struct Stored {
 Stored RawRead(const std::wstring& name) {
     Stored out;
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kScratch, 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExW(kRoot, kScratch, 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
         return out;
     Bytes buffer(kRawCapacity, kMarker);
     DWORD size = kRawCapacity;
-    DWORD type = 0xDEADBEEF;
-    out.exists = ::RegQueryValueExW(key, name.c_str(), nullptr, &type, buffer.data(), &size) ==
+    out.exists = ::RegQueryValueExW(key, name.c_str(), nullptr, &out.type, buffer.data(), &size) ==
                  ERROR_SUCCESS;
     ::RegCloseKey(key);
     if (!out.exists) return out;
-    out.type = type;
     out.data.assign(buffer.begin(), buffer.begin() + size);
     out.bufferUntouchedPastData = true;
     for (DWORD i = size; i < kRawCapacity; ++i)
@@ -82,10 +76,23 @@ Stored RawRead(const std::wstring& name) {
     return out;
 }
 
-Bytes Utf16(const std::wstring& text, bool terminator = true) {
+Bytes Utf16(const std::wstring& text) {
     Bytes out(reinterpret_cast<const BYTE*>(text.data()),
               reinterpret_cast<const BYTE*>(text.data() + text.size()));
-    if (terminator) out.insert(out.end(), {0, 0});
+    out.insert(out.end(), {0, 0});
+    return out;
+}
+
+Bytes Sequence(std::size_t n) {
+    Bytes out(n);
+    for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<BYTE>(i * 7 + 3);
+    return out;
+}
+
+std::wstring RepeatTo(const std::wstring& unit, std::size_t length) {
+    std::wstring out;
+    while (out.size() < length) out += unit;
+    out.resize(length);
     return out;
 }
 
@@ -120,15 +127,11 @@ class WatchingCalls : public RegistryCalls {
         masks.push_back(access);
         if (security) securities.push_back(*security);
         if (failCreate != ERROR_SUCCESS) return failCreate;
-        const LSTATUS s = RegistryCalls::CreateKey(root, subKey, access, security, key);
-        if (s == ERROR_SUCCESS) ++opened;
-        return s;
+        return Counted(RegistryCalls::CreateKey(root, subKey, access, security, key));
     }
     LSTATUS OpenKey(HKEY root, const wchar_t* subKey, REGSAM access, HKEY* key) override {
         masks.push_back(access);
-        const LSTATUS s = RegistryCalls::OpenKey(root, subKey, access, key);
-        if (s == ERROR_SUCCESS) ++opened;
-        return s;
+        return Counted(RegistryCalls::OpenKey(root, subKey, access, key));
     }
     LSTATUS QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data,
                        DWORD* size) override {
@@ -146,6 +149,12 @@ class WatchingCalls : public RegistryCalls {
         ++closed;
         return RegistryCalls::CloseKey(key);
     }
+
+  private:
+    LSTATUS Counted(LSTATUS s) {
+        if (s == ERROR_SUCCESS) ++opened;
+        return s;
+    }
 };
 
 class RegistryTest : public ::testing::Test {
@@ -157,6 +166,10 @@ class RegistryTest : public ::testing::Test {
     void TearDown() override { RemoveScratchKey(); }
 };
 
+template <class Case>
+class RegistryTable : public RegistryTest, public ::testing::WithParamInterface<Case> {};
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
 // ---- Writing: type and bytes as stored.
 
 struct WriteCase {
@@ -167,15 +180,15 @@ struct WriteCase {
     Bytes data;
 };
 void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
-
-class RegistryWrite : public RegistryTest, public ::testing::WithParamInterface<WriteCase> {};
+using RegistryWrite = RegistryTable<WriteCase>;
 
 TEST_P(RegistryWrite, StoresTypeAndBytes) {
     const WriteCase& c = GetParam();
-    EXPECT_TRUE(SetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v", c.value, 8, c.flag));
+    EXPECT_TRUE(SetRegistryValue(kRoot, kScratch, L"v", c.value, 8, c.flag));
     EXPECT_STORED(L"v", c.type, c.data);
 }
 
+const std::wstring kMulti(L"a\0b\0", 4);
 INSTANTIATE_TEST_SUITE_P(
     Kinds, RegistryWrite,
     ::testing::Values(
@@ -185,94 +198,70 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"abc_flag3", AnyValue::FromText(L"abc"), 3, REG_SZ, Utf16(L"abc")},
         WriteCase{"empty_text_lone_terminator", AnyValue::FromText(L""), 1, REG_EXPAND_SZ,
                   Bytes{0, 0}},
-        WriteCase{"multi_with_separators", AnyValue::FromText(std::wstring(L"a\0b\0", 4)), 2,
-                  REG_MULTI_SZ, Utf16(std::wstring(L"a\0b\0", 4))},
+        WriteCase{"multi_with_separators", AnyValue::FromText(kMulti), 2, REG_MULTI_SZ,
+                  Utf16(kMulti)},
         WriteCase{"int16_minus_one", AnyValue::FromInt16(-1), 1, REG_DWORD,
                   Bytes{0xFF, 0xFF, 0xFF, 0xFF}},
         WriteCase{"uint8_255", AnyValue::FromUInt8(255), 1, REG_DWORD, Bytes{0xFF, 0, 0, 0}},
         WriteCase{"int32_258", AnyValue::FromInt32(258), 1, REG_DWORD, Bytes{0x02, 0x01, 0, 0}},
         WriteCase{"byte_array", AnyValue::FromBytes({0, 7, 0xFF}), 1, REG_BINARY,
                   Bytes{0, 7, 0xFF}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kCaseName);
 
 TEST_F(RegistryTest, KindsNotStoredWriteNothingCreateTheKeyAndSucceed) {
-    const AnyValue notStored[] = {AnyValue(), AnyValue::FromBool(true), AnyValue::FromDouble(1.5)};
-    for (const AnyValue& value : notStored) {
+    for (const AnyValue& value :
+         {AnyValue(), AnyValue::FromBool(true), AnyValue::FromDouble(1.5)}) {
         SCOPED_TRACE(static_cast<int>(value.kind()));
         RemoveScratchKey();
-        EXPECT_TRUE(SetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v", value, 8, 1));
+        EXPECT_TRUE(SetRegistryValue(kRoot, kScratch, L"v", value, 8, 1));
         EXPECT_TRUE(KeyExists(kScratch));
         EXPECT_FALSE(RawRead(L"v").exists);
-
         RawWrite(L"kept", REG_SZ, Utf16(L"before"));
-        EXPECT_TRUE(SetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"kept", value, 8, 1));
+        EXPECT_TRUE(SetRegistryValue(kRoot, kScratch, L"kept", value, 8, 1));
         EXPECT_STORED(L"kept", REG_SZ, Utf16(L"before"));
     }
 }
 
-TEST_F(RegistryTest, EmptyByteArrayIsRefusedWritesNothingAndClosesTheKey) {
-    WatchingCalls calls;
-    EXPECT_FALSE(
-        SetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"v", AnyValue::FromBytes({}), 8, 1));
-    EXPECT_FALSE(RawRead(L"v").exists);
-    EXPECT_EQ(calls.opened, 1);
-    EXPECT_EQ(calls.closed, 1);
-
-    RawWrite(L"kept", REG_BINARY, Bytes{1, 2});
-    EXPECT_FALSE(SetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"kept",
-                                  AnyValue::FromBytes({}), 8, 1));
-    EXPECT_STORED(L"kept", REG_BINARY, (Bytes{1, 2}));
-    EXPECT_EQ(calls.closed, calls.opened);
-}
-
 // ---- Long and non-ANSI texts are stored whole and read back unchanged.
+
+const std::wstring kGbk300Bytes = RepeatTo(L"\u4E2D\u6587\u5B57\u7B26\u6D4B\u8BD5", 150);
+const std::wstring kOutside936 = L"\u00C6r\u00F8sk\u00F8bing \U0001F600";
 
 struct TextCase {
     const char* name;
     std::wstring text;
 };
 void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
-
-std::wstring RepeatTo(const std::wstring& unit, std::size_t length) {
-    std::wstring out;
-    while (out.size() < length) out += unit;
-    out.resize(length);
-    return out;
-}
-
-class RegistryText : public RegistryTest, public ::testing::WithParamInterface<TextCase> {};
+using RegistryText = RegistryTable<TextCase>;
 
 TEST_P(RegistryText, StoredWholeAndReadBackUnchanged) {
     const std::wstring& text = GetParam().text;
     for (int flag : {0, 1}) {
         SCOPED_TRACE(flag);
-        ASSERT_TRUE(SetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v", AnyValue::FromText(text),
-                                     8, flag));
+        ASSERT_TRUE(SetRegistryValue(kRoot, kScratch, L"v", AnyValue::FromText(text), 8, flag));
         EXPECT_STORED(L"v", flag == 1 ? REG_EXPAND_SZ : REG_SZ, Utf16(text));
-        EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v"), AnyValue::FromText(text));
+        EXPECT_EQ(GetRegistryValue(kRoot, kScratch, L"v"), AnyValue::FromText(text));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, RegistryText,
-    ::testing::Values(
-        TextCase{"ascii_300_characters", RepeatTo(L"0123456789abcdefghij", 300)},
-        TextCase{"gbk_300_bytes", RepeatTo(L"\u4E2D\u6587\u5B57\u7B26\u6D4B\u8BD5", 150)},
-        TextCase{"outside_code_page_936", L"\u00C6r\u00F8sk\u00F8bing \U0001F600"},
-        TextCase{"long_text_beyond_first_read_buffer", RepeatTo(L"\u54C1\u724Cx", 2000)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(TextCase{"ascii_300_characters", RepeatTo(L"0123456789abcdefghij", 300)},
+                      TextCase{"gbk_300_bytes", kGbk300Bytes},
+                      TextCase{"outside_code_page_936", kOutside936},
+                      TextCase{"long_text_beyond_first_read_buffer", RepeatTo(L"\u54C1x", 2000)}),
+    kCaseName);
 
 TEST(RegistryTextPreconditions, TheTextCasesMeanWhatTheyClaimUnderCodePage936) {
     ASSERT_EQ(::GetACP(), 936u) << "these tests run with code page 936";
-    const std::wstring gbk = RepeatTo(L"\u4E2D\u6587\u5B57\u7B26\u6D4B\u8BD5", 150);
-    BOOL lossy = FALSE;
-    EXPECT_EQ(::WideCharToMultiByte(CP_ACP, 0, gbk.c_str(), static_cast<int>(gbk.size()), nullptr,
-                                    0, nullptr, &lossy),
-              300);
+    const auto ansiBytes = [](const std::wstring& text, BOOL* lossy) {
+        return ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                     nullptr, 0, nullptr, lossy);
+    };
+    BOOL lossy = TRUE;
+    EXPECT_EQ(ansiBytes(kGbk300Bytes, &lossy), 300);
     EXPECT_FALSE(lossy);
-    const std::wstring foreign = L"\u00C6r\u00F8sk\u00F8bing \U0001F600";
-    ::WideCharToMultiByte(CP_ACP, 0, foreign.c_str(), static_cast<int>(foreign.size()), nullptr, 0,
-                          nullptr, &lossy);
+    ansiBytes(kOutside936, &lossy);
     EXPECT_TRUE(lossy) << "the text must hold characters code page 936 cannot represent";
 }
 
@@ -285,20 +274,12 @@ struct ReadCase {
     AnyValue expected;
 };
 void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
-
-class RegistryRead : public RegistryTest, public ::testing::WithParamInterface<ReadCase> {};
+using RegistryRead = RegistryTable<ReadCase>;
 
 TEST_P(RegistryRead, ConvertsByStoredType) {
     const ReadCase& c = GetParam();
     RawWrite(L"v", c.type, c.data);
-    EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v", AnyValue::FromText(L"dflt")),
-              c.expected);
-}
-
-Bytes Sequence(std::size_t n) {
-    Bytes out(n);
-    for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<BYTE>(i * 7 + 3);
-    return out;
+    EXPECT_EQ(GetRegistryValue(kRoot, kScratch, L"v", AnyValue::FromText(L"dflt")), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -306,9 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReadCase{"sz", REG_SZ, Utf16(L"abc"), AnyValue::FromText(L"abc")},
         ReadCase{"sz_zero_bytes_is_empty_text", REG_SZ, {}, AnyValue::FromText(L"")},
-        ReadCase{"expand_sz_without_reference", REG_EXPAND_SZ, Utf16(L"plain"),
-                 AnyValue::FromText(L"plain")},
-        ReadCase{"multi_sz", REG_MULTI_SZ, Utf16(std::wstring(L"a\0b\0", 4)),
+        ReadCase{"multi_sz", REG_MULTI_SZ, Utf16(kMulti),
                  AnyValue::FromText(std::wstring(L"a\0b", 3))},
         ReadCase{"dword_big_endian", REG_DWORD_BIG_ENDIAN, Bytes{0x00, 0x00, 0x01, 0x02},
                  AnyValue::FromInt32(258)},
@@ -317,48 +296,44 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"binary_zero_bytes_is_empty_array", REG_BINARY, {}, AnyValue::FromBytes({})},
         ReadCase{"qword_as_8_bytes", REG_QWORD, Sequence(8), AnyValue::FromBytes(Sequence(8))},
         ReadCase{"none_as_bytes", REG_NONE, Bytes{'x'}, AnyValue::FromBytes({'x'})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kCaseName);
 
 TEST_F(RegistryTest, ExpandableTextIsExpandedFromTheEnvironment) {
     wchar_t windir[MAX_PATH];
     const DWORD n = ::GetEnvironmentVariableW(L"windir", windir, MAX_PATH);
     ASSERT_GT(n, 0u);
     RawWrite(L"Logo", REG_EXPAND_SZ, Utf16(L"%windir%\\system32\\oem\\oemlogo.bmp"));
-    EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"Logo"),
+    EXPECT_EQ(GetRegistryValue(kRoot, kScratch, L"Logo"),
               AnyValue::FromText(std::wstring(windir, n) + L"\\system32\\oem\\oemlogo.bmp"));
 }
 
 TEST_F(RegistryTest, LargeValueTakesExactlyOneSecondQueryOfTheReportedSize) {
-    RawWrite(L"big", REG_BINARY, Sequence(5000));
-    WatchingCalls calls;
-    EXPECT_EQ(GetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"big"),
-              AnyValue::FromBytes(Sequence(5000)));
-    EXPECT_EQ(calls.querySizes, (std::vector<DWORD>{1024, 5000}));
-
-    RawWrite(L"fits", REG_BINARY, Sequence(1024));
-    calls.querySizes.clear();
-    EXPECT_EQ(GetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"fits"),
-              AnyValue::FromBytes(Sequence(1024)));
-    EXPECT_EQ(calls.querySizes, (std::vector<DWORD>{1024}));
+    const struct {
+        std::size_t size;
+        std::vector<DWORD> queries;
+    } cases[] = {{5000, {1024, 5000}}, {1024, {1024}}};
+    for (const auto& c : cases) {
+        RawWrite(L"big", REG_BINARY, Sequence(c.size));
+        WatchingCalls calls;
+        EXPECT_EQ(GetRegistryValue(calls, kRoot, kScratch, L"big"),
+                  AnyValue::FromBytes(Sequence(c.size)));
+        EXPECT_EQ(calls.querySizes, c.queries);
+    }
 }
 
 TEST_F(RegistryTest, WhatCannotBeReadGivesTheDefault) {
     const AnyValue fallback = AnyValue::FromText(L"fallback");
-    // Missing key: the given default, or the empty value when none is given.
-    EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v", fallback), fallback);
-    EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v"), AnyValue());
-    EXPECT_TRUE(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v").IsEmpty());
-
-    // Missing value in an existing key.
-    RawWrite(L"other", REG_SZ, Utf16(L"x"));
-    EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v", fallback), fallback);
-    EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v"), AnyValue());
-
+    // Missing key, then missing value in an existing key: the default, or the empty value.
+    for (int existing = 0; existing < 2; ++existing) {
+        if (existing) RawWrite(L"other", REG_SZ, Utf16(L"x"));
+        EXPECT_EQ(GetRegistryValue(kRoot, kScratch, L"v", fallback), fallback);
+        EXPECT_TRUE(GetRegistryValue(kRoot, kScratch, L"v").IsEmpty());
+    }
     // A value the query refuses.
     RawWrite(L"v", REG_SZ, Utf16(L"x"));
     WatchingCalls refusing;
     refusing.failQuery = ERROR_ACCESS_DENIED;
-    EXPECT_EQ(GetRegistryValue(refusing, HKEY_LOCAL_MACHINE, kScratch, L"v", fallback), fallback);
+    EXPECT_EQ(GetRegistryValue(refusing, kRoot, kScratch, L"v", fallback), fallback);
     EXPECT_EQ(refusing.closed, refusing.opened);
 }
 
@@ -366,53 +341,40 @@ TEST_F(RegistryTest, ValueGrownAgainBeforeTheSecondQueryGivesTheDefault) {
     RawWrite(L"big", REG_BINARY, Sequence(2000));
     WatchingCalls calls;
     calls.beforeSecondQuery = [] { RawWrite(L"big", REG_BINARY, Sequence(4000)); };
-    EXPECT_EQ(
-        GetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"big", AnyValue::FromInt32(-7)),
-        AnyValue::FromInt32(-7));
+    EXPECT_EQ(GetRegistryValue(calls, kRoot, kScratch, L"big", AnyValue::FromInt32(-7)),
+              AnyValue::FromInt32(-7));
     EXPECT_EQ(calls.querySizes, (std::vector<DWORD>{1024, 2000}));
     EXPECT_EQ(calls.closed, calls.opened);
 }
 
 // ---- Deleting one value, never a key.
 
-TEST_F(RegistryTest, DeleteSucceedsOnceThenFails) {
+TEST_F(RegistryTest, DeleteSucceedsOnceThenFailsAndNeverRemovesAKey) {
     RawWrite(L"v", REG_SZ, Utf16(L"x"));
     RawWrite(L"other", REG_SZ, Utf16(L"y"));
-    EXPECT_TRUE(DeleteRegistryValueOrKey(HKEY_LOCAL_MACHINE, kScratch, L"v"));
+    EXPECT_TRUE(DeleteRegistryValueOrKey(kRoot, kScratch, L"v"));
     EXPECT_FALSE(RawRead(L"v").exists);
     EXPECT_STORED(L"other", REG_SZ, Utf16(L"y"));
-    EXPECT_FALSE(DeleteRegistryValueOrKey(HKEY_LOCAL_MACHINE, kScratch, L"v"));
-    EXPECT_FALSE(DeleteRegistryValueOrKey(HKEY_LOCAL_MACHINE, kScratch, L"v"));
-    EXPECT_TRUE(KeyExists(kScratch));
-}
+    EXPECT_FALSE(DeleteRegistryValueOrKey(kRoot, kScratch, L"v"));
+    EXPECT_FALSE(DeleteRegistryValueOrKey(kRoot, kScratch, L"v"));
 
-TEST_F(RegistryTest, DeleteNeverRemovesAKey) {
     const std::wstring sub = std::wstring(kScratch) + L"\\child";
     RawWrite(L"x", REG_SZ, Utf16(L"x"), sub);
-    EXPECT_FALSE(DeleteRegistryValueOrKey(HKEY_LOCAL_MACHINE, kScratch, L"child"));
+    EXPECT_FALSE(DeleteRegistryValueOrKey(kRoot, kScratch, L"child"));
     EXPECT_TRUE(KeyExists(sub));
-    EXPECT_FALSE(DeleteRegistryValueOrKey(HKEY_LOCAL_MACHINE, sub + L"\\missing", L"x"));
 }
 
 // ---- The seam: the 64-bit view, the masks, the security record, every key closed.
 
 TEST_F(RegistryTest, EveryOpenAndCreateAsksForThe64BitViewWithTheRightMask) {
     WatchingCalls calls;
-    SetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"v", AnyValue::FromText(L"a"), 8, 1);
-    GetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"v");
-    DeleteRegistryValueOrKey(calls, HKEY_LOCAL_MACHINE, kScratch, L"v");
-    GetRegistryValue(calls, HKEY_LOCAL_MACHINE, std::wstring(kScratch) + L"\\missing", L"v");
-    ASSERT_EQ(calls.masks.size(), 4u);
-    for (REGSAM mask : calls.masks) EXPECT_EQ(mask & KEY_WOW64_64KEY, REGSAM{KEY_WOW64_64KEY});
-    EXPECT_EQ(calls.masks[0], REGSAM{0x3F | KEY_WOW64_64KEY});
-    EXPECT_EQ(calls.masks[1], REGSAM{KEY_READ | KEY_WOW64_64KEY});
-    EXPECT_EQ(calls.masks[2], REGSAM{0x3F | KEY_WOW64_64KEY});
-    EXPECT_EQ(calls.masks[3], REGSAM{KEY_READ | KEY_WOW64_64KEY});
-}
-
-TEST_F(RegistryTest, CreatedKeysGetASizedNonInheritableSecurityRecord) {
-    WatchingCalls calls;
-    SetRegistryValue(calls, HKEY_LOCAL_MACHINE, kScratch, L"v", AnyValue::FromInt32(1), 8, 1);
+    SetRegistryValue(calls, kRoot, kScratch, L"v", AnyValue::FromText(L"a"), 8, 1);
+    GetRegistryValue(calls, kRoot, kScratch, L"v");
+    DeleteRegistryValueOrKey(calls, kRoot, kScratch, L"v");
+    GetRegistryValue(calls, kRoot, kMissingKey, L"v");
+    const REGSAM write = 0x3F | KEY_WOW64_64KEY, read = KEY_READ | KEY_WOW64_64KEY;
+    EXPECT_EQ(calls.masks, (std::vector<REGSAM>{write, read, write, read}));
+    // The key created gets a sized, non-inheritable security record.
     ASSERT_EQ(calls.securities.size(), 1u);
     EXPECT_EQ(calls.securities[0].nLength, sizeof(SECURITY_ATTRIBUTES));
     EXPECT_EQ(calls.securities[0].lpSecurityDescriptor, nullptr);
@@ -420,96 +382,48 @@ TEST_F(RegistryTest, CreatedKeysGetASizedNonInheritableSecurityRecord) {
 }
 
 TEST_F(RegistryTest, EveryOpenedKeyIsClosedOnEveryPath) {
-    struct Path {
+    enum class Op { Set, Get, Delete };
+    const struct {
         const char* name;
-        bool (*run)(WatchingCalls&);
+        Op op;
+        const wchar_t* key;
+        const wchar_t* value;
+        AnyValue written;
+        LSTATUS failCreate, failSet;
         bool expected;
-    };
-    const Path paths[] = {
-        {"write",
-         [](WatchingCalls& c) {
-             return SetRegistryValue(c, HKEY_LOCAL_MACHINE, kScratch, L"v",
-                                     AnyValue::FromText(L"a"), 8, 1);
-         },
-         true},
-        {"write_not_stored_kind",
-         [](WatchingCalls& c) {
-             return SetRegistryValue(c, HKEY_LOCAL_MACHINE, kScratch, L"v", AnyValue(), 8, 1);
-         },
-         true},
-        {"write_refused",
-         [](WatchingCalls& c) {
-             return SetRegistryValue(c, HKEY_LOCAL_MACHINE, kScratch, L"v", AnyValue::FromBytes({}),
-                                     8, 1);
-         },
+    } paths[] = {
+        {"write", Op::Set, kScratch, L"v", AnyValue::FromText(L"a"), 0, 0, true},
+        {"write_not_stored_kind", Op::Set, kScratch, L"v", AnyValue(), 0, 0, true},
+        {"write_empty_bytes_refused", Op::Set, kScratch, L"w", AnyValue::FromBytes({}), 0, 0,
          false},
-        {"write_fails",
-         [](WatchingCalls& c) {
-             c.failSet = ERROR_ACCESS_DENIED;
-             return SetRegistryValue(c, HKEY_LOCAL_MACHINE, kScratch, L"v",
-                                     AnyValue::FromText(L"a"), 8, 1);
-         },
+        {"write_fails", Op::Set, kScratch, L"v", AnyValue::FromText(L"a"), 0, ERROR_ACCESS_DENIED,
          false},
-        {"create_fails",
-         [](WatchingCalls& c) {
-             c.failCreate = ERROR_ACCESS_DENIED;
-             return SetRegistryValue(c, HKEY_LOCAL_MACHINE, kScratch, L"v",
-                                     AnyValue::FromText(L"a"), 8, 1);
-         },
+        {"create_fails", Op::Set, kScratch, L"v", AnyValue::FromText(L"a"), ERROR_ACCESS_DENIED, 0,
          false},
-        {"read",
-         [](WatchingCalls& c) {
-             return GetRegistryValue(c, HKEY_LOCAL_MACHINE, kScratch, L"v") ==
-                    AnyValue::FromText(L"a");
-         },
-         true},
-        {"read_missing_value",
-         [](WatchingCalls& c) {
-             return !GetRegistryValue(c, HKEY_LOCAL_MACHINE, kScratch, L"nothing").IsEmpty();
-         },
-         false},
-        {"read_missing_key",
-         [](WatchingCalls& c) {
-             return !GetRegistryValue(c, HKEY_LOCAL_MACHINE, kMissingKey, L"v").IsEmpty();
-         },
-         false},
-        {"delete",
-         [](WatchingCalls& c) {
-             return DeleteRegistryValueOrKey(c, HKEY_LOCAL_MACHINE, kScratch, L"v");
-         },
-         true},
-        {"delete_missing_value",
-         [](WatchingCalls& c) {
-             return DeleteRegistryValueOrKey(c, HKEY_LOCAL_MACHINE, kScratch, L"v");
-         },
-         false},
-        {"delete_missing_key",
-         [](WatchingCalls& c) {
-             return DeleteRegistryValueOrKey(c, HKEY_LOCAL_MACHINE, kMissingKey, L"v");
-         },
-         false},
+        {"read", Op::Get, kScratch, L"v", {}, 0, 0, true},
+        {"read_missing_value", Op::Get, kScratch, L"nothing", {}, 0, 0, false},
+        {"read_missing_key", Op::Get, kMissingKey, L"v", {}, 0, 0, false},
+        {"delete", Op::Delete, kScratch, L"v", {}, 0, 0, true},
+        {"delete_missing_value", Op::Delete, kScratch, L"v", {}, 0, 0, false},
+        {"delete_missing_key", Op::Delete, kMissingKey, L"v", {}, 0, 0, false},
     };
     // In this order: each path starts from the state the one before it left.
-    for (const Path& p : paths) {
+    for (const auto& p : paths) {
         SCOPED_TRACE(p.name);
         WatchingCalls calls;
-        EXPECT_EQ(p.run(calls), p.expected);
+        calls.failCreate = p.failCreate;
+        calls.failSet = p.failSet;
+        bool result = false;
+        if (p.op == Op::Set)
+            result = SetRegistryValue(calls, kRoot, p.key, p.value, p.written, 8, 1);
+        else if (p.op == Op::Get)
+            result = !GetRegistryValue(calls, kRoot, p.key, p.value).IsEmpty();
+        else
+            result = DeleteRegistryValueOrKey(calls, kRoot, p.key, p.value);
+        EXPECT_EQ(result, p.expected);
         EXPECT_EQ(calls.closed, calls.opened);
     }
-}
-
-// ---- The main window offers the same procedures as its own operations.
-
-TEST_F(RegistryTest, MainWindowOperationsReachTheRegistry) {
-    Program program;
-    const MainWindow& main = program.Main();
-    EXPECT_TRUE(main.SetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v",
-                                      AnyValue::FromText(L"main"), 8, 1));
-    EXPECT_STORED(L"v", REG_EXPAND_SZ, Utf16(L"main"));
-    EXPECT_EQ(main.GetRegistryValue(HKEY_LOCAL_MACHINE, kScratch, L"v"),
-              AnyValue::FromText(L"main"));
-    EXPECT_TRUE(main.DeleteRegistryValueOrKey(HKEY_LOCAL_MACHINE, kScratch, L"v"));
-    EXPECT_FALSE(RawRead(L"v").exists);
+    EXPECT_FALSE(RawRead(L"w").exists) << "the refused empty byte array was written";
 }
 
 }  // namespace
