@@ -60,5 +60,23 @@ TEST(OwnerPanelWindow, ToggleCaptionFollowsTheWidthAndExactly3000TwipsCountsAsEx
     EXPECT_EQ(::GetMenuItemCount(::GetMenu(main)), 4);
 }
 
+// Tabbing into an edit box selects it anyway; this catches our handler for any way of focusing.
+TEST(OwnerPanelWindow, ABoxReceivingTheFocusSelectsAllOfIt) {
+    Program program;
+    ASSERT_TRUE(program.Main().Open(SW_SHOWNORMAL));
+    for (int id : {kText1, kText2, kText3}) {
+        HWND box = program.Main().Control(id);
+        ::SetFocus(program.Main().Control(kCombolist));
+        ::SetWindowTextW(box, L"ab\u4E2D\u6587");
+        ::SendMessageW(box, EM_SETSEL, 1, 1);
+        ::SetFocus(box);
+        DWORD start = 99, end = 99;
+        ::SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                       reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u) << id;
+        EXPECT_EQ(end, 4u) << id;
+    }
+}
+
 }  // namespace
 }  // namespace vx
