@@ -10,14 +10,13 @@
 #include "core/main_layout.h"
 #include "core/texts.h"
 #include "driver.h"
+#include "laid_out.h"
 
 namespace e2e {
 namespace {
 
 using namespace vx::main_ids;
 using Entries = std::vector<std::wstring>;
-
-constexpr int kDpi = 96;
 
 std::wstring Picture(const wchar_t* name) {
     return JoinPath(JoinPath(BuildFolder(), L"pictures"), name);
@@ -41,26 +40,7 @@ TEST(MainWindowStartup, LaidOutListFilledNothingSelectedAndTabStaysInTheNarrowWi
     EXPECT_EQ(client.cx, 168);
     EXPECT_EQ(client.cy, 258);
 
-    for (const vx::ControlSpec& spec : vx::MainLayout()) {
-        HWND control = ::GetDlgItem(main, spec.id);
-        ASSERT_NE(control, nullptr) << spec.name;
-        const vx::PixelRect want = vx::ToPixels(spec, kDpi);
-        const RECT got = ClientRectOf(control);
-        EXPECT_EQ(got.left, want.x) << spec.name;
-        EXPECT_EQ(got.top, want.y) << spec.name;
-        if (spec.kind == vx::ControlKind::VerticalLine) {
-            EXPECT_EQ(got.bottom - got.top, want.height) << spec.name;
-            continue;
-        }
-        EXPECT_EQ(got.right - got.left, want.width) << spec.name;
-        // A closed drop-down list is as high as its font makes it.
-        if (spec.kind != vx::ControlKind::DropDownList) {
-            EXPECT_EQ(got.bottom - got.top, want.height) << spec.name;
-        }
-        if (spec.caption && *spec.caption) {
-            EXPECT_EQ(TextOf(control), spec.caption) << spec.name;
-        }
-    }
+    ExpectLaidOut(main, vx::MainLayout());
     // A 120 x 120 logo fits the preview whole, frame and all.
     for (int picture : {kLogo, kCleanOEM}) {
         const SIZE inside = ClientSize(::GetDlgItem(main, picture));
