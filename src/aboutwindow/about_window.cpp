@@ -57,10 +57,7 @@ void AboutWindow::Show() {
     ::SetFocus(Control(kCommand1));
 }
 
-HWND AboutWindow::Control(int id) const {
-    const auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : it->second;
-}
+HWND AboutWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void AboutWindow::OnCreate() {
     font_.reset(CreateUiFont());

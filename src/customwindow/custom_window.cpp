@@ -45,10 +45,7 @@ void CustomWindow::Show() {
     ::SetFocus(Control(kText1));
 }
 
-HWND CustomWindow::Control(int id) const {
-    const auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : it->second;
-}
+HWND CustomWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void CustomWindow::OnCreate() {
     font_.reset(CreateUiFont());

@@ -34,10 +34,7 @@ bool MainWindow::Open(int showCommand) {
     return true;
 }
 
-HWND MainWindow::Control(int id) const {
-    const auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : it->second;
-}
+HWND MainWindow::Control(int id) const { return FindControl(controls_, id); }
 
 HMENU MainWindow::BuildMenu() const {
     HMENU bar = ::CreateMenu();

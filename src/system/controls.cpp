@@ -134,4 +134,9 @@ std::wstring ControlText(HWND control) {
     return text;
 }
 
+HWND FindControl(const std::map<int, HWND>& controls, int id) {
+    const auto it = controls.find(id);
+    return it == controls.end() ? nullptr : it->second;
+}
+
 }  // namespace vx

@@ -30,4 +30,7 @@ HFONT CreateUiFont();
 
 std::wstring ControlText(HWND control);
 
+// The control with this identifier among those CreateControls made; null if there is none.
+HWND FindControl(const std::map<int, HWND>& controls, int id);
+
 }  // namespace vx
