@@ -8,7 +8,7 @@
 #include "core/web_page.h"
 #include "resource_ids.h"
 #include "system/controls.h"
-#include "system/web_page.h"
+#include "system/browser.h"
 
 namespace vx {
 
@@ -18,7 +18,7 @@ namespace {
 
 constexpr DWORD kAboutStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-HFONT CreateFontFrom(const FontSpec& spec, int dpi) {
+HFONT CreateFontFrom(const FontDef& spec, int dpi) {
     LOGFONTW font{};
     font.lfHeight = -::MulDiv(spec.points, dpi, 72);
     font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;

@@ -9,7 +9,7 @@ namespace {
 using enum ControlKind;
 using namespace about_ids;
 
-constexpr ControlSpec kAbout[] = {
+constexpr ControlDef kAbout[] = {
     {kPicture1, "Picture1", Picture, L"", 315, 255, 450, 450, 0},
     {kLabel4, "Label4", Label, text::kAboutProduct, 1245, 225, 750, 195, 5},
     // The placeholder is replaced before the window is first shown.
@@ -22,6 +22,6 @@ constexpr ControlSpec kAbout[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> AboutLayout() { return kAbout; }
+std::span<const ControlDef> AboutLayout() { return kAbout; }
 
 }  // namespace vx

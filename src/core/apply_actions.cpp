@@ -12,16 +12,19 @@ constexpr int kTextValueType = 8;
 constexpr int kExpandStringFlag = 1;
 
 // The six OEM values in the order both the custom and the clear action write them, with the
-// custom window field that feeds each (0: the fixed logo path).
+// custom value that feeds each (null: the fixed logo path).
 struct OemValue {
     const wchar_t* name;
-    int diyField;
+    AnyValue CustomValues::*custom;
 };
 constexpr OemValue kOemValues[] = {
-    {L"Model", 2},      {L"Logo", 0},         {L"Manufacturer", 1},
-    {L"SupportURL", 3}, {L"SupportPhone", 4}, {L"SupportHours", 6},
+    {L"Model", &CustomValues::model},
+    {L"Logo", nullptr},
+    {L"Manufacturer", &CustomValues::manufacturer},
+    {L"SupportURL", &CustomValues::supportUrl},
+    {L"SupportPhone", &CustomValues::supportPhone},
+    {L"SupportHours", &CustomValues::supportHours},
 };
-constexpr int kLogoPathField = 5;
 
 std::wstring Reason(const std::wstring& why) {
     return std::wstring(text::kReasonOpen) + why + text::kReasonClose;
@@ -75,9 +78,9 @@ class StepRunner {
     }
 
     void WriteValue(const std::wstring& name, const AnyValue& value) {
-        const bool written = ports_.registry.SetRegistryValue(text::kOemKey, name, value,
-                                                              kTextValueType, kExpandStringFlag);
-        Note(ApplyStep::WriteValue, name, written ? L"" : text::kWhyWriteRefused);
+        const WriteResult r = ports_.registry.SetRegistryValue(text::kOemKey, name, value,
+                                                               kTextValueType, kExpandStringFlag);
+        if (!r.ok()) Note(ApplyStep::WriteValue, name, r.reason.empty() ? text::kWhyWriteRefused : r.reason);
     }
 
     ActionOutcome Finish(const wchar_t* doneMessage, const wchar_t* failedHeading) {
@@ -186,8 +189,8 @@ ActionOutcome RunClearAction(ApplyPorts& ports) {
     return steps.Finish(text::kMsgClearDone, text::kMsgClearFailed);
 }
 
-ActionOutcome RunCustomAction(CustomFieldsReader& fields, ApplyPorts& ports) {
-    const std::wstring logoPath = fields.Diy(kLogoPathField).ToText();
+ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
+    const std::wstring logoPath = values.logoPath.ToText();
     // No Windows file name holds a double quote; inside the quoted argument one would end it
     // early and let the rest of the path reach the command interpreter as further words.
     if (logoPath.find(L'"') != std::wstring::npos)
@@ -196,11 +199,8 @@ ActionOutcome RunCustomAction(CustomFieldsReader& fields, ApplyPorts& ports) {
     StepRunner steps(ports);
     steps.MakeOemFolder();
     steps.CopyLogo(CustomCopyCommand(logoPath), L'"' + logoPath + L'"');
-    for (const OemValue& v : kOemValues) {
-        const AnyValue value =
-            v.diyField == 0 ? AnyValue::FromText(text::kOemLogoValue) : fields.Diy(v.diyField);
-        steps.WriteValue(v.name, value);
-    }
+    for (const OemValue& v : kOemValues)
+        steps.WriteValue(v.name, v.custom ? values.*v.custom : AnyValue::FromText(text::kOemLogoValue));
     return steps.Finish(text::kMsgCustomDone, text::kMsgCustomFailed);
 }
 

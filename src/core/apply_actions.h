@@ -20,48 +20,15 @@ enum class ApplyChoice { NothingSelected, Brand, Custom, Clear };
 // (the two fixed entries their actions, anything else a brand).
 ApplyChoice ChooseApplyAction(const std::wstring& selectedText);
 
-// What running one command line came to.
-struct CommandResult {
-    bool started = false;   // the process was created
-    bool finished = false;  // and ended within the time allowed
-    unsigned long exitCode = 0;
-};
-
-// Runs one command line, hidden, in the process's current directory, and waits for it.
-class CommandRunner {
-  public:
-    virtual ~CommandRunner() = default;
-    virtual CommandResult Run(const std::wstring& commandLine) = 0;
-};
-
-// The system OEM folder and its logo file, looked at after a step to judge its effect.
-class OemFilesProbe {
-  public:
-    virtual ~OemFilesProbe() = default;
-    virtual bool OemFolderExists() = 0;
-    virtual bool OemLogoExists() = 0;
-};
-
-// The process's current directory.
-class CurrentFolder {
-  public:
-    virtual ~CurrentFolder() = default;
-    // False (and the current directory unchanged) when the folder cannot be entered.
-    virtual bool Enter(const std::wstring& folder) = 0;
-};
-
-// The custom window's fields Diy1..Diy6, read afresh at each call.
-class CustomFieldsReader {
-  public:
-    virtual ~CustomFieldsReader() = default;
-    virtual AnyValue Diy(int number) = 0;
-};
-
-struct ApplyPorts {
-    CommandRunner& commands;
-    OemFilesProbe& oemFiles;
-    CurrentFolder& currentFolder;
-    RegistryPort& registry;
+// The custom window's six fields as its last OK handed them over; all empty (nothing to
+// write) before the first OK of the run.
+struct CustomValues {
+    AnyValue manufacturer;  // Diy1
+    AnyValue model;         // Diy2
+    AnyValue supportUrl;    // Diy3
+    AnyValue supportPhone;  // Diy4
+    AnyValue logoPath;      // Diy5
+    AnyValue supportHours;  // Diy6
 };
 
 enum class ApplyStep {
@@ -101,7 +68,7 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
                              ApplyPorts& ports);
 // del, rd, then the six values written empty.
 ActionOutcome RunClearAction(ApplyPorts& ports);
-// md, copy of Diy5, then the six values, each field read just before its write.
-ActionOutcome RunCustomAction(CustomFieldsReader& fields, ApplyPorts& ports);
+// md, copy of the logo path, then the six values.
+ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports);
 
 }  // namespace vx

@@ -27,17 +27,10 @@ const wchar_t* HintOf(int boxId) {
 
 bool ClickClearsBox(std::wstring_view shown, std::wstring_view hint) { return shown == hint; }
 
-const std::array<int, 6>& FieldBoxes() {
-    // Diy5 is the logo path and Diy6 the hours, whatever order the boxes take the focus in.
-    static const std::array<int, 6> boxes = {kText1, kText2, kText3, kText4, kText5, kText6};
-    return boxes;
-}
-
-std::array<AnyValue, 6> HandOver(const std::function<std::wstring(int boxId)>& boxText) {
-    std::array<AnyValue, 6> fields;
-    for (size_t i = 0; i < fields.size(); ++i)
-        fields[i] = AnyValue::FromText(boxText(FieldBoxes()[i]));
-    return fields;
+CustomValues HandOver(const std::function<std::wstring(int boxId)>& boxText) {
+    const auto box = [&](int id) { return AnyValue::FromText(boxText(id)); };
+    // Text5 is the logo path and Text6 the hours, whatever order the boxes take the focus in.
+    return {box(kText1), box(kText2), box(kText3), box(kText4), box(kText5), box(kText6)};
 }
 
 std::wstring BitmapFilter() {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/any_value.h"
+#include "core/apply_actions.h"
 
 namespace vx {
 
@@ -25,11 +25,8 @@ const wchar_t* HintOf(int boxId);
 // case-sensitive, character by character.
 bool ClickClearsBox(std::wstring_view shown, std::wstring_view hint);
 
-// The six fields `Diy1` to `Diy6` in order; the box each one is filled from.
-const std::array<int, 6>& FieldBoxes();
-
-// The box texts handed over on OK, unchanged, as `Diy1` to `Diy6`.
-std::array<AnyValue, 6> HandOver(const std::function<std::wstring(int boxId)>& boxText);
+// The box texts handed over on OK, unchanged, as the six custom values.
+CustomValues HandOver(const std::function<std::wstring(int boxId)>& boxText);
 
 // The Open File dialog's filter: one type, "(Windows位图)" with "*.bmp", in the system's
 // doubly terminated form.

@@ -10,7 +10,7 @@ using enum ControlKind;
 using namespace custom_ids;
 
 // The hours box comes before the logo box in the focus order, though it stands above it.
-constexpr ControlSpec kCustom[] = {
+constexpr ControlDef kCustom[] = {
     {kLabel1, "Label1", Label, text::kDiyLabel1, 345, 255, 630, 240, -1},
     {kText1, "Text1", Edit, L"", 1050, 218, 1545, 315, 1},
     {kLabel2, "Label2", Label, text::kDiyLabel2, 3030, 255, 615, 240, -1},
@@ -30,6 +30,6 @@ constexpr ControlSpec kCustom[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> CustomLayout() { return kCustom; }
+std::span<const ControlDef> CustomLayout() { return kCustom; }
 
 }  // namespace vx

@@ -19,6 +19,6 @@ namespace vx {
 inline constexpr int kCustomClientWidthTwips = 5625;
 inline constexpr int kCustomClientHeightTwips = 2895;
 
-std::span<const ControlSpec> CustomLayout();
+std::span<const ControlDef> CustomLayout();
 
 }  // namespace vx

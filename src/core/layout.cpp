@@ -17,27 +17,21 @@ int PixelsToTwips(int pixels, int dpi) {
     return static_cast<int>(static_cast<long long>(pixels) * kTwipsPerInch / dpi);
 }
 
-PixelRect ToPixels(const ControlSpec& spec, int dpi) {
+PixelRect ToPixels(const ControlDef& spec, int dpi) {
     return {TwipsToPixels(spec.left, dpi), TwipsToPixels(spec.top, dpi),
             TwipsToPixels(spec.width, dpi), TwipsToPixels(spec.height, dpi)};
 }
 
-std::vector<const ControlSpec*> InCreationOrder(std::span<const ControlSpec> specs) {
-    std::vector<const ControlSpec*> out;
+std::vector<const ControlDef*> InCreationOrder(std::span<const ControlDef> specs) {
+    std::vector<const ControlDef*> out;
     for (const auto& s : specs) out.push_back(&s);
     // Controls without a tab index keep their table order after those that have one.
-    std::stable_sort(out.begin(), out.end(), [](const ControlSpec* a, const ControlSpec* b) {
+    std::stable_sort(out.begin(), out.end(), [](const ControlDef* a, const ControlDef* b) {
         const int ta = a->tabIndex < 0 ? INT_MAX : a->tabIndex;
         const int tb = b->tabIndex < 0 ? INT_MAX : b->tabIndex;
         return ta < tb;
     });
     return out;
-}
-
-const ControlSpec* FindSpec(std::span<const ControlSpec> specs, int id) {
-    for (const auto& s : specs)
-        if (s.id == id) return &s;
-    return nullptr;
 }
 
 }  // namespace vx

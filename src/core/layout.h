@@ -7,7 +7,7 @@ namespace vx {
 
 enum class ControlKind { Label, Edit, DropDownList, Picture, Button, VerticalLine };
 
-struct ControlSpec {
+struct ControlDef {
     int id;            // the control's identifier in its window
     const char* name;  // the control's name, for tests and diagnostics
     ControlKind kind;
@@ -26,11 +26,9 @@ inline constexpr int kTwipsPerInch = 1440;
 // Rounds to the nearest pixel: 15 twips are one pixel at 96 DPI.
 int TwipsToPixels(int twips, int dpi);
 int PixelsToTwips(int pixels, int dpi);
-PixelRect ToPixels(const ControlSpec& spec, int dpi);
+PixelRect ToPixels(const ControlDef& spec, int dpi);
 
 // The controls in the order they must be created so that Tab follows the tab indexes.
-std::vector<const ControlSpec*> InCreationOrder(std::span<const ControlSpec> specs);
-
-const ControlSpec* FindSpec(std::span<const ControlSpec> specs, int id);
+std::vector<const ControlDef*> InCreationOrder(std::span<const ControlDef> specs);
 
 }  // namespace vx

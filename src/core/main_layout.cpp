@@ -9,7 +9,7 @@ namespace {
 using enum ControlKind;
 using namespace main_ids;
 
-constexpr ControlSpec kMain[] = {
+constexpr ControlDef kMain[] = {
     {kLabel1, "Label1", Label, text::kMainLabel1, 435, 315, 1935, 255, 0},
     {kCombolist, "Combolist", DropDownList, L"", 360, 705, 1830, 300, 1},
     {kLogo, "logo", Picture, L"", 360, 1320, 1830, 1830, 2},
@@ -27,6 +27,6 @@ constexpr ControlSpec kMain[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> MainLayout() { return kMain; }
+std::span<const ControlDef> MainLayout() { return kMain; }
 
 }  // namespace vx

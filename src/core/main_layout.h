@@ -19,6 +19,6 @@ namespace vx {
 inline constexpr int kMainClientWidthTwips = 2520;
 inline constexpr int kMainClientHeightTwips = 3870;
 
-std::span<const ControlSpec> MainLayout();
+std::span<const ControlDef> MainLayout();
 
 }  // namespace vx

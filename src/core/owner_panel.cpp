@@ -56,7 +56,8 @@ std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) c
     for (int i = 0; i < kOwnerFieldCount; ++i) {
         const OwnerField& field = OwnerFields()[i];
         if (registry.SetRegistryValue(text::kOwnerKey, field.valueName,
-                                      AnyValue::FromText(texts[i]), kValueType, kExpandableFlag))
+                                      AnyValue::FromText(texts[i]), kValueType, kExpandableFlag)
+                .ok())
             continue;
         if (!failed.empty()) failed += text::kListSeparator;
         failed += FieldName(field.heading);

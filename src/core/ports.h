@@ -1,20 +1,66 @@
 #pragma once
 // The narrow seams through which the program's actions reach the system, so that their
-// order of steps and their outcomes can be tested natively with fakes.
+// order of steps and their outcomes can be tested natively with fakes. The Windows adapters
+// behind them live in system/system_ports.h.
 #include <string>
 
 #include "core/any_value.h"
 
 namespace vx {
 
+// What one write came to: the system's status (0 for success) and, when it failed, the
+// reason as the system words it.
+struct WriteResult {
+    long status = 0;
+    std::wstring reason;
+    bool ok() const { return status == 0; }
+};
+
 // The registry procedures, always under HKEY_LOCAL_MACHINE.
 class RegistryPort {
   public:
     virtual ~RegistryPort() = default;
-    virtual bool SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
-                                  const AnyValue& value, int valueType, int flag) = 0;
+    virtual WriteResult SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
+                                         const AnyValue& value, int valueType, int flag) = 0;
     virtual AnyValue GetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
                                       const AnyValue& defaultValue) = 0;
+};
+
+// What running one command line came to.
+struct CommandResult {
+    bool started = false;   // the process was created
+    bool finished = false;  // and ended within the time allowed
+    unsigned long exitCode = 0;
+};
+
+// Runs one command line, hidden, in the process's current directory, and waits for it.
+class CommandRunner {
+  public:
+    virtual ~CommandRunner() = default;
+    virtual CommandResult Run(const std::wstring& commandLine) = 0;
+};
+
+// The system OEM folder and its logo file, looked at after a step to judge its effect.
+class OemFilesProbe {
+  public:
+    virtual ~OemFilesProbe() = default;
+    virtual bool OemFolderExists() = 0;
+    virtual bool OemLogoExists() = 0;
+};
+
+// The process's current directory.
+class CurrentFolder {
+  public:
+    virtual ~CurrentFolder() = default;
+    // False (and the current directory unchanged) when the folder cannot be entered.
+    virtual bool Enter(const std::wstring& folder) = 0;
+};
+
+struct ApplyPorts {
+    CommandRunner& commands;
+    OemFilesProbe& oemFiles;
+    CurrentFolder& currentFolder;
+    RegistryPort& registry;
 };
 
 }  // namespace vx

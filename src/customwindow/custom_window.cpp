@@ -26,8 +26,11 @@ constexpr DWORD kFileNameChars = 32768;
 }  // namespace
 
 CustomWindow::CustomWindow(std::function<bool(const std::wstring&)> showLogo,
+                           std::function<void(const CustomValues&)> confirmed,
                            std::function<void()> closed)
-    : showLogo_(std::move(showLogo)), closed_(std::move(closed)) {}
+    : showLogo_(std::move(showLogo)),
+      confirmed_(std::move(confirmed)),
+      closed_(std::move(closed)) {}
 
 void CustomWindow::Show() {
     if (IsOpen()) {
@@ -77,13 +80,7 @@ void CustomWindow::OnCommand(int id) {
 }
 
 void CustomWindow::OnOk() {
-    const auto fields = HandOver([this](int box) { return ControlText(Control(box)); });
-    Diy1 = fields[0];
-    Diy2 = fields[1];
-    Diy3 = fields[2];
-    Diy4 = fields[3];
-    Diy5 = fields[4];
-    Diy6 = fields[5];
+    if (confirmed_) confirmed_(HandOver([this](int box) { return ControlText(Control(box)); }));
     ::DestroyWindow(hwnd());
 }
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "core/any_value.h"
+#include "core/apply_actions.h"
 #include "system/handles.h"
 #include "system/window.h"
 
@@ -16,17 +16,15 @@ namespace vx {
 class CustomWindow : public Window {
   public:
     // `showLogo` previews a chosen bitmap in the main window; false if it could not be loaded.
-    // `closed` is called whenever the window has gone.
-    CustomWindow(std::function<bool(const std::wstring&)> showLogo, std::function<void()> closed);
+    // `confirmed` receives the six values on OK; `closed` is called whenever the window has gone.
+    CustomWindow(std::function<bool(const std::wstring&)> showLogo,
+                 std::function<void(const CustomValues&)> confirmed, std::function<void()> closed);
 
     // Loads the window (with the hints) if it is not open, and shows it; if it is open, only
     // brings it forward.
     void Show();
 
     HWND Control(int id) const;
-
-    // The values of the last OK in this run; the empty value before the first.
-    AnyValue Diy1, Diy2, Diy3, Diy4, Diy5, Diy6;
 
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -44,6 +42,7 @@ class CustomWindow : public Window {
                                     DWORD_PTR self);
 
     std::function<bool(const std::wstring&)> showLogo_;
+    std::function<void(const CustomValues&)> confirmed_;
     std::function<void()> closed_;
     std::map<int, HWND> controls_;
     UniqueFont font_;

@@ -9,7 +9,7 @@
 #include "mainwindow/program.h"
 #include "system/controls.h"
 #include "system/ui.h"
-#include "system/web_page.h"
+#include "system/browser.h"
 
 namespace vx {
 

@@ -29,14 +29,6 @@ class MainWindow : public Window {
     // cannot be loaded.
     bool ShowLogoFile(const std::wstring& path);
 
-    // The registry procedures as public operations of the window; they touch no window state.
-    bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
-                          AnyValue Value, int valueType, int Flag = 0) const;
-    AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
-                              const AnyValue& DefaultValue = AnyValue()) const;
-    bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
-                                  const std::wstring& ValueName) const;
-
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnClosed() override;

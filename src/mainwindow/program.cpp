@@ -24,6 +24,7 @@ CustomWindow& Program::Custom() {
     if (!custom_) {
         custom_ = std::make_unique<CustomWindow>(
             [this](const std::wstring& path) { return main_->ShowLogoFile(path); },
+            [this](const CustomValues& values) { customValues_ = values; },
             [this] { OnWindowClosed(); });
     }
     return *custom_;

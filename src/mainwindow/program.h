@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "core/apply_actions.h"
+
 namespace vx {
 
 class MainWindow;
@@ -23,6 +25,9 @@ class Program {
     CustomWindow& Custom();
     AboutWindow& About();
 
+    // The custom window's values as its last OK handed them over.
+    const CustomValues& customValues() const { return customValues_; }
+
     // Ends the program at once, closing every window.
     void Exit();
     // Every window reports here when it is gone; the last one ends the program.
@@ -35,6 +40,7 @@ class Program {
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<CustomWindow> custom_;
     std::unique_ptr<AboutWindow> about_;
+    CustomValues customValues_;
     bool exiting_ = false;
 };
 

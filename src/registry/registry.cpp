@@ -79,29 +79,36 @@ std::wstring ExpandEnvironmentText(const std::wstring& text) {
     return out;
 }
 
-bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
-                      const std::wstring& ValueName, AnyValue Value, int /*valueType*/, int Flag) {
+LSTATUS WriteRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                           const std::wstring& ValueName, const AnyValue& Value, int /*valueType*/,
+                           int Flag) {
     // Not inheritable: a started command must never hold our key.
     SECURITY_ATTRIBUTES security{};
     security.nLength = sizeof security;
     security.bInheritHandle = FALSE;
     HKEY raw = nullptr;
-    if (calls.CreateKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &security, &raw) !=
-        ERROR_SUCCESS)
-        return false;
+    const LSTATUS created =
+        calls.CreateKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &security, &raw);
+    if (created != ERROR_SUCCESS) return created;
     OpenedKey key(calls, raw);
 
     const reg::Encoded encoded = reg::EncodeValue(Value, Flag);
     switch (encoded.action) {
         case reg::Encoded::Action::Skip:
-            return true;
+            return ERROR_SUCCESS;
         case reg::Encoded::Action::Refuse:
-            return false;
+            return ERROR_INVALID_PARAMETER;
         case reg::Encoded::Action::Write:
             break;
     }
     return calls.SetValue(key.get(), ValueName.c_str(), encoded.type, encoded.bytes.data(),
-                          static_cast<DWORD>(encoded.bytes.size())) == ERROR_SUCCESS;
+                          static_cast<DWORD>(encoded.bytes.size()));
+}
+
+bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                      const std::wstring& ValueName, AnyValue Value, int valueType, int Flag) {
+    return WriteRegistryValue(calls, hKey, KeyName, ValueName, Value, valueType, Flag) ==
+           ERROR_SUCCESS;
 }
 
 AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
@@ -152,17 +159,6 @@ AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wst
 bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
                               const std::wstring& ValueName) {
     return DeleteRegistryValueOrKey(SystemRegistryCalls(), hKey, RegKeyName, ValueName);
-}
-
-bool MachineRegistry::SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
-                                       const AnyValue& value, int valueType, int flag) {
-    return vx::SetRegistryValue(HKEY_LOCAL_MACHINE, keyName, valueName, value, valueType, flag);
-}
-
-AnyValue MachineRegistry::GetRegistryValue(const std::wstring& keyName,
-                                           const std::wstring& valueName,
-                                           const AnyValue& defaultValue) {
-    return vx::GetRegistryValue(HKEY_LOCAL_MACHINE, keyName, valueName, defaultValue);
 }
 
 }  // namespace vx

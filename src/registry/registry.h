@@ -9,7 +9,6 @@
 #include <string>
 
 #include "core/any_value.h"
-#include "core/ports.h"
 
 namespace vx {
 
@@ -38,6 +37,12 @@ AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wst
 bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
                               const std::wstring& ValueName);
 
+// SetRegistryValue with the system's status: ERROR_SUCCESS, the failed call's status, or
+// ERROR_INVALID_PARAMETER for a value that is refused.
+LSTATUS WriteRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                           const std::wstring& ValueName, const AnyValue& Value, int valueType,
+                           int Flag);
+
 // The same procedures through the given calls.
 bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
                       const std::wstring& ValueName, AnyValue Value, int valueType, int Flag = 0);
@@ -49,14 +54,5 @@ bool DeleteRegistryValueOrKey(RegistryCalls& calls, HKEY hKey, const std::wstrin
 // Environment references (%NAME%) replaced from this process's environment; a text that
 // cannot be expanded is returned as it is.
 std::wstring ExpandEnvironmentText(const std::wstring& text);
-
-// The procedures above under HKEY_LOCAL_MACHINE, as the actions use them.
-class MachineRegistry : public RegistryPort {
-  public:
-    bool SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
-                          const AnyValue& value, int valueType, int flag) override;
-    AnyValue GetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
-                              const AnyValue& defaultValue) override;
-};
 
 }  // namespace vx

@@ -65,7 +65,7 @@ struct Creation {
     DWORD exStyle;
 };
 
-Creation CreationFor(const ControlSpec& spec, const ControlOptions& options) {
+Creation CreationFor(const ControlDef& spec, const ControlOptions& options) {
     const DWORD base = WS_CHILD | WS_VISIBLE;
     switch (spec.kind) {
         case ControlKind::Label:
@@ -91,12 +91,12 @@ Creation CreationFor(const ControlSpec& spec, const ControlOptions& options) {
 
 }  // namespace
 
-std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font,
+std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlDef> specs, HFONT font,
                                    const ControlOptions& options) {
     RegisterPictureClass();
     const int dpi = WindowDpi(parent);
     std::map<int, HWND> controls;
-    for (const ControlSpec* spec : InCreationOrder(specs)) {
+    for (const ControlDef* spec : InCreationOrder(specs)) {
         const Creation c = CreationFor(*spec, options);
         PixelRect r = ToPixels(*spec, dpi);
         int height = r.height;

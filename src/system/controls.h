@@ -22,7 +22,7 @@ struct ControlOptions {
 
 // Creates every control of `specs` as a child of `parent`, in tab order, at the parent's DPI,
 // with `font`. Returns the controls by identifier.
-std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font,
+std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlDef> specs, HFONT font,
                                    const ControlOptions& options = {});
 
 // The font the program's controls use: the system's message font.

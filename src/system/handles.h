@@ -41,10 +41,6 @@ struct HandleTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { ::CloseHandle(h); }
 };
-struct HKeyTraits {
-    static HKEY Invalid() { return nullptr; }
-    static void Close(HKEY h) { ::RegCloseKey(h); }
-};
 template <typename G>
 struct GdiTraits {
     static G Invalid() { return nullptr; }
@@ -52,7 +48,6 @@ struct GdiTraits {
 };
 
 using UniqueHandle = UniqueOwner<HANDLE, HandleTraits>;
-using UniqueHKey = UniqueOwner<HKEY, HKeyTraits>;
 using UniqueBitmap = UniqueOwner<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueFont = UniqueOwner<HFONT, GdiTraits<HFONT>>;
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/apply_actions.h"
+#include "core/ports.h"
 
 namespace vx {
 
@@ -18,12 +19,5 @@ CommandResult RunHiddenCommand(const std::wstring& commandLine);
 // What RunHiddenCommand does, with the program and the time limit given.
 CommandResult RunHiddenProcess(const std::wstring& applicationPath, const std::wstring& commandLine,
                                DWORD timeoutMilliseconds);
-
-class HiddenCommandRunner : public CommandRunner {
-  public:
-    CommandResult Run(const std::wstring& commandLine) override {
-        return RunHiddenCommand(commandLine);
-    }
-};
 
 }  // namespace vx

@@ -13,9 +13,9 @@ namespace e2e {
 // Every control sits at its table rectangle converted at 96 DPI and, with `captions`, shows
 // the table's caption. A vertical line is checked by its height, a closed drop-down list (as
 // high as its font makes it) by its place and width.
-inline void ExpectLaidOut(HWND window, std::span<const vx::ControlSpec> layout,
+inline void ExpectLaidOut(HWND window, std::span<const vx::ControlDef> layout,
                           bool captions = true) {
-    for (const vx::ControlSpec& spec : layout) {
+    for (const vx::ControlDef& spec : layout) {
         HWND control = ::GetDlgItem(window, spec.id);
         ASSERT_NE(control, nullptr) << spec.name;
         const vx::PixelRect want = vx::ToPixels(spec, 96);

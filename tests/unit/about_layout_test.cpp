@@ -10,7 +10,7 @@ namespace vx {
 namespace {
 
 TEST(AboutLayout, EveryControlLiesInsideTheClientArea) {
-    for (const ControlSpec& s : AboutLayout()) {
+    for (const ControlDef& s : AboutLayout()) {
         EXPECT_GE(s.left, 0) << s.name;
         EXPECT_GE(s.top, 0) << s.name;
         EXPECT_LE(s.left + s.width, kAboutClientWidthTwips) << s.name;

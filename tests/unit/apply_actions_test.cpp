@@ -37,8 +37,7 @@ struct Faults {
 class FakeSystem : public CommandRunner,
                    public OemFilesProbe,
                    public CurrentFolder,
-                   public RegistryPort,
-                   public CustomFieldsReader {
+                   public RegistryPort {
   public:
     // Everything the action asked of the system, in order.
     std::vector<std::wstring> log;
@@ -51,7 +50,7 @@ class FakeSystem : public CommandRunner,
 
     Faults faults;
 
-    std::map<int, AnyValue> diy;
+    CustomValues custom;
     std::map<std::wstring, AnyValue> stored;
 
     ApplyPorts ports{*this, *this, *this, *this};
@@ -73,24 +72,19 @@ class FakeSystem : public CommandRunner,
         return true;
     }
 
-    bool SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
-                          const AnyValue& value, int valueType, int flag) override {
+    WriteResult SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
+                                 const AnyValue& value, int valueType, int flag) override {
         log.push_back(L"write " + valueName + L"='" + value.ToText() + L"'");
         EXPECT_EQ(keyName, text::kOemKey);
         EXPECT_EQ(valueType, 8);
         EXPECT_EQ(flag, 1);
-        if (faults.refused.count(valueName)) return false;
+        if (faults.refused.count(valueName)) return {5, L"拒绝访问。"};
         stored[valueName] = value;
-        return true;
+        return {};
     }
     AnyValue GetRegistryValue(const std::wstring&, const std::wstring&,
                               const AnyValue& defaultValue) override {
         return defaultValue;
-    }
-
-    AnyValue Diy(int number) override {
-        log.push_back(L"read Diy" + std::to_wstring(number));
-        return diy[number];
     }
 
   private:
@@ -160,12 +154,13 @@ ActionOutcome RunAction(Kind kind, FakeSystem& sys, const Faults& faults = {}) {
     sys.files = {kAurora + L"\\oemlogo.bmp", kAurora + L"\\oem.reg", kCustomLogo};
     const std::wstring fields[] = {L"联想",         L"联想电脑", L"www.x.example",
                                    L"800-810-8888", kCustomLogo, L"9：00-20：00"};
-    for (int i = 0; i < 6; ++i) sys.diy[i + 1] = AnyValue::FromText(fields[i]);
+    const auto f = [&](int i) { return AnyValue::FromText(fields[i]); };
+    sys.custom = {f(0), f(1), f(2), f(3), f(4), f(5)};
     sys.faults = faults;
     sys.oemFolder = sys.oemLogo = faults.oemThere;
     if (kind == Kind::Brand) return RunBrandAction(kProgram, L"Aurora PC", sys.ports);
     if (kind == Kind::Clear) return RunClearAction(sys.ports);
-    return RunCustomAction(sys, sys.ports);
+    return RunCustomAction(sys.custom, sys.ports);
 }
 
 TEST(BrandAction, EntersThePresetFolderThenRunsMdCopyImport) {
@@ -196,19 +191,13 @@ TEST(CustomAction, ReadsEachFieldJustBeforeItsWrite) {
     FakeSystem sys;
     const ActionOutcome outcome = RunAction(Kind::Custom, sys);
     EXPECT_EQ(sys.log, (std::vector<std::wstring>{
-                           L"read Diy5",
                            Ran(L"cmd /c md " + kOemFolder),
                            Ran(L"cmd /c copy /y \"" + kCustomLogo + L"\" " + kOemLogo),
-                           L"read Diy2",
                            Write(L"Model", L"联想电脑"),
                            Write(L"Logo", kOemLogo),
-                           L"read Diy1",
                            Write(L"Manufacturer", L"联想"),
-                           L"read Diy3",
                            Write(L"SupportURL", L"www.x.example"),
-                           L"read Diy4",
                            Write(L"SupportPhone", L"800-810-8888"),
-                           L"read Diy6",
                            Write(L"SupportHours", L"9：00-20：00"),
                        }));
     EXPECT_EQ(outcome.message, text::kMsgCustomDone);

@@ -39,12 +39,16 @@ TEST(HandOver, FieldsTakeTheBoxTextsUnchangedWithLogoInFifthAndHoursInSixth) {
         {kText1, L"  Maker  "},   {kText2, L""},      {kText3, L"示例:http://x"}, {kText4, L"010"},
         {kText5, L"C:\\a b.bmp"}, {kText6, L"9：00"},
     };
-    const auto fields = HandOver([&](int id) { return boxes.at(id); });
-    const int order[] = {kText1, kText2, kText3, kText4, kText5, kText6};
-    for (size_t i = 0; i < fields.size(); ++i)
-        EXPECT_EQ(fields[i], AnyValue::FromText(boxes.at(order[i]))) << "Diy" << i + 1;
+    const CustomValues v = HandOver([&](int id) { return boxes.at(id); });
+    const auto box = [&](int id) { return AnyValue::FromText(boxes.at(id)); };
+    EXPECT_EQ(v.manufacturer, box(kText1));
+    EXPECT_EQ(v.model, box(kText2));
+    EXPECT_EQ(v.supportUrl, box(kText3));
+    EXPECT_EQ(v.supportPhone, box(kText4));
+    EXPECT_EQ(v.logoPath, box(kText5));
+    EXPECT_EQ(v.supportHours, box(kText6));
     // An empty box gives an empty text, not the empty value.
-    EXPECT_FALSE(fields[1].IsEmpty());
+    EXPECT_FALSE(v.model.IsEmpty());
 }
 
 TEST(BrowseTexts, FilterIsOneBitmapTypeDoublyTerminated) {

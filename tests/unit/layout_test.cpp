@@ -23,7 +23,7 @@ TEST(TwipsToPixels, FifteenTwipsArePixelAt96DpiAndScaleWithDpi) {
 
 TEST(MainLayout, CreationOrderFollowsTabIndexWithLineLast) {
     std::string order;
-    for (const ControlSpec* s : InCreationOrder(MainLayout())) {
+    for (const ControlDef* s : InCreationOrder(MainLayout())) {
         order += s->name;
         order += ' ';
     }
@@ -35,7 +35,7 @@ TEST(MainLayout, CreationOrderFollowsTabIndexWithLineLast) {
 TEST(MainLayout, OwnerPanelLiesBeyondTheNarrowClientArea) {
     // Everything right of the divider at 2535 twips starts beyond the 2520-twip client;
     // everything left of it ends inside.
-    for (const ControlSpec& s : MainLayout()) {
+    for (const ControlDef& s : MainLayout()) {
         if (s.left > 2535)
             EXPECT_GE(s.left, kMainClientWidthTwips) << s.name;
         else if (s.kind != ControlKind::VerticalLine)

@@ -21,12 +21,12 @@ class FakeRegistry : public RegistryPort {
     std::set<std::wstring> failingWrites;
     int writes = 0;
 
-    bool SetRegistryValue(const std::wstring&, const std::wstring& valueName, const AnyValue& value,
-                          int, int) override {
+    WriteResult SetRegistryValue(const std::wstring&, const std::wstring& valueName,
+                                 const AnyValue& value, int, int) override {
         ++writes;
-        if (failingWrites.count(valueName)) return false;
+        if (failingWrites.count(valueName)) return {5, L"拒绝访问。"};
         values[valueName] = value;
-        return true;
+        return {};
     }
     AnyValue GetRegistryValue(const std::wstring&, const std::wstring& valueName,
                               const AnyValue& defaultValue) override {

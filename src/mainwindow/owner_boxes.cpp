@@ -1,7 +1,7 @@
 #include "core/main_layout.h"
 #include "core/owner_panel.h"
 #include "mainwindow/main_window.h"
-#include "registry/registry.h"
+#include "system/system_ports.h"
 #include "system/controls.h"
 #include "system/ui.h"
 #include "system/window.h"

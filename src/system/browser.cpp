@@ -1,4 +1,4 @@
-#include "system/web_page.h"
+#include "system/browser.h"
 
 #include <objbase.h>
 #include <shellapi.h>

@@ -1,0 +1,42 @@
+#pragma once
+// The Windows adapters behind the actions' ports (core/ports.h).
+#include <string>
+
+#include "core/ports.h"
+
+namespace vx {
+
+// The registry procedures under HKEY_LOCAL_MACHINE; a failed write carries the system's status
+// and its text.
+class MachineRegistry : public RegistryPort {
+  public:
+    WriteResult SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
+                                 const AnyValue& value, int valueType, int flag) override;
+    AnyValue GetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
+                              const AnyValue& defaultValue) override;
+};
+
+// Each command line through RunHiddenCommand.
+class HiddenCommandRunner : public CommandRunner {
+  public:
+    CommandResult Run(const std::wstring& commandLine) override;
+};
+
+// The folder the commands reach through "%windir%\system32\oem\": the native one, as the
+// command interpreter started by RunHiddenCommand sees it.
+class SystemOemFiles : public OemFilesProbe {
+  public:
+    SystemOemFiles();
+    bool OemFolderExists() override;
+    bool OemLogoExists() override;
+
+  private:
+    std::wstring folder_;
+};
+
+class ProcessCurrentFolder : public CurrentFolder {
+  public:
+    bool Enter(const std::wstring& folder) override;
+};
+
+}  // namespace vx
