@@ -46,6 +46,19 @@ check "manifest starts with a UTF-8 byte-order mark" bash -c \
 check "manifest: Common-Controls 6.0.0.0" grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$work/manifest"
 check "manifest: publicKeyToken" grep -q 'publicKeyToken="6595b64144ccf1df"' "$work/manifest"
 check "manifest: requireAdministrator" grep -q 'level="requireAdministrator" uiAccess="false"' "$work/manifest"
+# Windows refuses to start an exe whose manifest names another processor than its PE header.
+case "$headers" in *"file format pei-i386"*) arch=x86 ;; *) arch=amd64 ;; esac
+check "manifest: $arch for the exe and Common Controls, dpiAware, Windows 7" \
+    python3 - "$work/manifest" "$arch" <<'PY'
+import sys, xml.etree.ElementTree as ET
+root = ET.parse(sys.argv[1]).getroot()
+ids = root.iter("{urn:schemas-microsoft-com:asm.v1}assemblyIdentity")
+assert [i.get("processorArchitecture").lower() for i in ids] == [sys.argv[2]] * 2
+dpi = root.iter("{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware")
+assert [d.text for d in dpi] == ["true"]
+supported = root.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")
+assert "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" in [s.get("Id") for s in supported]
+PY
 
 check "version block 1, language 0x0804" grep -q -- "--type=16 --name=1 --language=2052" <<<"$resources"
 wrestool -x --raw --type=16 --name=1 "$exe" >"$work/version" 2>/dev/null
