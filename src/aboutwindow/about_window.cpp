@@ -1,6 +1,5 @@
 #include "aboutwindow/about_window.h"
 
-#include <cwchar>
 #include <utility>
 
 #include "core/about_layout.h"
@@ -17,15 +16,6 @@ using namespace about_ids;
 namespace {
 
 constexpr DWORD kAboutStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
-HFONT CreateFontFrom(const FontDef& spec, int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -::MulDiv(spec.points, dpi, 72);
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = static_cast<BYTE>(spec.charset);
-    std::wcsncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
-    return ::CreateFontIndirectW(&font);
-}
 
 // The picture box's frame would cut into a logo exactly as large as the box.
 void RemoveBorder(HWND control) {
@@ -60,9 +50,10 @@ void AboutWindow::Show() {
 HWND AboutWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void AboutWindow::OnCreate() {
-    font_.reset(CreateUiFont());
+    const int dpi = WindowDpi(hwnd());
+    font_.reset(CreateUiFont(dpi));
     controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(), {.defaultButtonId = kCommand1});
-    productFont_.reset(CreateFontFrom(kProductWordFont, WindowDpi(hwnd())));
+    productFont_.reset(CreateFontFrom(kProductWordFont, dpi));
     ::SendMessageW(Control(kLabel4), WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()),
                    FALSE);
     makerLogo_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),

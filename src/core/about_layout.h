@@ -21,12 +21,6 @@ inline constexpr int kAboutClientHeightTwips = 2085;
 inline constexpr int kMakerLogoPixels = 30;
 
 // Label4's font: the product word in bold.
-struct FontDef {
-    const wchar_t* face;
-    int points;
-    bool bold;
-    int charset;
-};
 inline constexpr FontDef kProductWordFont{text::kAboutFontFace, 9, true, 134};
 
 std::span<const ControlDef> AboutLayout();

@@ -23,6 +23,16 @@ struct PixelRect {
 
 inline constexpr int kTwipsPerInch = 1440;
 
+// A font by face, size in points, weight and character set (134: GB2312).
+struct FontDef {
+    const wchar_t* face;
+    int points;
+    bool bold;
+    int charset;
+};
+// The font the boxes were drawn for: 宋体 9 pt, a 12-pixel line at 96 DPI.
+inline constexpr FontDef kUiFont{L"宋体", 9, false, 134};
+
 // Rounds to the nearest pixel: 15 twips are one pixel at 96 DPI.
 int TwipsToPixels(int twips, int dpi);
 int PixelsToTwips(int pixels, int dpi);

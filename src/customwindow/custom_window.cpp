@@ -51,7 +51,7 @@ void CustomWindow::Show() {
 HWND CustomWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void CustomWindow::OnCreate() {
-    font_.reset(CreateUiFont());
+    font_.reset(CreateUiFont(WindowDpi(hwnd())));
     controls_ = CreateControls(hwnd(), CustomLayout(), font_.get(), {.defaultButtonId = kCommand1});
     // Only a mouse click may remove a hint, so the boxes report their button presses.
     for (const BoxHint& h : CustomHints())

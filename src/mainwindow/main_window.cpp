@@ -48,7 +48,7 @@ HMENU MainWindow::BuildMenu() const {
 }
 
 void MainWindow::OnCreate() {
-    font_.reset(CreateUiFont());
+    font_.reset(CreateUiFont(WindowDpi(hwnd())));
     controls_ = CreateControls(hwnd(), MainLayout(), font_.get(), {.defaultButtonId = kOk});
     LoadStoredPictures();
 }

@@ -1,5 +1,6 @@
 #include "system/controls.h"
 
+#include <cwchar>
 #include <string>
 
 #include "system/window.h"
@@ -118,13 +119,17 @@ std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlDef> spec
     return controls;
 }
 
-HFONT CreateUiFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return ::CreateFontIndirectW(&metrics.lfMessageFont);
-    return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+HFONT CreateFontFrom(const FontDef& spec, int dpi) {
+    LOGFONTW font{};
+    // Positive: the height of the line, not of the characters. 宋体's two are equal.
+    font.lfHeight = ::MulDiv(spec.points, dpi, 72);
+    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    std::wcsncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
+    return ::CreateFontIndirectW(&font);
 }
+
+HFONT CreateUiFont(int dpi) { return CreateFontFrom(kUiFont, dpi); }
 
 std::wstring ControlText(HWND control) {
     const int length = ::GetWindowTextLengthW(control);

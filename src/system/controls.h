@@ -25,8 +25,12 @@ struct ControlOptions {
 std::map<int, HWND> CreateControls(HWND parent, std::span<const ControlDef> specs, HFONT font,
                                    const ControlOptions& options = {});
 
-// The font the program's controls use: the system's message font.
-HFONT CreateUiFont();
+// `spec` at `dpi`. Its size is the line's height: a face standing in for a missing 宋体 then
+// keeps the line the boxes were drawn for.
+HFONT CreateFontFrom(const FontDef& spec, int dpi);
+// The font the program's controls use at `dpi`: kUiFont. The message font of a Chinese
+// Windows 7 (微软雅黑, a 16-pixel line) would not fit the 12-pixel labels.
+HFONT CreateUiFont(int dpi);
 
 std::wstring ControlText(HWND control);
 
