@@ -3,13 +3,30 @@
 
     make_zip.py OUT.zip NAME=PATH ...   (PATH a file or a folder; "gbk-crlf:" before a UTF-8
                                          text file stores it in code page 936 with CR LF)
-Non-ASCII names are stored in UTF-8 with the zip's UTF-8 flag set.
+Non-ASCII names are stored in code page 936 without the UTF-8 flag, as Windows 7's zip folder
+on a Chinese system reads them, and again in UTF-8 in an Info-ZIP Unicode Path field.
 """
 import os
+import struct
 import sys
 import zipfile
+import zlib
 
 FIXED_TIME = (2026, 1, 1, 0, 0, 0)
+
+
+class Cp936Info(zipfile.ZipInfo):
+    # zipfile takes the stored name and flags from here for the local and the central header.
+    def _encodeFilenameFlags(self):
+        return self.filename.encode("cp936"), self.flag_bits & ~0x800
+
+
+def unicode_path_field(name):
+    raw = name.encode("cp936")
+    if raw.isascii():
+        return b""
+    data = struct.pack("<BI", 1, zlib.crc32(raw)) + name.encode("utf-8")
+    return struct.pack("<HH", 0x7075, len(data)) + data
 
 
 def entries(name, path):
@@ -45,7 +62,8 @@ def main():
     tmp = out + ".tmp"
     with zipfile.ZipFile(tmp, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
         for name, path, convert in items:
-            info = zipfile.ZipInfo(name, FIXED_TIME)
+            info = Cp936Info(name, FIXED_TIME)
+            info.extra = unicode_path_field(name)
             info.compress_type = zipfile.ZIP_DEFLATED
             info.external_attr = 0o644 << 16
             info.create_system = 0  # as written on Windows: no Unix owner or mode bits
