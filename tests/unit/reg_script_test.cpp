@@ -25,13 +25,11 @@ TEST(RegScript, ReadsAsRegImportDoesAndRefusesWhatItWouldSkip) {
         {false, k + L"\"b\"=hex:01,\\\n;c\n", L"line 3: \"b\"=hex:01,\\"},
         {false, L"", L"line 1: "},
         {true, k, L"line 1: REGEDIT4"},
-        {false, h5, L"line 1: Windows Registry Editor Version 5.00"},
         {false, k + L"\"a\"=\"b\" #c\n", L"line 3: \"a\"=\"b\" #c"},
         {false, h4 + L"[-HKLM\\K]\n@=\"b\"\n", L"line 3: @=\"b\""},
         {false, k + L"\"a\"=\"\\n\"\n", L"line 3: \"a\"=\"\\n\""},
         {false, h4 + L"[ HKLM\\K]\n", L"line 2: [ HKLM\\K]"},
         {false, h4 + L"[HKEY_LOCAL_MACHINES\\K]\n", L"line 2: [HKEY_LOCAL_MACHINES\\K]"},
-        {false, k + L"\"a\"=dword:000000001\n", L"line 3: \"a\"=dword:000000001"},
         {false, k + L"\"a\"=hex:01\\\n02\n", L"line 3: \"a\"=hex:01\\"},
         {false, k + L"\"a\"=hex:01,\\\n[HKLM\\Run]\n", L"line 4: [HKLM\\Run]"},
     };
