@@ -16,17 +16,17 @@ const std::wstring kOem = JoinPath(WindowsFolder(), L"system32\\oem");
 std::string Maker() { return ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, L"Manufacturer").data; }
 bool RunValue() { return ReadRegValue(HKEY_LOCAL_MACHINE, kRun, L"x").exists; }
 
-// Answers the box with the button; No with Enter, as it must be the default.
-MessageBoxInfo Answer(const MessageBoxInfo& box, int button) {
+// Picks the entry (none: -1), presses ok and answers the box that comes with the button; No
+// with Enter, as it must be the default.
+MessageBoxInfo Apply(const Vendrix& app, int entry, int button) {
+    if (entry >= 0) PickEntry(::GetDlgItem(app.Main(), vx::main_ids::kCombolist), entry);
+    if (entry >= 0) Click(::GetDlgItem(app.Main(), vx::main_ids::kOk));
+    const MessageBoxInfo box = WaitMessageBox(app);
+    EXPECT_EQ(box.title, L"Vendrix");
     button == IDNO ? PostKey(box.hwnd, VK_RETURN)
                    : void(PostMessageW(box.hwnd, WM_COMMAND, button, 0));
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box.hwnd); }));
     return box;
-}
-MessageBoxInfo Apply(const Vendrix& app, int entry, int button) {
-    PickEntry(::GetDlgItem(app.Main(), vx::main_ids::kCombolist), entry);
-    Click(::GetDlgItem(app.Main(), vx::main_ids::kOk));
-    return Answer(WaitMessageBox(app), button);
 }
 
 struct PresetSafetyTest : ::testing::Test {
@@ -53,13 +53,12 @@ TEST_F(PresetSafetyTest, ScriptIsReadFirstAndChangesBeyondOemValuesAreAskedAbout
     EXPECT_EQ(Maker(), Utf16Bytes(L"Aurora PC"));
     TearDown();
 
-    const MessageBoxInfo ask = Apply(app, 1, IDNO);
-    EXPECT_EQ(ask.title, L"Vendrix");
-    EXPECT_NE(ask.text.find(L"值 x（HKEY_LOCAL_MACHINE\\" + kRun + L"）"), std::wstring::npos);
+    const std::wstring ask = Apply(app, 1, IDNO).text;
+    EXPECT_NE(ask.find(L"值 x（HKEY_LOCAL_MACHINE\\" + kRun + L"）"), std::wstring::npos);
     EXPECT_EQ(WaitMessageBox(app, 2s).hwnd, nullptr) << "No is the last word";
     EXPECT_FALSE(RunValue() || !Maker().empty() || FolderExists(kOem));
     Apply(app, 1, IDYES);
-    EXPECT_EQ(Answer(WaitMessageBox(app), IDOK).text, kMsgBrandDone);
+    EXPECT_EQ(Apply(app, -1, IDOK).text, kMsgBrandDone);
     EXPECT_TRUE(RunValue() && FileExists(kOem + L"\\oemlogo.bmp"));
     EXPECT_EQ(Maker(), Utf16Bytes(L"Runner"));
     TearDown();

@@ -60,13 +60,9 @@ class FakeSystem : public CommandRunner,
 
     // The preset's script and a file planted beside it; every question is answered No.
     std::optional<std::string> script = "REGEDIT4\r\n";
-    std::wstring planted;
-    std::optional<std::string> ReadFile(const std::wstring& p) override {
-        return p == cwd + L"\\oem.reg" ? script : std::nullopt;
-    }
-    std::wstring FindFile(const std::wstring& p) override {
-        return p == cwd + L"\\reg.*" ? planted : L"";
-    }
+    bool planted = false;  // found: the pattern looked for
+    std::optional<std::string> ReadFile(const std::wstring&) override { return script; }
+    std::wstring FindFile(const std::wstring& p) override { return planted ? p : L""; }
     std::wstring DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
     bool AskYesNo(const std::wstring& q) override { return log.push_back(L"ask " + q), false; }
 
@@ -226,13 +222,14 @@ TEST(BrandAction, ChecksThePresetBeforeAnyStep) {
     for (int i = 0; i < 12; ++i) many += "[HKLM\\Run]\n\"v" + std::to_string(i) + "\"=\"\"\n";
     const struct {
         std::optional<std::string> script;
-        std::wstring planted, shown;
+        bool planted;
+        std::wstring shown;
     } cases[] = {
-        {many, L"", L"：\n· 删除键 HKEY_LOCAL_MACHINE\\SOFTWARE\\"},
-        {many, L"", L"· 值 v8（HKEY_LOCAL_MACHINE\\Run）\n等 13 处\n\n是否仍要导入？"},
-        {"plain", L"", kAurora + L"\\oem.reg\n无法识别第 1 行：plain"},
-        {std::nullopt, L"", L"：\n" + kAurora + L"\\oem.reg"},
-        {"REGEDIT4", kAurora + L"\\reg.bat", L"：\n" + kAurora + L"\\reg.bat"},
+        {many, false, L"：\n· 删除键 HKEY_LOCAL_MACHINE\\SOFTWARE\\"},
+        {many, false, L"· 值 v8（HKEY_LOCAL_MACHINE\\Run）\n等 13 处\n\n是否仍要导入？"},
+        {"plain", false, kAurora + L"\\oem.reg\n无法识别第 1 行：plain"},
+        {std::nullopt, false, L"：\n" + kAurora + L"\\oem.reg"},
+        {"REGEDIT4", true, L"：\n" + kAurora + L"\\reg.*"},
     };
     for (const auto& c : cases) {
         FakeSystem sys;
