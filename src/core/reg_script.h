@@ -16,9 +16,9 @@
 //   section Windows would skip is counted rather than missed;
 // - "name"=data and @=data ("" names the default value too), blanks allowed on both sides of
 //   '='; data is "text" (escapes \\ and \"), dword: with 1 to 8 hex digits, hex: or hex(N):
-//   with two-digit bytes separated by commas, continued onto the next line by a '\' after a
-//   comma (blank and ';' lines between are skipped), or - to delete the value; after the data
-//   only blanks and a ';' comment.
+//   with bytes separated by commas (two hex digits each here, as the editor writes them),
+//   continued onto the next line by a '\' after a comma (blank and ';' lines between are
+//   skipped), or - to delete the value; after the data only blanks and a ';' comment.
 // Where `reg import` meets a line it cannot apply it skips it silently and goes on; here such a
 // line makes the whole script unreadable, so that whatever is accepted means the same to both.
 #include <functional>
