@@ -1,6 +1,10 @@
 #include "core/apply_actions.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "core/brand_list.h"
+#include "core/reg_script.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -129,6 +133,7 @@ class StepRunner {
                 break;
             case ApplyStep::EnterPresetFolder:
             case ApplyStep::CheckLogoPath:
+            case ApplyStep::CheckPreset:
                 line += f.subject;
                 break;
         }
@@ -145,6 +150,74 @@ ActionOutcome Refuse(ApplyStep step, const std::wstring& subject, const wchar_t*
     outcome.failures.push_back({step, subject, L""});
     outcome.message = std::wstring(message) + L"\n" + subject;
     return outcome;
+}
+
+// What a preset's script would change beyond the values of the OEM information: each thing
+// once, and a key that receives values shown by its values only.
+std::vector<ScriptChange> OutsideOemInformation(const std::vector<ScriptChange>& changes) {
+    const std::wstring oemKey = std::wstring(text::kMachineRoot) + text::kOemKey;
+    std::vector<ScriptChange> outside;
+    for (const ScriptChange& c : changes) {
+        if (SameKey(c.key, oemKey) && (c.value || !c.deletes)) continue;
+        if (std::find(outside.begin(), outside.end(), c) == outside.end()) outside.push_back(c);
+    }
+    std::vector<ScriptChange> shown;
+    for (const ScriptChange& c : outside) {
+        const bool hasValues = !c.value && !c.deletes &&
+                               std::any_of(outside.begin(), outside.end(), [&](const auto& v) {
+                                   return v.value && v.key == c.key;
+                               });
+        if (!hasValues) shown.push_back(c);
+    }
+    return shown;
+}
+
+std::wstring DescribeChange(const ScriptChange& c) {
+    if (!c.value) return (c.deletes ? text::kChangeDeleteKey : text::kChangeKey) + c.key;
+    const std::wstring name = c.value->empty() ? text::kDefaultValueShown : *c.value;
+    return (c.deletes ? text::kChangeDeleteValue : text::kChangeValue) + name + text::kReasonOpen +
+           c.key + text::kReasonClose;
+}
+
+constexpr size_t kChangesListed = 10;
+
+std::wstring ScriptQuestion(const std::vector<ScriptChange>& outside) {
+    std::wstring question = text::kAskScriptPrefix;
+    for (size_t i = 0; i < outside.size() && i < kChangesListed; ++i)
+        question += L"\n" + (text::kStepBullet + DescribeChange(outside[i]));
+    if (outside.size() > kChangesListed)
+        question += text::kAskScriptMorePrefix + std::to_wstring(outside.size()) +
+                    text::kAskScriptMoreSuffix;
+    return question + text::kAskScriptSuffix;
+}
+
+// The import runs with administrator rights, so before any step the preset is checked: no file
+// that would run in place of reg, a script that reads as a registry script, and whatever it
+// would change beyond the OEM information accepted by the user. Not refused: nothing in it.
+ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
+    // The command interpreter looks for reg in the current directory first, under each
+    // extension PATHEXT names; any reg.* is refused rather than guessing which would run.
+    const std::wstring lookalike = preset.files.FindFile(folder + text::kRegLookalikePattern);
+    if (!lookalike.empty())
+        return Refuse(ApplyStep::CheckPreset, lookalike, text::kMsgPresetHasRegCommand);
+
+    const std::wstring script = folder + text::kPresetScriptSuffix;
+    const std::optional<std::string> bytes = preset.files.ReadFile(script);
+    if (!bytes) return Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
+    const ScriptReading reading =
+        ReadRegScript(*bytes, [&](std::string_view b) { return preset.files.DecodeAnsi(b); });
+    if (!reading.ok()) {
+        ActionOutcome refusal = Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
+        refusal.message += text::kScriptBadLinePrefix + std::to_wstring(reading.badLine) +
+                           text::kScriptBadLineSuffix + reading.badText;
+        return refusal;
+    }
+
+    const std::vector<ScriptChange> outside = OutsideOemInformation(reading.changes);
+    ActionOutcome declined;
+    // Declined by the user's own answer: nothing more to tell.
+    declined.refused = !outside.empty() && !preset.questioner.AskYesNo(ScriptQuestion(outside));
+    return declined;
 }
 
 }  // namespace
@@ -167,12 +240,13 @@ std::wstring CustomCopyCommand(const std::wstring& logoPath) {
 }
 
 ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstring& brand,
-                             ApplyPorts& ports) {
+                             ApplyPorts& ports, PresetPorts& preset) {
     const std::wstring folder = PresetFolder(programFolder, brand);
     // The commands name their files relative to the preset folder: anywhere else they would
     // copy and import whatever lies there.
     if (!ports.currentFolder.Enter(folder))
         return Refuse(ApplyStep::EnterPresetFolder, folder, text::kMsgPresetFolderMissing);
+    if (ActionOutcome refusal = CheckPreset(folder, preset); refusal.refused) return refusal;
 
     StepRunner steps(ports);
     steps.MakeOemFolder();

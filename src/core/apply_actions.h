@@ -34,6 +34,7 @@ struct CustomValues {
 enum class ApplyStep {
     EnterPresetFolder,
     CheckLogoPath,
+    CheckPreset,
     MakeOemFolder,
     CopyLogo,
     ImportScript,
@@ -63,9 +64,11 @@ struct ActionOutcome {
 // The copy command of the custom logo, the path quoted as one argument.
 std::wstring CustomCopyCommand(const std::wstring& logoPath);
 
-// The preset folder becomes (and stays) the current directory, then md, copy, reg import.
+// The preset folder becomes (and stays) the current directory; the preset is checked (no file
+// that would run in place of reg, a script that can be read, and what it would change beyond
+// the OEM information's values accepted by the user); then md, copy, reg import.
 ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstring& brand,
-                             ApplyPorts& ports);
+                             ApplyPorts& ports, PresetPorts& preset);
 // del, rd, then the six values written empty.
 ActionOutcome RunClearAction(ApplyPorts& ports);
 // md, copy of the logo path, then the six values.

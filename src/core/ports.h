@@ -2,7 +2,9 @@
 // The narrow seams through which the program's actions reach the system, so that their
 // order of steps and their outcomes can be tested natively with fakes. The Windows adapters
 // behind them live in system/system_ports.h.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/any_value.h"
 
@@ -61,6 +63,31 @@ struct ApplyPorts {
     OemFilesProbe& oemFiles;
     CurrentFolder& currentFolder;
     RegistryPort& registry;
+};
+
+// A brand preset's files, looked at before anything of the preset is applied.
+class PresetFiles {
+  public:
+    virtual ~PresetFiles() = default;
+    // The file's bytes; nothing when it cannot be opened and read.
+    virtual std::optional<std::string> ReadFile(const std::wstring& path) = 0;
+    // The path of the first file matching the pattern (wildcards as the system takes them);
+    // empty when none does.
+    virtual std::wstring FindFile(const std::wstring& pattern) = 0;
+    // Text in the system's ANSI code page.
+    virtual std::wstring DecodeAnsi(std::string_view bytes) = 0;
+};
+
+// A question the user answers with Yes or No, No being the default.
+class Questioner {
+  public:
+    virtual ~Questioner() = default;
+    virtual bool AskYesNo(const std::wstring& question) = 0;
+};
+
+struct PresetPorts {
+    PresetFiles& files;
+    Questioner& questioner;
 };
 
 }  // namespace vx

@@ -86,6 +86,25 @@ inline constexpr const wchar_t* kWhyFolderMissing = L"文件夹不存在";
 inline constexpr const wchar_t* kWhyTargetMissing = L"目标文件不存在";
 inline constexpr const wchar_t* kWhyFileStays = L"文件仍然存在";
 inline constexpr const wchar_t* kWhyWriteRefused = L"写入被拒绝";
+// A brand preset's registry script, read before any step of the preset is applied.
+inline constexpr const wchar_t* kMsgScriptUnreadable =
+    L"品牌预设的注册表文件无法读取或不是有效的注册表文件，未做任何修改：";
+inline constexpr const wchar_t* kScriptBadLinePrefix = L"\n无法识别第 ";
+inline constexpr const wchar_t* kScriptBadLineSuffix = L" 行：";
+inline constexpr const wchar_t* kMsgPresetHasRegCommand =
+    L"品牌预设文件夹中有与系统命令 reg 同名的文件，导入时会运行它而不是系统命令，未做任何修改：";
+inline constexpr const wchar_t* kAskScriptPrefix =
+    L"该品牌预设的注册表文件除OEM信息外，还将修改以下内容：";
+inline constexpr const wchar_t* kAskScriptMorePrefix = L"\n等 ";
+inline constexpr const wchar_t* kAskScriptMoreSuffix = L" 处";
+inline constexpr const wchar_t* kAskScriptSuffix = L"\n\n是否仍要导入？";
+inline constexpr const wchar_t* kChangeKey = L"键 ";
+inline constexpr const wchar_t* kChangeDeleteKey = L"删除键 ";
+inline constexpr const wchar_t* kChangeValue = L"值 ";
+inline constexpr const wchar_t* kChangeDeleteValue = L"删除值 ";
+inline constexpr const wchar_t* kDefaultValueShown = L"(默认)";
+inline constexpr const wchar_t* kRegLookalikePattern = L"\\reg.*";
+inline constexpr const wchar_t* kMachineRoot = L"HKEY_LOCAL_MACHINE\\";
 
 inline constexpr const wchar_t* kCmdMdOem = L"cmd /c md %windir%\\system32\\oem\\";
 inline constexpr const wchar_t* kCmdCopyBrandLogo =

@@ -26,9 +26,15 @@ void MainWindow::OnApply() {
         case ApplyChoice::NothingSelected:
             ShowMessage(hwnd(), text::kMsgNothingSelected);
             return;
-        case ApplyChoice::Brand:
-            ShowMessage(hwnd(), RunBrandAction(ProgramFolder(), selected, ports).message);
+        case ApplyChoice::Brand: {
+            SystemPresetFiles presetFiles;
+            MessageBoxQuestioner questioner(hwnd());
+            PresetPorts preset{presetFiles, questioner};
+            const ActionOutcome outcome = RunBrandAction(ProgramFolder(), selected, ports, preset);
+            // Empty when the user declined the preset's script: the answer was the last word.
+            if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);
             return;
+        }
         case ApplyChoice::Clear:
             ShowMessage(hwnd(), RunClearAction(ports).message);
             // The entry stays selected; pressing ok again clears again.

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "core/texts.h"
 #include "registry/registry.h"
+#include "system/handles.h"
 #include "system/native_view.h"
 #include "system/run_hidden_command.h"
 #include "system/ui.h"
@@ -42,6 +44,45 @@ bool SystemOemFiles::OemLogoExists() {
 
 bool ProcessCurrentFolder::Enter(const std::wstring& folder) {
     return ::SetCurrentDirectoryW(folder.c_str()) != FALSE;
+}
+
+std::optional<std::string> SystemPresetFiles::ReadFile(const std::wstring& path) {
+    const HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
+    UniqueHandle file(opened);
+    LARGE_INTEGER size{};
+    // A script is a few hundred bytes; anything past 16 MiB is not one.
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > (16 << 20)) return std::nullopt;
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!bytes.empty() &&
+        (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+         read != bytes.size()))
+        return std::nullopt;
+    return bytes;
+}
+
+std::wstring SystemPresetFiles::FindFile(const std::wstring& pattern) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return {};
+    ::FindClose(search);
+    return pattern.substr(0, pattern.find_last_of(L'\\') + 1) + found.cFileName;
+}
+
+std::wstring SystemPresetFiles::DecodeAnsi(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const int n =
+        ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+    return text;
+}
+
+bool MessageBoxQuestioner::AskYesNo(const std::wstring& question) {
+    return ::MessageBoxW(owner_, question.c_str(), text::kAppTitle, MB_YESNO | MB_DEFBUTTON2) ==
+           IDYES;
 }
 
 }  // namespace vx

@@ -1,5 +1,7 @@
 #pragma once
 // The Windows adapters behind the actions' ports (core/ports.h).
+#include <windows.h>
+
 #include <string>
 
 #include "core/ports.h"
@@ -37,6 +39,24 @@ class SystemOemFiles : public OemFilesProbe {
 class ProcessCurrentFolder : public CurrentFolder {
   public:
     bool Enter(const std::wstring& folder) override;
+};
+
+class SystemPresetFiles : public PresetFiles {
+  public:
+    std::optional<std::string> ReadFile(const std::wstring& path) override;
+    std::wstring FindFile(const std::wstring& pattern) override;
+    // Through MultiByteToWideChar(CP_ACP), as reg import reads a script without a byte-order mark.
+    std::wstring DecodeAnsi(std::string_view bytes) override;
+};
+
+// A message box titled as the program's others, Yes and No with No as the default.
+class MessageBoxQuestioner : public Questioner {
+  public:
+    explicit MessageBoxQuestioner(HWND owner) : owner_(owner) {}
+    bool AskYesNo(const std::wstring& question) override;
+
+  private:
+    HWND owner_;
 };
 
 }  // namespace vx

@@ -308,8 +308,6 @@ TEST_F(ApplyTest, ABrokenPresetReportsTheFailedStepAndTheOthersStillRun) {
         const wchar_t* failed;     // the file the message names
         const wchar_t* succeeded;  // what it must not name
     } cases[] = {
-        {"script not a registry script", L"Broken Script", true,
-         "this is not a registry script\r\n", L"oem.reg", L"oemlogo.bmp "},
         {"no logo", L"No Logo", false,
          ReadFileBytes(JoinPath(BuildFolder(), L"oemdata\\Kestrel\\oem.reg")), L"oemlogo.bmp",
          L"oem.reg"},

@@ -37,7 +37,9 @@ struct Faults {
 class FakeSystem : public CommandRunner,
                    public OemFilesProbe,
                    public CurrentFolder,
-                   public RegistryPort {
+                   public RegistryPort,
+                   public PresetFiles,
+                   public Questioner {
   public:
     // Everything the action asked of the system, in order.
     std::vector<std::wstring> log;
@@ -54,6 +56,15 @@ class FakeSystem : public CommandRunner,
     std::map<std::wstring, AnyValue> stored;
 
     ApplyPorts ports{*this, *this, *this, *this};
+    PresetPorts preset{*this, *this};
+
+    // The preset's script and a file planted beside it; every question is answered No.
+    std::optional<std::string> script = "REGEDIT4\r\n";
+    bool planted = false;  // found: the pattern looked for
+    std::optional<std::string> ReadFile(const std::wstring&) override { return script; }
+    std::wstring FindFile(const std::wstring& p) override { return planted ? p : L""; }
+    std::wstring DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
+    bool AskYesNo(const std::wstring& q) override { return log.push_back(L"ask " + q), false; }
 
     CommandResult Run(const std::wstring& commandLine) override {
         log.push_back(L"run " + commandLine);
@@ -158,7 +169,7 @@ ActionOutcome RunAction(Kind kind, FakeSystem& sys, const Faults& faults = {}) {
     sys.custom = {f(0), f(1), f(2), f(3), f(4), f(5)};
     sys.faults = faults;
     sys.oemFolder = sys.oemLogo = faults.oemThere;
-    if (kind == Kind::Brand) return RunBrandAction(kProgram, L"Aurora PC", sys.ports);
+    if (kind == Kind::Brand) return RunBrandAction(kProgram, L"Aurora PC", sys.ports, sys.preset);
     if (kind == Kind::Clear) return RunClearAction(sys.ports);
     return RunCustomAction(sys.custom, sys.ports);
 }
@@ -202,6 +213,34 @@ TEST(CustomAction, ReadsEachFieldJustBeforeItsWrite) {
                        }));
     EXPECT_EQ(outcome.message, text::kMsgCustomDone);
     EXPECT_EQ(sys.cwd, kProgram);
+}
+
+// Refused or declined before any step; the message or the question says why.
+TEST(BrandAction, ChecksThePresetBeforeAnyStep) {
+    std::string many =
+        "REGEDIT4\n[-HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation]\n";
+    for (int i = 0; i < 12; ++i) many += "[HKLM\\Run]\n\"v" + std::to_string(i) + "\"=\"\"\n";
+    const struct {
+        std::optional<std::string> script;
+        bool planted;
+        std::wstring shown;
+    } cases[] = {
+        {many, false, L"：\n· 删除键 HKEY_LOCAL_MACHINE\\SOFTWARE\\"},
+        {many, false, L"· 值 v8（HKEY_LOCAL_MACHINE\\Run）\n等 13 处\n\n是否仍要导入？"},
+        {"plain", false, kAurora + L"\\oem.reg\n无法识别第 1 行：plain"},
+        {std::nullopt, false, L"：\n" + kAurora + L"\\oem.reg"},
+        {"REGEDIT4", true, L"：\n" + kAurora + L"\\reg.*"},
+    };
+    for (const auto& c : cases) {
+        FakeSystem sys;
+        sys.script = c.script;
+        sys.planted = c.planted;
+        const ActionOutcome outcome = RunAction(Kind::Brand, sys);
+        const bool asked = sys.log.back().starts_with(L"ask ");
+        EXPECT_EQ(sys.log.size(), asked ? 2u : 1u) << "no step runs";
+        EXPECT_NE((sys.log.back() + outcome.message).find(c.shown), std::wstring::npos) << c.shown;
+        EXPECT_EQ(outcome.message.empty(), asked) << "the answer No is the last word";
+    }
 }
 
 // ---- what each fault gives: every step still runs, the message names each failed step ----

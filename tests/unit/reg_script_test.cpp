@@ -1,0 +1,49 @@
+// Registry scripts read as `reg import` reads them; a line it would skip makes them unreadable.
+#include <gtest/gtest.h>
+
+#include "core/reg_codec.h"
+#include "core/reg_script.h"
+
+namespace vx {
+namespace {
+
+TEST(RegScript, ReadsAsRegImportDoesAndRefusesWhatItWouldSkip) {
+    const std::wstring h5 = L"\uFEFFWindows Registry Editor Version 5.00\r\n", h4 = L"REGEDIT4\n",
+                       lm = L"HKEY_LOCAL_MACHINE\\", k = h4 + L"[HKLM\\K]\n";
+    // A script starting with a byte-order mark is stored as UTF-16, any other as ANSI; each
+    // change as +key, -key, +key:value or -key:value, else where reading stopped.
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {h5 + L"[HKEY_LOCAL_MACHINE\\K]\r\n\"a \\\"q\\\"\"=\"C:\\\\x\" ;c\r\n",
+         L" +" + lm + L"K +" + lm + L"K:a \"q\""},
+        {h4 + L" [hklm\\Sw\\]\n@ = dword:0000001F\n\"\"=\"d\"\n\"v\"\t=\t\"\"\n",
+         L" +" + lm + L"Sw +" + lm + L"Sw: +" + lm + L"Sw: +" + lm + L"Sw:v"},
+        {h4 + L"[HKCU\\K]\n\"b\"=hex(7):4c,\\ ;c\n\n ;c\n  6e,00\n#c\n\"c\"=hex:\n",
+         L" +HKEY_CURRENT_USER\\K +HKEY_CURRENT_USER\\K:b +HKEY_CURRENT_USER\\K:c"},
+        {L"REGEDIT4\r[-HKEY_local_MACHINE\\K]\r[HkLm\\L]\r\"v\"= -\r",
+         L" -" + lm + L"K +" + lm + L"L -" + lm + L"L:v"},
+        {k + L"\"b\"=hex:01,\\\n;c\n", L"line 3: \"b\"=hex:01,\\"},
+        {L"", L"line 1: "},
+        {L"\uFEFF" + k, L"line 1: REGEDIT4"},
+        {k + L"\"a\"=\"b\" #c\n", L"line 3: \"a\"=\"b\" #c"},
+        {h4 + L"[-HKLM\\K]\n@=\"b\"\n", L"line 3: @=\"b\""},
+        {k + L"\"a\"=\"\\n\"\n", L"line 3: \"a\"=\"\\n\""},
+        {h4 + L"[ HKLM\\K]\n", L"line 2: [ HKLM\\K]"},
+        {h4 + L"[HKEY_LOCAL_MACHINES\\K]\n", L"line 2: [HKEY_LOCAL_MACHINES\\K]"},
+        {k + L"\"a\"=hex:01\\\n02\n", L"line 3: \"a\"=hex:01\\"},
+        {k + L"\"a\"=hex:01,\\\n[HKLM\\Run]\n", L"line 4: [HKLM\\Run]"},
+    };
+    for (const auto& [script, expected] : cases) {
+        std::string bytes(script.begin(), script.end());
+        const auto units = reg::Utf16LeBytes(script);
+        if (script.starts_with(L'\uFEFF')) bytes.assign(units.begin(), units.end());
+        const ScriptReading r = ReadRegScript(
+            bytes, [](std::string_view b) { return std::wstring(b.begin(), b.end()); });
+        std::wstring got = r.ok() ? L"" : L"line " + std::to_wstring(r.badLine) + L": " + r.badText;
+        for (const ScriptChange& ch : r.changes)
+            got += (ch.deletes ? L" -" : L" +") + ch.key + (ch.value ? L":" + *ch.value : L"");
+        EXPECT_EQ(got, expected) << bytes;
+    }
+}
+
+}  // namespace
+}  // namespace vx
