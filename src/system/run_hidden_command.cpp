@@ -68,9 +68,13 @@ CommandResult RunHiddenProcess(const std::wstring& applicationPath, const std::w
     line.push_back(L'\0');
     UniqueHandle job = KillOnCloseJob();
     // Suspended until it is in the job, so nothing it starts can escape it.
-    if (!::CreateProcessW(applicationPath.c_str(), line.data(), nullptr, nullptr, FALSE,
-                          CREATE_SUSPENDED, nullptr, nullptr, &startup, &info))
-        return result;
+    const auto start = [&](DWORD flags) {
+        return ::CreateProcessW(applicationPath.c_str(), line.data(), nullptr, nullptr, FALSE,
+                                flags | CREATE_SUSPENDED, nullptr, nullptr, &startup, &info);
+    };
+    // Out of a job of ours that lets it go, it can join the new one even where jobs do not nest
+    // (Windows 7); a job that does not is refused by the first call.
+    if (!start(CREATE_BREAKAWAY_FROM_JOB) && !start(0)) return result;
     result.started = true;
     UniqueHandle process(info.hProcess);
     UniqueHandle thread(info.hThread);
