@@ -24,6 +24,7 @@ std::wstring BrowserCommandLine(std::wstring_view browserPath, std::wstring_view
 class WebPageOpener {
   public:
     virtual ~WebPageOpener() = default;
+    // Asked before the shell is handed a program: for a missing one it would show its own error.
     virtual bool ProgramExists(const std::wstring& path) = 0;
     // Started by the signed-in user's desktop shell: `file` (a program, or the address for its
     // default handler) then runs as that user, not with this program's elevation. False when
