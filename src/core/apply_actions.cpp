@@ -269,6 +269,9 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
     // early and let the rest of the path reach the command interpreter as further words.
     if (logoPath.find(L'"') != std::wstring::npos)
         return Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoPathHasQuote);
+    // The command interpreter expands %NAME% even inside quotes: the copy could read another file.
+    if (logoPath.find(L'%') != std::wstring::npos)
+        return Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoPathHasPercent);
 
     StepRunner steps(ports);
     steps.MakeOemFolder();

@@ -65,6 +65,8 @@ inline constexpr const wchar_t* kFileDescription = L"修改Windows7OEM信息的�
 inline constexpr const wchar_t* kMsgPresetFolderMissing = L"找不到品牌预设文件夹，未做任何修改：";
 inline constexpr const wchar_t* kMsgLogoPathHasQuote =
     L"LOGO图片路径中不能含有双引号（\"），未做任何修改：";
+inline constexpr const wchar_t* kMsgLogoPathHasPercent =
+    L"LOGO图片路径中不能含有百分号（%），未做任何修改：";
 inline constexpr const wchar_t* kMsgBrandFailed = L"修改OEM信息未能完成，以下步骤失败：";
 inline constexpr const wchar_t* kMsgClearFailed = L"清除OEM信息未能完成，以下步骤失败：";
 inline constexpr const wchar_t* kMsgCustomFailed = L"自定义OEM信息修改未能完成，以下步骤失败：";

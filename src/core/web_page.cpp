@@ -36,4 +36,18 @@ std::wstring BrowserCommandLine(std::wstring_view browserPath, std::wstring_view
     return line;
 }
 
+void OpenWebPageWith(std::wstring_view programFiles, const std::wstring& address,
+                     WebPageOpener& opener) {
+    std::wstring browser = BrowserPath(programFiles);
+    if (!browser.empty() && !opener.ProgramExists(browser)) browser.clear();
+    if (browser.empty() ? opener.TryDesktopShell(address, L"")
+                        : opener.TryDesktopShell(browser, address))
+        return;
+    if (!browser.empty() &&
+        opener.TryInternetExplorer(browser, BrowserCommandLine(browser, address)))
+        return;
+    if (opener.TryDefaultBrowser(address)) return;
+    opener.ShowAddress(address);
+}
+
 }  // namespace vx

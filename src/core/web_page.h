@@ -20,4 +20,26 @@ std::wstring BrowserPath(std::wstring_view programFiles);
 // would start C:\Program.exe first if such a file exists.
 std::wstring BrowserCommandLine(std::wstring_view browserPath, std::wstring_view address);
 
+// The ways a web page can be opened, in the order OpenWebPageWith tries them.
+class WebPageOpener {
+  public:
+    virtual ~WebPageOpener() = default;
+    // Asked before the shell is handed a program: for a missing one it would show its own error.
+    virtual bool ProgramExists(const std::wstring& path) = 0;
+    // Started by the signed-in user's desktop shell: `file` (a program, or the address for its
+    // default handler) then runs as that user, not with this program's elevation. False when
+    // no desktop shell answers (Explorer not running).
+    virtual bool TryDesktopShell(const std::wstring& file, const std::wstring& arguments) = 0;
+    virtual bool TryInternetExplorer(const std::wstring& browserPath,
+                                     const std::wstring& commandLine) = 0;
+    virtual bool TryDefaultBrowser(const std::wstring& address) = 0;
+    // The last resort: the address shown, for the user to copy.
+    virtual void ShowAddress(const std::wstring& address) = 0;
+};
+
+// Internet Explorer below `programFiles` on the address, else the default browser, each
+// through the desktop shell first; else the address is shown.
+void OpenWebPageWith(std::wstring_view programFiles, const std::wstring& address,
+                     WebPageOpener& opener);
+
 }  // namespace vx

@@ -14,36 +14,39 @@ namespace vx {
 using namespace main_ids;
 
 void MainWindow::OnApply() {
+    // A click cannot reach the disabled windows meanwhile, but a posted one still could.
+    if (program_.busy()) return;
     // The list cannot be edited: its text is the selected entry's, empty while none is.
     const std::wstring selected = ControlText(Control(kCombolist));
+    const ApplyChoice choice = ChooseApplyAction(selected);
+    if (choice == ApplyChoice::NothingSelected) {
+        ShowMessage(hwnd(), text::kMsgNothingSelected);
+        return;
+    }
     HiddenCommandRunner commands;
     SystemOemFiles oemFiles;
     ProcessCurrentFolder currentFolder;
     MachineRegistry registry;
     ApplyPorts ports{commands, oemFiles, currentFolder, registry};
 
-    switch (ChooseApplyAction(selected)) {
-        case ApplyChoice::NothingSelected:
-            ShowMessage(hwnd(), text::kMsgNothingSelected);
-            return;
-        case ApplyChoice::Brand: {
+    std::wstring message;
+    {
+        Program::Busy busy(program_);
+        if (choice == ApplyChoice::Brand) {
             SystemPresetFiles presetFiles;
             MessageBoxQuestioner questioner(hwnd());
             PresetPorts preset{presetFiles, questioner};
-            const ActionOutcome outcome = RunBrandAction(ProgramFolder(), selected, ports, preset);
-            // Empty when the user declined the preset's script: the answer was the last word.
-            if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);
-            return;
+            message = RunBrandAction(ProgramFolder(), selected, ports, preset).message;
+        } else if (choice == ApplyChoice::Clear) {
+            message = RunClearAction(ports).message;
+        } else {
+            message = RunCustomAction(program_.customValues(), ports).message;
         }
-        case ApplyChoice::Clear:
-            ShowMessage(hwnd(), RunClearAction(ports).message);
-            // The entry stays selected; pressing ok again clears again.
-            ::ShowWindow(Control(kCleanOEM), SW_HIDE);
-            return;
-        case ApplyChoice::Custom:
-            ShowMessage(hwnd(), RunCustomAction(program_.customValues(), ports).message);
-            return;
     }
+    // Empty when the user declined the preset's script: the answer was the last word.
+    if (!message.empty()) ShowMessage(hwnd(), message);
+    // The entry stays selected; pressing ok again clears again.
+    if (choice == ApplyChoice::Clear) ::ShowWindow(Control(kCleanOEM), SW_HIDE);
 }
 
 }  // namespace vx

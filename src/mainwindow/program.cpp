@@ -51,6 +51,13 @@ bool Program::AnyWindowOpen() const {
     return main_->IsOpen() || (custom_ && custom_->IsOpen()) || (about_ && about_->IsOpen());
 }
 
+void Program::SetBusy(bool busy) {
+    busy_ = busy;
+    const Window* windows[] = {main_.get(), custom_.get(), about_.get()};
+    for (const Window* w : windows)
+        if (w && w->IsOpen()) ::EnableWindow(w->hwnd(), !busy);
+}
+
 void Program::Exit() {
     exiting_ = true;
     Window* windows[] = {custom_.get(), about_.get(), main_.get()};

@@ -28,6 +28,20 @@ class Program {
     // The custom window's values as its last OK handed them over.
     const CustomValues& customValues() const { return customValues_; }
 
+    // While one lives (a command runs), every open window of the program is disabled, so no
+    // click can start a second action; the windows keep painting and are enabled again after.
+    class Busy {
+      public:
+        explicit Busy(Program& program) : program_(program) { program_.SetBusy(true); }
+        ~Busy() { program_.SetBusy(false); }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+      private:
+        Program& program_;
+    };
+    bool busy() const { return busy_; }
+
     // Ends the program at once, closing every window.
     void Exit();
     // Every window reports here when it is gone; the last one ends the program.
@@ -36,12 +50,14 @@ class Program {
   private:
     bool AnyWindowOpen() const;
     bool RouteDialogMessage(MSG& msg) const;
+    void SetBusy(bool busy);
 
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<CustomWindow> custom_;
     std::unique_ptr<AboutWindow> about_;
     CustomValues customValues_;
     bool exiting_ = false;
+    bool busy_ = false;
 };
 
 }  // namespace vx

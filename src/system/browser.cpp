@@ -1,7 +1,14 @@
 #include "system/browser.h"
 
+#include <exdisp.h>
 #include <objbase.h>
+#include <oleauto.h>
+#include <servprov.h>
 #include <shellapi.h>
+#include <shldisp.h>
+#include <shlguid.h>
+#include <shobjidl.h>
+#include <wrl/client.h>
 
 #include "core/texts.h"
 #include "core/web_page.h"
@@ -12,6 +19,8 @@ namespace vx {
 
 namespace {
 
+using Microsoft::WRL::ComPtr;
+
 std::wstring EnvironmentValue(const wchar_t* name) {
     const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
     if (size == 0) return {};
@@ -21,47 +30,127 @@ std::wstring EnvironmentValue(const wchar_t* name) {
     return value;
 }
 
-bool StartInternetExplorer(const std::wstring& address) {
-    const std::wstring browser = BrowserPath(EnvironmentValue(L"programfiles"));
-    if (browser.empty()) return false;
-    std::wstring commandLine = BrowserCommandLine(browser, address);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION started{};
-    // The program file is named outright, so no part of the line is ever searched for.
-    if (!::CreateProcessW(browser.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &started))
-        return false;
-    // Never awaited: the handles are only closed.
-    UniqueHandle process(started.hProcess);
-    UniqueHandle thread(started.hThread);
-    return true;
+// A text argument for an automation call; cleared (its string freed) when it goes.
+class TextVariant {
+  public:
+    explicit TextVariant(const std::wstring& text) {
+        value_.vt = VT_BSTR;
+        value_.bstrVal = ::SysAllocString(text.c_str());
+    }
+    ~TextVariant() { ::VariantClear(&value_); }
+    TextVariant(const TextVariant&) = delete;
+    TextVariant& operator=(const TextVariant&) = delete;
+    const VARIANT& get() const { return value_; }
+    bool ok() const { return value_.bstrVal != nullptr; }
+
+  private:
+    VARIANT value_{};
+};
+
+// The shell automation object of the desktop's own folder view, in Explorer's process.
+ComPtr<IShellDispatch2> DesktopShell() {
+    ComPtr<IShellWindows> windows;
+    if (FAILED(::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
+                                  IID_PPV_ARGS(&windows))))
+        return nullptr;
+    VARIANT none{};
+    long window = 0;
+    ComPtr<IDispatch> desktop;
+    if (windows->FindWindowSW(&none, &none, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH, &desktop) !=
+            S_OK ||
+        !desktop)
+        return nullptr;
+    ComPtr<IServiceProvider> services;
+    ComPtr<IShellBrowser> browser;
+    ComPtr<IShellView> view;
+    ComPtr<IDispatch> background;
+    ComPtr<IShellFolderViewDual> folderView;
+    ComPtr<IDispatch> application;
+    ComPtr<IShellDispatch2> shell;
+    if (FAILED(desktop.As(&services)) ||
+        FAILED(services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&browser))) ||
+        FAILED(browser->QueryActiveShellView(&view)) || !view ||
+        FAILED(view->GetItemObject(SVGIO_BACKGROUND, IID_PPV_ARGS(&background))) ||
+        FAILED(background.As(&folderView)) || FAILED(folderView->get_Application(&application)) ||
+        !application || FAILED(application.As(&shell)))
+        return nullptr;
+    return shell;
 }
 
-bool StartDefaultBrowser(const std::wstring& address) {
-    // The shell may hand the address to a COM-based handler.
-    const HRESULT com =
-        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof info;
-    // The failure is reported by our own box, which shows the address.
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.lpVerb = L"open";
-    info.lpFile = address.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    const bool opened = ::ShellExecuteExW(&info) != FALSE;
-    if (SUCCEEDED(com)) ::CoUninitialize();
-    return opened;
-}
+class SystemWebPageOpener : public WebPageOpener {
+  public:
+    explicit SystemWebPageOpener(HWND owner) : owner_(owner) {}
+
+    bool ProgramExists(const std::wstring& path) override {
+        const DWORD a = ::GetFileAttributesW(path.c_str());
+        return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+    }
+
+    bool TryDesktopShell(const std::wstring& file, const std::wstring& arguments) override {
+        const ComPtr<IShellDispatch2> shell = DesktopShell();
+        if (!shell) return false;
+        // The window it opens may come to the front.
+        ::CoAllowSetForegroundWindow(shell.Get(), nullptr);
+        const BSTR name = ::SysAllocString(file.c_str());
+        const TextVariant args(arguments), folder(L""), verb(L"open");
+        VARIANT show{};
+        show.vt = VT_I4;
+        show.lVal = SW_SHOWNORMAL;
+        // S_FALSE: the shell could not start it.
+        const bool opened =
+            name && args.ok() && folder.ok() && verb.ok() &&
+            shell->ShellExecute(name, args.get(), folder.get(), verb.get(), show) == S_OK;
+        ::SysFreeString(name);
+        return opened;
+    }
+
+    bool TryInternetExplorer(const std::wstring& browserPath,
+                             const std::wstring& commandLine) override {
+        std::wstring line = commandLine;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION started{};
+        // The program file is named outright, so no part of the line is ever searched for.
+        if (!::CreateProcessW(browserPath.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &started))
+            return false;
+        // Never awaited: the handles are only closed.
+        UniqueHandle process(started.hProcess);
+        UniqueHandle thread(started.hThread);
+        return true;
+    }
+
+    bool TryDefaultBrowser(const std::wstring& address) override {
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof info;
+        // The failure is reported by our own box, which shows the address.
+        info.fMask = SEE_MASK_FLAG_NO_UI;
+        info.lpVerb = L"open";
+        info.lpFile = address.c_str();
+        info.nShow = SW_SHOWNORMAL;
+        return ::ShellExecuteExW(&info) != FALSE;
+    }
+
+    void ShowAddress(const std::wstring& address) override {
+        ShowMessage(owner_, text::kMsgPageNotOpened + address);
+    }
+
+  private:
+    HWND owner_;
+};
 
 }  // namespace
 
 void OpenWebPage(const std::wstring& address, HWND owner) {
-    if (StartInternetExplorer(address)) return;
-    if (StartDefaultBrowser(address)) return;
-    ShowMessage(owner, text::kMsgPageNotOpened + address);
+    // The desktop shell is reached through COM, and the shell may hand the address to a
+    // COM-based handler.
+    const HRESULT com =
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SystemWebPageOpener opener(owner);
+    OpenWebPageWith(EnvironmentValue(L"programfiles"), address, opener);
+    if (SUCCEEDED(com)) ::CoUninitialize();
 }
 
 }  // namespace vx

@@ -1,11 +1,59 @@
 #include "system/run_hidden_command.h"
 
+#include <optional>
 #include <vector>
 
 #include "system/handles.h"
 #include "system/native_view.h"
 
 namespace vx {
+
+namespace {
+
+bool IsInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+// Waits for the process while the thread's windows keep painting and answering. Input is
+// dropped: the windows are disabled meanwhile, yet a control that kept the focus would still
+// take keys. A request to quit is passed on to the outer loop once the wait is over.
+bool WaitDispatching(HANDLE process, DWORD timeoutMilliseconds) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMilliseconds;
+    std::optional<int> quit;
+    bool ended = false;
+    for (;;) {
+        const ULONGLONG now = ::GetTickCount64();
+        const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        const DWORD woke = quit ? ::WaitForSingleObject(process, left)
+                                : ::MsgWaitForMultipleObjectsEx(1, &process, left, QS_ALLINPUT,
+                                                                MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_OBJECT_0) ended = true;
+        if (quit || woke != WAIT_OBJECT_0 + 1) break;
+        MSG msg;
+        while (!quit && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                quit = static_cast<int>(msg.wParam);
+            else if (!IsInput(msg.message))
+                ::DispatchMessageW(&msg);
+        }
+    }
+    if (quit) ::PostQuitMessage(*quit);
+    return ended;
+}
+
+// A job whose processes all end when it is closed.
+UniqueHandle KillOnCloseJob() {
+    UniqueHandle job(::CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job && !::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                          sizeof limits))
+        job.reset();
+    return job;
+}
+
+}  // namespace
 
 CommandResult RunHiddenProcess(const std::wstring& applicationPath, const std::wstring& commandLine,
                                DWORD timeoutMilliseconds) {
@@ -18,16 +66,27 @@ CommandResult RunHiddenProcess(const std::wstring& applicationPath, const std::w
     // CreateProcessW may write into the command line buffer.
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
-    if (!::CreateProcessW(applicationPath.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info))
-        return result;
+    UniqueHandle job = KillOnCloseJob();
+    // Suspended until it is in the job, so nothing it starts can escape it.
+    const auto start = [&](DWORD flags) {
+        return ::CreateProcessW(applicationPath.c_str(), line.data(), nullptr, nullptr, FALSE,
+                                flags | CREATE_SUSPENDED, nullptr, nullptr, &startup, &info);
+    };
+    // Out of a job of ours that lets it go, it can join the new one even where jobs do not nest
+    // (Windows 7); a job that does not is refused by the first call.
+    if (!start(CREATE_BREAKAWAY_FROM_JOB) && !start(0)) return result;
     result.started = true;
     UniqueHandle process(info.hProcess);
     UniqueHandle thread(info.hThread);
+    // Fails where our own job allows no nested one (Windows 7): then only the process itself
+    // can be ended.
+    const bool inJob = job && ::AssignProcessToJobObject(job.get(), process.get());
+    ::ResumeThread(thread.get());
 
-    if (::WaitForSingleObject(process.get(), timeoutMilliseconds) != WAIT_OBJECT_0) {
+    if (!WaitDispatching(process.get(), timeoutMilliseconds)) {
         // Left running, it could still act after the next step has begun.
-        ::TerminateProcess(process.get(), ERROR_TIMEOUT);
+        if (!inJob || !::TerminateJobObject(job.get(), ERROR_TIMEOUT))
+            ::TerminateProcess(process.get(), ERROR_TIMEOUT);
         ::WaitForSingleObject(process.get(), 5000);
         return result;
     }

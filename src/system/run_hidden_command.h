@@ -12,8 +12,10 @@ namespace vx {
 
 // Starts `commandLine` unchanged ("cmd /c ...") with the system's cmd.exe as the program,
 // so no cmd.exe in the current directory, beside the exe or on the search path can stand in
-// for it, and waits for it at most kCommandTimeoutSeconds. A command still running then is
-// ended (only the interpreter: a program it started is not tracked) and counts as not finished.
+// for it, and waits for it at most kCommandTimeoutSeconds, dispatching the thread's messages
+// but not its input meanwhile. A command still running then is ended with every program it
+// started (only the interpreter where our own job allows no nested one) and counts as not
+// finished.
 CommandResult RunHiddenCommand(const std::wstring& commandLine);
 
 // What RunHiddenCommand does, with the program and the time limit given.

@@ -365,6 +365,10 @@ TEST_F(ApplyTest, NothingPickedABlankEntryAMissingPresetOrAQuotedLogoPathChangeN
     EXPECT_TRUE(message.starts_with(kMsgLogoPathHasQuote));
     EXPECT_NE(message.find(path), std::wstring::npos);
     EXPECT_FALSE(FileExists(L"C:\\vx-e2e\\quote.txt"));
+    // cmd expands %NAME% even inside quotes: the copy would read another file.
+    ConfirmCustom(vendrix, {L"Maker", L"Model", L"url", L"phone", L"C:\\%windir%.bmp", L"h"});
+    message = vendrix.Apply();
+    EXPECT_EQ(message, kMsgLogoPathHasPercent + std::wstring(L"\nC:\\%windir%.bmp"));
     ExpectNothingChanged();
 }
 

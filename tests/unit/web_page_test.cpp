@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace vx {
 namespace {
@@ -45,6 +46,41 @@ TEST(WebPages, BothOnTheMakersSite) {
     // The address follows the quoted path after one space: it must hold none itself.
     EXPECT_EQ(download.find_first_of(L" \t\""), std::wstring::npos);
     EXPECT_EQ(home.find_first_of(L" \t\""), std::wstring::npos);
+}
+
+// Records each try and says yes to those named: the desktop shell first (so the browser does
+// not run elevated), then Internet Explorer, then the default browser, then the address shown.
+const std::wstring kIe = L"C:\\PF\\Internet Explorer\\IEXPLORE.EXE";
+struct FakeOpener : WebPageOpener {
+    using S = const std::wstring&;
+    std::wstring yes;  // e: IE is there; s, i, d: the shell, IE, the default browser start
+    std::vector<std::wstring> tries;
+    bool Try(wchar_t k, S what) { return tries.push_back(what), yes.find(k) != yes.npos; }
+    bool ProgramExists(S p) override { return p == kIe && yes.find(L'e') != yes.npos; }
+    bool TryDesktopShell(S f, S a) override { return Try(L's', L"shell " + f + L"|" + a); }
+    bool TryInternetExplorer(S p, S l) override { return Try(L'i', L"ie " + p + L"|" + l); }
+    bool TryDefaultBrowser(S a) override { return Try(L'd', L"default " + a); }
+    void ShowAddress(S a) override { Try(L'-', L"show " + a); }
+};
+
+TEST(OpenWebPageWith, TriesTheDesktopShellThenTodaysOrder) {
+    const std::wstring a = L"https://x.example/", def = L"default " + a, show = L"show " + a;
+    const std::wstring shellIe = L"shell " + kIe + L"|" + a, shellA = L"shell " + a + L"|";
+    const std::wstring ie = L"ie " + kIe + L"|\"" + kIe + L"\" " + a;
+    const struct {
+        const wchar_t *programFiles, *yes;
+        std::vector<std::wstring> tries;
+    } cases[] = {
+        {L"C:\\PF", L"esid", {shellIe}},    {L"C:\\PF", L"sid", {shellA}},
+        {L"C:\\PF", L"eid", {shellIe, ie}}, {L"C:\\PF", L"e", {shellIe, ie, def, show}},
+        {L"", L"ei", {shellA, def, show}},
+    };
+    for (const auto& c : cases) {
+        FakeOpener opener;
+        opener.yes = c.yes;
+        OpenWebPageWith(c.programFiles, a, opener);
+        EXPECT_EQ(opener.tries, c.tries) << "case " << (&c - cases);
+    }
 }
 
 }  // namespace

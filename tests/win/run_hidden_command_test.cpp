@@ -143,5 +143,16 @@ TEST(RunHiddenProcess, AProgramThatCannotStartIsNotStarted) {
     EXPECT_FALSE(r.finished);
 }
 
+TEST(RunHiddenProcess, PastItsTimeLimitWhatTheInterpreterStartedIsEndedToo) {
+    WorkFolder work(L"job");
+    const std::wstring line = L"cmd /c \"" + ProbeExe() + L"\" 600000";
+    EXPECT_FALSE(RunHiddenProcess(CommandInterpreterPath(), line, 3000).finished);
+    const std::wstring pid = Field(work / L"probe-ran.txt", L"pid");
+    ASSERT_NE(pid.front(), L'<') << "the probe never ran";
+    HANDLE child = ::OpenProcess(SYNCHRONIZE, FALSE, std::stoul(pid));
+    EXPECT_TRUE(!child || ::WaitForSingleObject(child, 5000) == WAIT_OBJECT_0) << "still runs";
+    if (child) ::CloseHandle(child);
+}
+
 }  // namespace
 }  // namespace vx
