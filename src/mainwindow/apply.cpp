@@ -20,7 +20,8 @@ void MainWindow::OnApply() {
     SystemOemFiles oemFiles;
     ProcessCurrentFolder currentFolder;
     MachineRegistry registry;
-    ApplyPorts ports{commands, oemFiles, currentFolder, registry};
+    TemporaryLogoFiles logo;
+    ApplyPorts ports{commands, oemFiles, currentFolder, registry, logo};
 
     switch (ChooseApplyAction(selected)) {
         case ApplyChoice::NothingSelected:

@@ -39,4 +39,12 @@ class ProcessCurrentFolder : public CurrentFolder {
     bool Enter(const std::wstring& folder) override;
 };
 
+// A picture that is not yet the 120 x 120 bitmap becomes one in a new file of the system's
+// temporary folder.
+class TemporaryLogoFiles : public LogoPreparer {
+  public:
+    PreparedLogo Prepare(const std::wstring& chosenPath) override;
+    void Discard(const std::wstring& temporaryPath) override;
+};
+
 }  // namespace vx

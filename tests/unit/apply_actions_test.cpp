@@ -37,7 +37,8 @@ struct Faults {
 class FakeSystem : public CommandRunner,
                    public OemFilesProbe,
                    public CurrentFolder,
-                   public RegistryPort {
+                   public RegistryPort,
+                   public LogoPreparer {
   public:
     // Everything the action asked of the system, in order.
     std::vector<std::wstring> log;
@@ -53,7 +54,7 @@ class FakeSystem : public CommandRunner,
     CustomValues custom;
     std::map<std::wstring, AnyValue> stored;
 
-    ApplyPorts ports{*this, *this, *this, *this};
+    ApplyPorts ports{*this, *this, *this, *this, *this};
 
     CommandResult Run(const std::wstring& commandLine) override {
         log.push_back(L"run " + commandLine);
@@ -86,6 +87,10 @@ class FakeSystem : public CommandRunner,
                               const AnyValue& defaultValue) override {
         return defaultValue;
     }
+
+    // Every custom logo here is already a 120 x 120 bitmap.
+    PreparedLogo Prepare(const std::wstring& path) override { return {path, false, {}}; }
+    void Discard(const std::wstring&) override { ADD_FAILURE() << "nothing to discard"; }
 
   private:
     unsigned long Execute(const std::wstring& commandLine) {
