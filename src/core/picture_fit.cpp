@@ -1,6 +1,7 @@
 #include "core/picture_fit.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vx {
 
@@ -14,10 +15,16 @@ void PutLe(std::string& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-std::int32_t GetLe32(std::string_view in, size_t at) {
+// Reads `bytes` bytes at `at`, little-endian unless `big`.
+std::uint32_t Get(std::string_view in, size_t at, int bytes, bool big = false) {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(in[at + i]);
-    return static_cast<std::int32_t>(v);
+    for (int i = 0; i < bytes; ++i)
+        v = (v << 8) | static_cast<unsigned char>(in[at + (big ? i : bytes - 1 - i)]);
+    return v;
+}
+
+std::int32_t GetLe32(std::string_view in, size_t at) {
+    return static_cast<std::int32_t>(Get(in, at, 4));
 }
 
 // Scales `side` by target/longest, rounded, never below one pixel.
@@ -32,6 +39,23 @@ PictureFault SizeFault(long long width, long long height) {
     if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
         return PictureFault::TooLarge;
     return PictureFault::None;
+}
+
+PictureFault HeaderSizeFault(std::string_view head) {
+    if (head.size() < 26) return PictureFault::None;
+    long long width = 1, height = 1;
+    if (head.starts_with("\x89PNG\r\n\x1A\n")) {
+        width = Get(head, 16, 4, true);
+        height = Get(head, 20, 4, true);
+    } else if (head.starts_with("GIF8")) {
+        width = Get(head, 6, 2);
+        height = Get(head, 8, 2);
+    } else if (head.starts_with("BM") && GetLe32(head, kFileHeaderBytes) >= kInfoHeaderBytes) {
+        width = GetLe32(head, kFileHeaderBytes + 4);
+        height = std::llabs(GetLe32(head, kFileHeaderBytes + 8));
+    }
+    return SizeFault(width, height) == PictureFault::TooLarge ? PictureFault::TooLarge
+                                                              : PictureFault::None;
 }
 
 FitRect FitInLogo(int width, int height) {

@@ -17,6 +17,9 @@ inline constexpr long long kMaxPicturePixels = 50000000;
 enum class PictureFault { None, NotAPicture, TooLarge };
 
 PictureFault SizeFault(long long width, long long height);
+// TooLarge when a PNG, GIF or BMP header gives too large a size. Judged before any decoder
+// sees the file: some decoders allocate and decode the whole picture as they open it.
+PictureFault HeaderSizeFault(std::string_view head);
 
 // Where a picture lands in the logo, in logo pixels.
 struct FitRect {

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "system/handles.h"
+
 namespace vx {
 
 namespace {
@@ -67,7 +69,22 @@ PictureFault DecodeFitted(IWICImagingFactory& factory, const std::wstring& path,
 
 }  // namespace
 
+std::string FileHead(const std::wstring& path) {
+    HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return {};
+    UniqueHandle file(opened);
+    std::string head(64, '\0');
+    DWORD read = 0;
+    if (!::ReadFile(file.get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr))
+        read = 0;
+    head.resize(read);
+    return head;
+}
+
 LogoPicture LoadLogoPicture(const std::wstring& path) {
+    if (HeaderSizeFault(FileHead(path)) == PictureFault::TooLarge)
+        return {PictureFault::TooLarge, {}};
     ComApartment com;
     ComPtr<IWICImagingFactory> factory;
     // The factory class of Windows 7 as it ships; the newer one needs its platform update.

@@ -18,6 +18,9 @@ struct LogoPicture {
 // decoded.
 LogoPicture LoadLogoPicture(const std::wstring& path);
 
+// The first bytes of a file, enough for its headers; empty when it cannot be read.
+std::string FileHead(const std::wstring& path);
+
 // A 32-bit top-down DIB section of the 120 x 120 logo; null on failure.
 HBITMAP LogoBitmap(const Pixels& logo);
 

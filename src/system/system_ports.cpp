@@ -14,20 +14,6 @@ namespace vx {
 
 namespace {
 
-// Enough of a file's beginning to hold its bitmap headers' sizes.
-std::string FileHead(const std::wstring& path) {
-    HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return {};
-    UniqueHandle file(opened);
-    std::string head(64, '\0');
-    DWORD read = 0;
-    if (!::ReadFile(file.get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr))
-        read = 0;
-    head.resize(read);
-    return head;
-}
-
 // The bytes in a new file of a unique name in the system's temporary folder; empty when it
 // cannot be written (and then no file is left behind).
 std::wstring WriteTemporaryFile(const std::string& bytes) {

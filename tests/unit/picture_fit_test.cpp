@@ -30,6 +30,9 @@ TEST(PictureFit, FitTransparencyAndTheBitmapFile) {
     EXPECT_FALSE(IsLogoBitmap(wide.replace(18, 1, "y")));    // 121 wide
     EXPECT_FALSE(IsLogoBitmap(old.replace(14, 1, "\x0C")));  // 12-byte header
     EXPECT_FALSE(IsLogoBitmap(file.substr(0, 25)));
+    const std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0u0\0\0u0", 24) + "crc+";
+    EXPECT_EQ(HeaderSizeFault(png), PictureFault::TooLarge);  // 30000 x 30000
+    EXPECT_EQ(HeaderSizeFault(file), PictureFault::None);
 }
 
 }  // namespace
