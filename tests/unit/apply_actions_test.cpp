@@ -87,8 +87,6 @@ class FakeSystem : public CommandRunner,
                               const AnyValue& defaultValue) override {
         return defaultValue;
     }
-
-    // Every custom logo here is already a 120 x 120 bitmap.
     PreparedLogo Prepare(const std::wstring& path) override { return {path, false, {}}; }
     void Discard(const std::wstring&) override { ADD_FAILURE() << "nothing to discard"; }
 
