@@ -1,6 +1,5 @@
 #include "system/picture_file.h"
 
-#include <initguid.h>
 #include <wincodec.h>
 #include <wrl/client.h>
 
@@ -13,6 +12,13 @@ namespace vx {
 namespace {
 
 using Microsoft::WRL::ComPtr;
+
+// The factory class of Windows 7 as it ships (the newer one needs its platform update) and the
+// pixel format asked for, defined here: initguid.h would put every GUID of wincodec.h in the exe.
+constexpr GUID kImagingFactory1 = {
+    0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
+constexpr GUID kPremultipliedBgra = {
+    0x6fddc324, 0x4e03, 0x4bfe, {0xb1, 0x85, 0x3d, 0x77, 0x76, 0x8d, 0xc9, 0x10}};
 
 // COM for the calling (window) thread while one picture is decoded.
 class ComApartment {
@@ -45,9 +51,8 @@ PictureFault DecodeFitted(IWICImagingFactory& factory, const std::wstring& path,
 
     ComPtr<IWICFormatConverter> converter;
     if (FAILED(factory.CreateFormatConverter(&converter)) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
-                                     WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)))
+        FAILED(converter->Initialize(frame.Get(), kPremultipliedBgra, WICBitmapDitherTypeNone,
+                                     nullptr, 0.0, WICBitmapPaletteTypeCustom)))
         return PictureFault::NotAPicture;
     fit = FitInLogo(static_cast<int>(width), static_cast<int>(height));
     ComPtr<IWICBitmapSource> source = converter;
@@ -87,8 +92,7 @@ LogoPicture LoadLogoPicture(const std::wstring& path) {
         return {PictureFault::TooLarge, {}};
     ComApartment com;
     ComPtr<IWICImagingFactory> factory;
-    // The factory class of Windows 7 as it ships; the newer one needs its platform update.
-    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
+    if (FAILED(::CoCreateInstance(kImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
                                   IID_PPV_ARGS(&factory))))
         return {PictureFault::NotAPicture, {}};
     FitRect fit;
