@@ -30,6 +30,7 @@ PictureFault MainWindow::ShowLogoFile(const std::wstring& path) {
     // With the main window closed the file is still a good picture; there is just no preview.
     if (!IsOpen()) return PictureFault::None;
     UniqueBitmap loaded(LogoBitmap(picture.pixels));
+    if (!loaded) return PictureFault::NotAPicture;
     ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(loaded.get()), 0);
     logoPicture_ = std::move(loaded);
     RepaintNow();
