@@ -99,6 +99,10 @@ class StepRunner {
         return outcome;
     }
 
+    void Fail(ApplyStep step, const std::wstring& subject, const std::wstring& why) {
+        Note(step, subject, why);
+    }
+
   private:
     void RemoveStep(ApplyStep step, const wchar_t* commandLine, const wchar_t* subject) {
         std::wstring why = RunFault(ports_.commands.Run(commandLine));
@@ -275,7 +279,13 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
 
     StepRunner steps(ports);
     steps.MakeOemFolder();
-    steps.CopyLogo(CustomCopyCommand(logoPath), L'"' + logoPath + L'"');
+    const std::wstring shown = L'"' + logoPath + L'"';
+    const PreparedLogo logo = ports.logo.Prepare(logoPath);
+    if (logo.failure.empty())
+        steps.CopyLogo(CustomCopyCommand(logo.path), shown);
+    else
+        steps.Fail(ApplyStep::CopyLogo, shown, logo.failure);
+    if (logo.temporary) ports.logo.Discard(logo.path);
     for (const OemValue& v : kOemValues)
         steps.WriteValue(v.name, v.custom ? values.*v.custom : AnyValue::FromText(text::kOemLogoValue));
     return steps.Finish(text::kMsgCustomDone, text::kMsgCustomFailed);

@@ -71,7 +71,8 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
                              ApplyPorts& ports, PresetPorts& preset);
 // del, rd, then the six values written empty.
 ActionOutcome RunClearAction(ApplyPorts& ports);
-// md, copy of the logo path, then the six values.
+// md, copy of the logo path (or of the picture it names, fitted into a temporary bitmap), then
+// the six values.
 ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports);
 
 }  // namespace vx

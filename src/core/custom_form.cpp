@@ -34,16 +34,20 @@ CustomValues HandOver(const std::function<std::wstring(int boxId)>& boxText) {
 }
 
 std::wstring BitmapFilter() {
-    std::wstring filter = text::kBmpFilterName;
-    filter += L'\0';
-    filter += text::kBmpFilterPattern;
-    filter += L'\0';
-    filter += L'\0';
-    return filter;
+    std::wstring filter;
+    for (const wchar_t* part : {text::kBmpFilterName, text::kBmpFilterPattern,
+                                text::kPictureFilterName, text::kPictureFilterPattern})
+        filter += part + std::wstring(1, L'\0');
+    return filter + L'\0';
 }
 
 std::wstring PictureLoadFailedMessage(const std::wstring& path) {
     return std::wstring(text::kMsgPictureLoadFailed) + L"\n" + path;
+}
+
+std::wstring PictureFaultMessage(PictureFault fault, const std::wstring& path) {
+    if (fault == PictureFault::TooLarge) return text::kMsgPictureTooLarge + (L"\n" + path);
+    return PictureLoadFailedMessage(path);
 }
 
 }  // namespace vx

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/apply_actions.h"
+#include "core/picture_fit.h"
 
 namespace vx {
 
@@ -28,11 +29,13 @@ bool ClickClearsBox(std::wstring_view shown, std::wstring_view hint);
 // The box texts handed over on OK, unchanged, as the six custom values.
 CustomValues HandOver(const std::function<std::wstring(int boxId)>& boxText);
 
-// The Open File dialog's filter: one type, "(Windows位图)" with "*.bmp", in the system's
-// doubly terminated form.
+// The Open File dialog's filter in the system's doubly terminated form: "(Windows位图)" with
+// "*.bmp" first, the default, then every picture the logo can be made from.
 std::wstring BitmapFilter();
 
 // The message for a chosen file that cannot be loaded as a picture.
 std::wstring PictureLoadFailedMessage(const std::wstring& path);
+// The message for a chosen file that cannot become the logo, by why.
+std::wstring PictureFaultMessage(PictureFault fault, const std::wstring& path);
 
 }  // namespace vx

@@ -58,11 +58,27 @@ class CurrentFolder {
     virtual bool Enter(const std::wstring& folder) = 0;
 };
 
+// The custom logo made ready for the copy command: the chosen file itself when it already is
+// a 120 x 120 bitmap, otherwise a temporary bitmap of the fitted picture.
+struct PreparedLogo {
+    std::wstring path;       // the file to copy
+    bool temporary = false;  // to be discarded once copied
+    std::wstring failure;    // why there is nothing to copy; empty when there is
+};
+
+class LogoPreparer {
+  public:
+    virtual ~LogoPreparer() = default;
+    virtual PreparedLogo Prepare(const std::wstring& chosenPath) = 0;
+    virtual void Discard(const std::wstring& temporaryPath) = 0;
+};
+
 struct ApplyPorts {
     CommandRunner& commands;
     OemFilesProbe& oemFiles;
     CurrentFolder& currentFolder;
     RegistryPort& registry;
+    LogoPreparer& logo;
 };
 
 // A brand preset's files, looked at before anything of the preset is applied.

@@ -53,6 +53,10 @@ inline constexpr const wchar_t* kBmpFilterName = L"(Windows位图)";
 inline constexpr const wchar_t* kBmpFilterPattern = L"*.bmp";
 // Shown when the bitmap chosen with the browse button cannot be loaded; the path follows.
 inline constexpr const wchar_t* kMsgPictureLoadFailed = L"无法载入这个图片文件：";
+inline constexpr const wchar_t* kPictureFilterName = L"图片文件";
+inline constexpr const wchar_t* kPictureFilterPattern = L"*.bmp;*.png;*.jpg;*.jpeg;*.gif";
+inline constexpr const wchar_t* kMsgPictureTooLarge =
+    L"图片太大，无法使用（每边最多10000像素，总共最多5000万像素）：";
 inline constexpr const wchar_t* kAboutCaption = L"关于";
 inline constexpr const wchar_t* kAboutProduct = L"Vendrix";
 inline constexpr const wchar_t* kAboutDescription = L"修改Win7OEM信息的小工具";
@@ -107,6 +111,9 @@ inline constexpr const wchar_t* kChangeDeleteValue = L"删除值 ";
 inline constexpr const wchar_t* kDefaultValueShown = L"(默认)";
 inline constexpr const wchar_t* kRegLookalikePattern = L"\\reg.*";
 inline constexpr const wchar_t* kMachineRoot = L"HKEY_LOCAL_MACHINE\\";
+inline constexpr const wchar_t* kWhyNotAPicture = L"不是可以载入的图片文件";
+inline constexpr const wchar_t* kWhyPictureTooLarge = L"图片太大";
+inline constexpr const wchar_t* kWhyTempFileFailed = L"无法写入临时文件";
 
 inline constexpr const wchar_t* kCmdMdOem = L"cmd /c md %windir%\\system32\\oem\\";
 inline constexpr const wchar_t* kCmdCopyBrandLogo =

@@ -25,7 +25,7 @@ constexpr DWORD kFileNameChars = 32768;
 
 }  // namespace
 
-CustomWindow::CustomWindow(std::function<bool(const std::wstring&)> showLogo,
+CustomWindow::CustomWindow(std::function<PictureFault(const std::wstring&)> showLogo,
                            std::function<void(const CustomValues&)> confirmed,
                            std::function<void()> closed)
     : showLogo_(std::move(showLogo)),
@@ -99,7 +99,8 @@ void CustomWindow::OnBrowse() {
     const std::wstring path = file.data();
     if (path.empty()) return;
     ::SetWindowTextW(Control(kText5), path.c_str());
-    if (!showLogo_ || !showLogo_(path)) ShowMessage(hwnd(), PictureLoadFailedMessage(path));
+    const PictureFault fault = showLogo_ ? showLogo_(path) : PictureFault::NotAPicture;
+    if (fault != PictureFault::None) ShowMessage(hwnd(), PictureFaultMessage(fault, path));
 }
 
 void CustomWindow::OnBoxClick(HWND box) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/apply_actions.h"
+#include "core/picture_fit.h"
 #include "system/handles.h"
 #include "system/window.h"
 
@@ -15,9 +16,9 @@ namespace vx {
 
 class CustomWindow : public Window {
   public:
-    // `showLogo` previews a chosen bitmap in the main window; false if it could not be loaded.
+    // `showLogo` previews a chosen picture in the main window, or says why it cannot.
     // `confirmed` receives the six values on OK; `closed` is called whenever the window has gone.
-    CustomWindow(std::function<bool(const std::wstring&)> showLogo,
+    CustomWindow(std::function<PictureFault(const std::wstring&)> showLogo,
                  std::function<void(const CustomValues&)> confirmed, std::function<void()> closed);
 
     // Loads the window (with the hints) if it is not open, and shows it; if it is open, only
@@ -41,7 +42,7 @@ class CustomWindow : public Window {
     static LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                     DWORD_PTR self);
 
-    std::function<bool(const std::wstring&)> showLogo_;
+    std::function<PictureFault(const std::wstring&)> showLogo_;
     std::function<void(const CustomValues&)> confirmed_;
     std::function<void()> closed_;
     std::map<int, HWND> controls_;

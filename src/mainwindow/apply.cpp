@@ -27,7 +27,8 @@ void MainWindow::OnApply() {
     SystemOemFiles oemFiles;
     ProcessCurrentFolder currentFolder;
     MachineRegistry registry;
-    ApplyPorts ports{commands, oemFiles, currentFolder, registry};
+    TemporaryLogoFiles logo;
+    ApplyPorts ports{commands, oemFiles, currentFolder, registry, logo};
 
     std::wstring message;
     {

@@ -94,7 +94,7 @@ void MainWindow::OnPick() {
 
 void MainWindow::PreviewBrand(const std::wstring& brand) {
     const std::wstring path = PresetLogoPath(ProgramFolder(), brand);
-    if (ShowLogoFile(path)) return;
+    if (ShowLogoFile(path) == PictureFault::None) return;
     // An earlier brand's logo must not pass for this one's.
     ShowPlaceholder();
     ShowMessage(hwnd(), text::kMsgLogoUnreadable + path);

@@ -7,6 +7,7 @@
 
 #include "core/any_value.h"
 #include "core/owner_panel.h"
+#include "core/picture_fit.h"
 #include "system/handles.h"
 #include "system/window.h"
 
@@ -25,9 +26,8 @@ class MainWindow : public Window {
     const std::wstring& vs() const { return vs_; }
     HWND Control(int id) const;
 
-    // Loads a bitmap file as the picture of `logo`; false (and `logo` unchanged) if it
-    // cannot be loaded.
-    bool ShowLogoFile(const std::wstring& path);
+    // Shows a picture file fitted into `logo`; on a fault `logo` is unchanged.
+    PictureFault ShowLogoFile(const std::wstring& path);
 
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

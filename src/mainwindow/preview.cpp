@@ -2,6 +2,7 @@
 #include "mainwindow/main_window.h"
 #include "resource_ids.h"
 #include "system/controls.h"
+#include "system/picture_file.h"
 
 namespace vx {
 
@@ -23,16 +24,17 @@ void MainWindow::LoadStoredPictures() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-bool MainWindow::ShowLogoFile(const std::wstring& path) {
-    UniqueBitmap loaded(static_cast<HBITMAP>(::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-    if (!loaded) return false;
+PictureFault MainWindow::ShowLogoFile(const std::wstring& path) {
+    const LogoPicture picture = LoadLogoPicture(path);
+    if (picture.fault != PictureFault::None) return picture.fault;
     // With the main window closed the file is still a good picture; there is just no preview.
-    if (!IsOpen()) return true;
+    if (!IsOpen()) return PictureFault::None;
+    UniqueBitmap loaded(LogoBitmap(picture.pixels));
+    if (!loaded) return PictureFault::NotAPicture;
     ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(loaded.get()), 0);
     logoPicture_ = std::move(loaded);
     RepaintNow();
-    return true;
+    return PictureFault::None;
 }
 
 void MainWindow::ShowPlaceholder() {

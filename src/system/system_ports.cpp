@@ -6,10 +6,38 @@
 #include "registry/registry.h"
 #include "system/handles.h"
 #include "system/native_view.h"
+#include "system/picture_file.h"
 #include "system/run_hidden_command.h"
 #include "system/ui.h"
 
 namespace vx {
+
+namespace {
+
+// The bytes in a new file of a unique name in the system's temporary folder; empty when it
+// cannot be written (and then no file is left behind).
+std::wstring WriteTemporaryFile(const std::string& bytes) {
+    wchar_t folder[MAX_PATH + 1];
+    wchar_t name[MAX_PATH];
+    const DWORD length = ::GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH || !::GetTempFileNameW(folder, L"vx", 0, name)) return {};
+    // GetTempFileNameW has made the file, empty, so that no one else takes its name.
+    HANDLE opened = ::CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    bool ok = false;
+    if (opened != INVALID_HANDLE_VALUE) {
+        UniqueHandle file(opened);
+        ok = ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                         nullptr) &&
+             written == bytes.size();
+    }
+    if (ok) return name;
+    ::DeleteFileW(name);
+    return {};
+}
+
+}  // namespace
 
 WriteResult MachineRegistry::SetRegistryValue(const std::wstring& keyName,
                                               const std::wstring& valueName, const AnyValue& value,
@@ -83,6 +111,21 @@ std::wstring SystemPresetFiles::DecodeAnsi(std::string_view bytes) {
 bool MessageBoxQuestioner::AskYesNo(const std::wstring& question) {
     return ::MessageBoxW(owner_, question.c_str(), text::kAppTitle, MB_YESNO | MB_DEFBUTTON2) ==
            IDYES;
+}
+
+PreparedLogo TemporaryLogoFiles::Prepare(const std::wstring& chosenPath) {
+    // Already the logo: copied byte for byte, as it always was.
+    if (IsLogoBitmap(FileHead(chosenPath))) return {chosenPath, false, {}};
+    const LogoPicture picture = LoadLogoPicture(chosenPath);
+    if (picture.fault == PictureFault::TooLarge) return {{}, false, text::kWhyPictureTooLarge};
+    if (picture.fault != PictureFault::None) return {{}, false, text::kWhyNotAPicture};
+    const std::wstring written = WriteTemporaryFile(LogoBitmapFile(picture.pixels));
+    if (written.empty()) return {{}, false, text::kWhyTempFileFailed};
+    return {written, true, {}};
+}
+
+void TemporaryLogoFiles::Discard(const std::wstring& temporaryPath) {
+    ::DeleteFileW(temporaryPath.c_str());
 }
 
 }  // namespace vx

@@ -59,4 +59,12 @@ class MessageBoxQuestioner : public Questioner {
     HWND owner_;
 };
 
+// A picture that is not yet the 120 x 120 bitmap becomes one in a new file of the system's
+// temporary folder.
+class TemporaryLogoFiles : public LogoPreparer {
+  public:
+    PreparedLogo Prepare(const std::wstring& chosenPath) override;
+    void Discard(const std::wstring& temporaryPath) override;
+};
+
 }  // namespace vx

@@ -253,7 +253,7 @@ TEST_F(CustomWindowE2E, BrowseOffersBitmapsPreviewsTheChoiceAtOnceAndCancelsKeep
 
     HWND dialog = Browse(diy);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(FileDialogTypes(dialog), std::vector<std::wstring>{L"(Windows位图)"});
+    EXPECT_EQ(FileDialogTypes(dialog), (std::vector<std::wstring>{L"(Windows位图)", L"图片文件"}));
     ChooseFileInDialog(dialog, bitmap);
     ASSERT_TRUE(Closes(dialog));
     HWND text5 = Find(diy, "Text5");

@@ -39,7 +39,8 @@ class FakeSystem : public CommandRunner,
                    public CurrentFolder,
                    public RegistryPort,
                    public PresetFiles,
-                   public Questioner {
+                   public Questioner,
+                   public LogoPreparer {
   public:
     // Everything the action asked of the system, in order.
     std::vector<std::wstring> log;
@@ -55,7 +56,7 @@ class FakeSystem : public CommandRunner,
     CustomValues custom;
     std::map<std::wstring, AnyValue> stored;
 
-    ApplyPorts ports{*this, *this, *this, *this};
+    ApplyPorts ports{*this, *this, *this, *this, *this};
     PresetPorts preset{*this, *this};
 
     // The preset's script and a file planted beside it; every question is answered No.
@@ -97,6 +98,8 @@ class FakeSystem : public CommandRunner,
                               const AnyValue& defaultValue) override {
         return defaultValue;
     }
+    PreparedLogo Prepare(const std::wstring& path) override { return {path, false, {}}; }
+    void Discard(const std::wstring&) override { ADD_FAILURE() << "nothing to discard"; }
 
   private:
     unsigned long Execute(const std::wstring& commandLine) {

@@ -51,8 +51,9 @@ TEST(HandOver, FieldsTakeTheBoxTextsUnchangedWithLogoInFifthAndHoursInSixth) {
     EXPECT_FALSE(v.model.IsEmpty());
 }
 
-TEST(BrowseTexts, FilterIsOneBitmapTypeDoublyTerminated) {
-    const std::wstring expected(L"(Windows位图)\0*.bmp\0\0", 19);
+TEST(BrowseTexts, FilterIsBitmapsFirstThenPicturesDoublyTerminated) {
+    const std::wstring expected(
+        L"(Windows位图)\0*.bmp\0图片文件\0*.bmp;*.png;*.jpg;*.jpeg;*.gif\0\0", 55);
     EXPECT_EQ(BitmapFilter(), expected);
 }
 
