@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# What Windows sees of a built Vendrix.exe that Wine forgives: machine, subsystem, imports,
-# manifest (elevation, Common-Controls 6), icon and version block.
+# What Windows sees of a built Vendrix.exe and Wine forgives: machine, subsystem, imports, the
+# manifest's elevation and Common-Controls 6, icon and version block.
 #   inspect_exe.sh EXE PROCESSOR SOURCE_DIR
 set -uo pipefail
 exe=$1 failures=0
 check() {  # check DESCRIPTION COMMAND...
     if "${@:2}" >/dev/null 2>&1; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
-case "$2" in
-    x86) objdump=i686-w64-mingw32-objdump format=pei-i386 ;;
-    *) objdump=x86_64-w64-mingw32-objdump format=pei-x86-64 ;;
-esac
+[ "$2" = x86 ] && objdump=i686-w64-mingw32-objdump format=pei-i386 ||
+    objdump=x86_64-w64-mingw32-objdump format=pei-x86-64
 headers=$($objdump -p "$exe")
 check "machine is $format" grep -q "file format $format" <<<"$headers"
 check "GUI subsystem" grep -Eq "^Subsystem[[:space:]]+0+2[[:space:]]" <<<"$headers"
@@ -18,10 +16,10 @@ check "GUI subsystem" grep -Eq "^Subsystem[[:space:]]+0+2[[:space:]]" <<<"$heade
 bad=$(grep "DLL Name:" <<<"$headers" | awk '{print tolower($3)}' |
     grep -Ev '^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|msvcrt|ole32|oleaut32)\.dll$')
 check "imports Windows' own DLLs only${bad:+ (not: $bad)}" test -z "$bad"
-resources=$(wrestool -l "$exe")
 manifest=$(wrestool -x --raw --type=24 --name=1 "$exe" 2>/dev/null)
 check "manifest: requireAdministrator" grep -q 'level="requireAdministrator"' <<<"$manifest"
-check "manifest: Common-Controls 6" grep -q 'Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
+check "manifest: Common-Controls 6" grep -q 'Common-Controls" version="6.0.0.0"' <<<"$manifest"
+resources=$(wrestool -l "$exe")
 check "icon group 1" grep -q -- "--type=14 --name=1 " <<<"$resources"
 check "version block, Chinese (PRC)" grep -q -- "--type=16 --name=1 --language=2052" <<<"$resources"
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }

@@ -1,6 +1,6 @@
-// A stand-in program for the tests. It records how it was started in probe-ran.txt in its
-// current directory ("name=value" lines in UTF-16) and exits with the last word of its command
-// line as the code. Planted as cmd.exe or as the browser, its record proves that it ran, and how.
+// Records how it was started in probe-ran.txt in its current directory ("name=value" lines in
+// UTF-16) and exits with its last word as the code: planted as cmd.exe or the browser, it shows
+// that and how it ran.
 #include <windows.h>
 
 #include <cstdlib>
