@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native unit tests, the inspection of the
-# shipped x86 exe and its release zips, the run command without a display, and under Wine the
+# Checks the size of the tests, builds everything and runs every test: the native unit tests,
+# the inspection of the shipped x86 exe, the run command without a display, and under Wine the
 # Win32-layer, end-to-end and benchmark-smoke tests of the x64 exe.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
