@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native unit and fuzz tests, the inspection of the
-# shipped x86 exe and its release zips, the run command without a display, and under Wine the
-# Win32-layer, end-to-end and benchmark-smoke tests and the inspection of the x64 exe.
+# Checks the size of the tests, builds everything and runs every test: the native unit and fuzz
+# tests, the inspection of the shipped x86 exe and its release zips, the run command without a
+# display, and under Wine the Win32-layer, end-to-end and benchmark-smoke tests and the
+# inspection of the x64 exe.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+echo "== test code against program code"
+"$root/tools/test-ratio.sh"
 "$root/tools/deps.sh"
 "$root/tools/build.sh" native x86 x64
 
-echo "== native unit and fuzz tests"
+echo "== native unit tests"
 ctest --test-dir "$root/build/native" --output-on-failure
 echo "== shipped x86 exe"
 ctest --test-dir "$root/build/x86" --output-on-failure -L inspect

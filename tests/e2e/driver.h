@@ -1,167 +1,349 @@
 #pragma once
 // Drives the real Vendrix.exe from another process as a user would: finds its windows and
-// controls by class, caption and position, clicks, types and selects, and reads and answers
-// its message boxes. Every wait is a bounded poll of a condition.
+// controls, clicks, types and selects, answers its message boxes, and reads what it changed in
+// the registry and the files. Every wait is a bounded poll of a condition.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <functional>
-#include <optional>
+#include <iterator>
+#include <stdexcept>
 #include <string>
-#include <utility>
+#include <thread>
 #include <vector>
 
 namespace e2e {
 
 using namespace std::chrono_literals;
 using Duration = std::chrono::milliseconds;
-inline constexpr Duration kWindowTimeout = 20s;
+namespace fs = std::filesystem;
 
 // Polls `condition` until it holds or `timeout` passes; returns whether it held.
-bool WaitUntil(const std::function<bool()>& condition, Duration timeout = kWindowTimeout);
+inline bool WaitUntil(const std::function<bool()>& condition, Duration timeout = 20s) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
 
-// The folder of the test exes, where the build puts Vendrix.exe and the sample presets.
-std::wstring BuildFolder();
-std::wstring JoinPath(const std::wstring& a, const std::wstring& b);
+inline std::wstring BuildFolder() {  // of the test exes, Vendrix.exe and the sample presets
+    wchar_t path[MAX_PATH];
+    const fs::path exe = std::wstring(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return exe.parent_path().wstring();
+}
+inline std::wstring WindowsFolder() {
+    wchar_t path[MAX_PATH];
+    return std::wstring(path, ::GetWindowsDirectoryW(path, MAX_PATH));
+}
+inline std::wstring JoinPath(const std::wstring& a, const std::wstring& b) {
+    return a.empty() || a.back() == L'\\' ? a + b : a + L"\\" + b;
+}
+inline bool FileExists(const std::wstring& path) { return fs::is_regular_file(path); }
+inline bool FolderExists(const std::wstring& path) { return fs::is_directory(path); }
+inline std::string ReadFileBytes(const std::wstring& path) {  // empty when unreadable
+    std::ifstream in(fs::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+inline void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    if (!std::ofstream(fs::path(path), std::ios::binary).write(bytes.data(), bytes.size()))
+        throw std::runtime_error("cannot write a test file");
+}
+inline void RemoveTree(const std::wstring& path) {  // a missing folder is fine
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+}
 
 // A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe.
 class ScratchFolder {
   public:
-    explicit ScratchFolder(const std::wstring& name);
+    explicit ScratchFolder(const std::wstring& name) : path_(L"C:\\vx-e2e\\" + name) {
+        RemoveTree(path_);
+        fs::create_directories(path_);
+        fs::copy_file(JoinPath(BuildFolder(), L"Vendrix.exe"), *this / L"Vendrix.exe");
+    }
     const std::wstring& path() const { return path_; }
     std::wstring operator/(const std::wstring& relative) const { return JoinPath(path_, relative); }
-    // Copies the sample preset library (oemlist.ini and oemdata) from the build.
-    void AddSamplePresets() const;
-    void WriteFile(const std::wstring& relative, const std::string& bytes) const;
-    void MakeFolder(const std::wstring& relative) const;
+    void AddSamplePresets() const {  // oemlist.ini and oemdata from the build
+        for (const wchar_t* name : {L"oemlist.ini", L"oemdata"})
+            fs::copy(JoinPath(BuildFolder(), name), *this / name,
+                     fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+    }
+    void WriteFile(const std::wstring& relative, const std::string& bytes) const {
+        WriteFileBytes(*this / relative, bytes);
+    }
+    void MakeFolder(const std::wstring& relative) const {
+        fs::create_directories(*this / relative);
+    }
 
   private:
     std::wstring path_;
 };
 
-bool FileExists(const std::wstring& path);
-bool FolderExists(const std::wstring& path);
-std::string ReadFileBytes(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
-// Removes a folder and everything in it; a missing folder is fine.
-void RemoveTree(const std::wstring& path);
-std::wstring WindowsFolder();
+inline DWORD_PTR Send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result);
+    return result;
+}
+inline std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256];
+    return std::wstring(name, ::GetClassNameW(hwnd, name, 256));
+}
+inline std::wstring TextOf(HWND hwnd) {
+    std::wstring text(Send(hwnd, WM_GETTEXTLENGTH) + 1, L'\0');
+    text.resize(Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    return text;
+}
+inline void SetText(HWND control, const std::wstring& text) {
+    Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
 
-// Changes to the environment a program is started with: a variable (any case) and its new
-// value, or no value to leave it out.
-using EnvironmentChanges = std::vector<std::pair<std::wstring, std::optional<std::wstring>>>;
-
-// One running Vendrix.exe; ended (if still running) when this goes out of scope.
+// Vendrix.exe started in `folder` with this process's environment; ended when this goes.
 class Vendrix {
   public:
-    // Starts <folder>\Vendrix.exe with `folder` as its current directory and this test's
-    // environment with `environment` applied.
-    explicit Vendrix(const std::wstring& folder, const EnvironmentChanges& environment = {});
-    ~Vendrix();
+    explicit Vendrix(const std::wstring& folder) {
+        std::wstring commandLine = L"\"" + JoinPath(folder, L"Vendrix.exe") + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &si, &process_))
+            throw std::runtime_error("cannot start Vendrix.exe");
+    }
+    ~Vendrix() {
+        if (Running()) ::TerminateProcess(process_.hProcess, 1);
+        ::WaitForSingleObject(process_.hProcess, 10000);
+        ::CloseHandle(process_.hThread);
+        ::CloseHandle(process_.hProcess);
+    }
     Vendrix(const Vendrix&) = delete;
     Vendrix& operator=(const Vendrix&) = delete;
 
-    DWORD pid() const { return pid_; }
+    DWORD pid() const { return process_.dwProcessId; }
     HANDLE handle() const { return process_.hProcess; }
-    bool Running() const;
-    bool WaitForExit(Duration timeout = kWindowTimeout) const;
-    // Waits for a visible top-level window of this process with exactly this caption.
-    HWND WaitForWindow(const std::wstring& caption, Duration timeout = kWindowTimeout) const;
-    // The main window, waited for by its caption "Vendrix 1.5.2".
-    HWND Main(Duration timeout = kWindowTimeout) const;
-    std::vector<HWND> TopWindows(bool visibleOnly = true) const;
+    bool WaitForExit(Duration timeout = 20s) const {
+        return ::WaitForSingleObject(handle(), static_cast<DWORD>(timeout.count())) ==
+               WAIT_OBJECT_0;
+    }
+    bool Running() const { return !WaitForExit(0ms); }
+    // The visible top-level windows of the process.
+    std::vector<HWND> TopWindows() const {
+        std::vector<HWND> found;
+        for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(w, &owner);
+            if (owner == pid() && ::IsWindowVisible(w)) found.push_back(w);
+        }
+        return found;
+    }
+    // The first one that `match` accepts, waited for; null on time-out.
+    HWND WaitTopWindow(const std::function<bool(HWND)>& match, Duration timeout = 20s) const {
+        HWND found = nullptr;
+        const auto find = [&] {
+            for (HWND w : TopWindows())
+                if (match(w)) return (found = w) != nullptr;
+            return false;
+        };
+        return WaitUntil(find, timeout) ? found : nullptr;
+    }
+    // A window, not a dialog box, with exactly this caption.
+    HWND WaitForWindow(const std::wstring& caption, Duration timeout = 20s) const {
+        return WaitTopWindow(
+            [&](HWND w) { return ClassOf(w) != L"#32770" && TextOf(w) == caption; }, timeout);
+    }
+    HWND Main(Duration timeout = 20s) const { return WaitForWindow(L"Vendrix 1.5.2", timeout); }
 
   private:
     PROCESS_INFORMATION process_{};
-    DWORD pid_ = 0;
 };
 
-// The process's current directory as it keeps it (with a trailing backslash), read from its
-// memory; empty when it cannot be read.
-std::wstring CurrentDirectoryOf(const Vendrix& app);
-
-// A message box of the process: its title and its text.
 struct MessageBoxInfo {
-    HWND hwnd = nullptr;
+    HWND hwnd = nullptr;  // null when none came
     std::wstring title;
     std::wstring text;
 };
-// Waits for a message box (#32770) of the process and reads it; hwnd is null on time-out.
-MessageBoxInfo WaitMessageBox(const Vendrix& app, Duration timeout = kWindowTimeout);
-// Presses the box's OK button and waits for it to close.
-void PressOk(const MessageBoxInfo& box);
-// No message box of the process is open.
-bool NoMessageBox(const Vendrix& app);
+// A dialog box with a text control of identifier 0xFFFF.
+inline MessageBoxInfo WaitMessageBox(const Vendrix& app, Duration timeout = 20s) {
+    HWND box = app.WaitTopWindow(
+        [](HWND w) { return ClassOf(w) == L"#32770" && ::GetDlgItem(w, 0xFFFF); }, timeout);
+    if (!box) return {};
+    return {box, TextOf(box), TextOf(::GetDlgItem(box, 0xFFFF))};
+}
+// Presses the box's button (IDOK, IDYES, IDNO...) and waits for the box to close.
+inline void PressButton(const MessageBoxInfo& box, int id) {
+    ::PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    WaitUntil([&] { return !::IsWindow(box.hwnd) || !::IsWindowVisible(box.hwnd); });
+}
+inline void PressOk(const MessageBoxInfo& box) { PressButton(box, IDOK); }
 
-std::wstring ClassOf(HWND hwnd);
-// A window's text as the window itself answers WM_GETTEXT.
-std::wstring TextOf(HWND hwnd);
-void SetText(HWND control, const std::wstring& text);
-// Direct children of `parent` with the class, in z-order (which is creation order).
-std::vector<HWND> Children(HWND parent, const std::wstring& className);
-// The child with this class and text; null when there is none.
-HWND ChildByText(HWND parent, const std::wstring& className, const std::wstring& text);
-// The child with this class whose client-relative top-left corner is at the twips position
-// (converted at 96 DPI, within two pixels).
-HWND ChildAt(HWND parent, const std::wstring& className, int leftTwips, int topTwips);
-// The child's rectangle relative to the parent's client area.
-RECT ClientRectOf(HWND child);
-SIZE ClientSize(HWND window);
-RECT OuterRect(HWND window);
-
-// Posted, never sent: the target may open a modal box in response.
-void Click(HWND button);
-// A real mouse click (button down and up) in the control's client area.
-void MouseClick(HWND control, int x = 5, int y = 5);
-void PostKey(HWND target, UINT vk);
-// Types the text into the control character by character, as the keyboard would.
-void TypeText(HWND control, const std::wstring& text);
-// Waits until the thread that owns `button` has handled everything posted to it (to any of
-// its windows) before this call. Posted messages are handled in order, so a marker posted
-// now (a pressed look of the button, then its normal look) comes after them.
-bool FlushPosted(HWND button);
-// Chooses a menu command by its identifier, as the menu bar would.
-void ChooseMenu(HWND window, int commandId);
-// Chooses a menu entry with the keyboard, as a user does (Alt, arrows, Enter): the entry at
-// `barPosition` on the bar (0 = leftmost) and, for a drop-down, its item at `itemPosition`.
-void ChooseMenuByKeyboard(HWND window, int barPosition, int itemPosition = -1);
-// Selects the drop-down entry at `index` and notifies the parent, as a user's pick does.
-void PickEntry(HWND combo, int index);
-std::vector<std::wstring> ComboEntries(HWND combo);
-int ComboSelection(HWND combo);
+// Direct children with the class, in creation order.
+inline std::vector<HWND> Children(HWND parent, const std::wstring& className) {
+    std::vector<HWND> out;
+    for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+        if (ClassOf(c) == className) out.push_back(c);
+    return out;
+}
+inline HWND ChildByText(HWND parent, const std::wstring& className, const std::wstring& text) {
+    for (HWND c : Children(parent, className))
+        if (TextOf(c) == text) return c;
+    return nullptr;
+}
+inline RECT OuterRect(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return r;
+}
+// The child whose top-left corner is at the twips position (96 DPI, within two pixels).
+inline HWND ChildAt(HWND parent, const std::wstring& className, int leftTwips, int topTwips) {
+    for (HWND c : Children(parent, className)) {
+        RECT r = OuterRect(c);
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+        if (std::abs(r.left - leftTwips / 15) <= 2 && std::abs(r.top - topTwips / 15) <= 2)
+            return c;
+    }
+    return nullptr;
+}
+inline bool IsVisible(HWND hwnd) { return ::IsWindowVisible(hwnd) != FALSE; }
 // The focused control of the window's thread.
-HWND FocusOf(HWND window);
-bool IsVisible(HWND hwnd);
+inline HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
 
-// The system Open File dialog of the process: a #32770 captioned "打开"; null on time-out.
-HWND WaitOpenFileDialog(const Vendrix& app, Duration timeout = kWindowTimeout);
-// The file types the dialog offers, as its type list shows them.
-std::vector<std::wstring> FileDialogTypes(HWND dialog);
-// Types the path into the dialog's file name box and presses its Open button.
-void ChooseFileInDialog(HWND dialog, const std::wstring& path);
-// Presses the dialog's Cancel button.
-void CancelFileDialog(HWND dialog);
+// Posted, never sent: the program may open a modal box in response.
+inline void Click(HWND button) { ::PostMessageW(button, BM_CLICK, 0, 0); }
+inline void ChooseMenu(HWND window, int commandId) {
+    ::PostMessageW(window, WM_COMMAND, commandId, 0);
+}
+inline void MouseClick(HWND control, int x = 5, int y = 5) {
+    ::PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+inline void PostKey(HWND target, UINT vk) {
+    ::PostMessageW(target, WM_KEYDOWN, vk, 1);
+    ::PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+}
+// Selects the entry and notifies the parent, as a user's pick does.
+inline void PickEntry(HWND combo, int index) {
+    Send(combo, CB_SETCURSEL, index);
+    ::PostMessageW(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+}
+inline std::vector<std::wstring> ComboEntries(HWND combo) {
+    std::vector<std::wstring> out(Send(combo, CB_GETCOUNT));
+    for (size_t i = 0; i < out.size(); ++i) {
+        out[i].resize(Send(combo, CB_GETLBTEXTLEN, i) + 1);
+        out[i].resize(Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(out[i].data())));
+    }
+    return out;
+}
+// Picks the first entry that reads so; false when there is none.
+inline bool PickText(HWND combo, const std::wstring& text) {
+    const std::vector<std::wstring> entries = ComboEntries(combo);
+    const auto at = std::find(entries.begin(), entries.end(), text);
+    if (at != entries.end()) PickEntry(combo, static_cast<int>(at - entries.begin()));
+    return at != entries.end();
+}
+inline int ComboSelection(HWND combo) {
+    return static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}
 
-// The colours shown on screen in a control's client area, row by row (width x height).
-std::vector<COLORREF> ScreenPixels(HWND control, int width, int height);
+// The system Open File dialog, "打开".
+inline HWND WaitOpenFileDialog(const Vendrix& app, Duration timeout = 20s) {
+    return app.WaitTopWindow([](HWND w) { return ClassOf(w) == L"#32770" && TextOf(w) == L"打开"; },
+                             timeout);
+}
+// Types the path into the file name box (an edit in combo box cmb13, or edt1) and presses Open.
+inline void ChooseFileInDialog(HWND dialog, const std::wstring& path) {
+    HWND combo = ::GetDlgItem(dialog, 0x47C);
+    HWND inner = combo ? ::FindWindowExW(combo, nullptr, L"ComboBox", nullptr) : nullptr;
+    HWND box = ::FindWindowExW(inner ? inner : combo, nullptr, L"Edit", nullptr);
+    SetText(box ? box : ::GetDlgItem(dialog, 0x480), path);
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// The colours on screen in the control's client area, row by row.
+inline std::vector<COLORREF> ScreenPixels(HWND control, int width, int height) {
+    POINT origin{0, 0};
+    ::ClientToScreen(control, &origin);
+    HDC screen = ::GetDC(nullptr);
+    std::vector<COLORREF> out;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            out.push_back(::GetPixel(screen, origin.x + x, origin.y + y));
+    ::ReleaseDC(nullptr, screen);
+    return out;
+}
 // A 24- or 32-bit bottom-up bitmap file's pixels, top row first; empty if not such a file.
-std::vector<COLORREF> BitmapFilePixels(const std::string& bytes, int* width, int* height);
-// How many pixels of the control's client area differ on screen from the bitmap file drawn at
-// its top-left corner (over the part both cover); -1 if the file is not such a bitmap.
-int PixelsDifferingFromBitmap(HWND control, const std::string& bitmapFileBytes);
-// Whether the control comes to show the bitmap file so within the time (painting follows).
-bool ShowsBitmap(HWND control, const std::wstring& file, Duration timeout = 5s);
+inline std::vector<COLORREF> BitmapFilePixels(const std::string& bytes, int* width, int* height) {
+    const auto u32 = [&](size_t at) {
+        uint32_t v = 0;
+        for (size_t i = at + 4; i-- > at;) v = v << 8 | static_cast<unsigned char>(bytes[i]);
+        return v;
+    };
+    if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0) return {};
+    const int w = static_cast<int>(u32(18)), h = static_cast<int>(u32(22)), step = bytes[28] / 8;
+    const size_t stride = (static_cast<size_t>(w) * step + 3) & ~size_t{3};
+    if (w <= 0 || h <= 0 || step < 3 || bytes.size() < u32(10) + stride * h) return {};
+    std::vector<COLORREF> out;
+    for (int y = h - 1; y >= 0; --y)
+        for (size_t x = 0, at = u32(10) + stride * y; x < static_cast<size_t>(w); ++x, at += step)
+            out.push_back(RGB(bytes[at + 2], bytes[at + 1], bytes[at]));
+    *width = w;
+    *height = h;
+    return out;
+}
+// Whether the control comes to show the bitmap file at its top-left corner within 5 seconds.
+inline bool ShowsBitmap(HWND control, const std::wstring& file) {
+    int width = 0, height = 0;
+    const std::vector<COLORREF> want = BitmapFilePixels(ReadFileBytes(file), &width, &height);
+    RECT client{};
+    ::GetClientRect(control, &client);
+    const int w = std::min<int>(width, client.right), h = std::min<int>(height, client.bottom);
+    const auto same = [&] {
+        const std::vector<COLORREF> shown = ScreenPixels(control, w, h);
+        for (int i = 0; i < w * h; ++i)
+            if (shown[i] != want[i / w * width + i % w]) return false;
+        return true;
+    };
+    return !want.empty() && WaitUntil(same, 5s);
+}
 
-// Registry of the 64-bit view, as Windows itself stores it.
+// Registry values of the 64-bit view, as Windows itself stores them.
 struct RegValue {
     bool exists = false;
     DWORD type = 0;
     std::string data;
 };
-RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name);
-void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
-                   const std::string& data);
-void DeleteRegKeyTree(HKEY root, const std::wstring& key);
-std::string Utf16Bytes(const std::wstring& text, bool terminator = true);
+inline RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+    RegValue v;
+    HKEY k;
+    if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &k)) return v;
+    DWORD size = 0;
+    v.exists = !::RegQueryValueExW(k, name.c_str(), nullptr, &v.type, nullptr, &size);
+    v.data.resize(size);
+    ::RegQueryValueExW(k, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(v.data.data()),
+                       &size);
+    ::RegCloseKey(k);
+    return v;
+}
+// The key is created as needed; this exe is 64-bit, so its own view is the native one.
+inline void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
+                          const std::string& data) {
+    if (::RegSetKeyValueW(root, key.c_str(), name.c_str(), type, data.data(), data.size()))
+        throw std::runtime_error("cannot write a test value");
+}
+inline void DeleteRegKeyTree(HKEY root, const std::wstring& key) {
+    ::RegDeleteTreeW(root, key.c_str());
+    ::RegDeleteKeyExW(root, key.c_str(), KEY_WOW64_64KEY, 0);
+}
+inline std::string Utf16Bytes(const std::wstring& text, bool terminator = true) {
+    return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + terminator) * 2);
+}
 
 }  // namespace e2e

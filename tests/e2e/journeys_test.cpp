@@ -1,0 +1,249 @@
+// One journey per thing a user does with the real Vendrix.exe, each checking what the user sees
+// and what changed in the registry and the files at once.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "core/about_layout.h"
+#include "core/custom_layout.h"
+#include "core/main_layout.h"
+#include "core/texts.h"
+#include "core/web_page.h"
+#include "driver.h"
+
+namespace e2e {
+namespace {
+
+using namespace vx::main_ids;
+using namespace vx::text;
+using vx::main_ids::kOk;
+
+const std::wstring kOemFolder = WindowsFolder() + L"\\system32\\oem";
+const std::wstring kSystemLogo = kOemFolder + L"\\oemlogo.bmp";
+const std::wstring kPictures = JoinPath(BuildFolder(), L"pictures\\");
+const HKEY kHklm = HKEY_LOCAL_MACHINE;
+// In the order of the custom window's boxes Text1 to Text6.
+const wchar_t* const kOemNames[] = {L"Manufacturer", L"Model", L"SupportURL",
+                                    L"SupportPhone", L"Logo",  L"SupportHours"};
+
+// Each starts and ends with no OEM key and no oem folder, and undoes its other changes.
+class Journey : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        DeleteRegKeyTree(kHklm, kOemKey);
+        RemoveTree(kOemFolder);
+    }
+    void TearDown() override {
+        app_.reset();
+        for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) (*undo)();
+        SetUp();
+    }
+    void Start(const ScratchFolder& folder) {
+        app_.emplace(folder.path());
+        ASSERT_NE(main_ = app_->Main(), nullptr);
+        list_ = Control(kCombolist);
+    }
+    HWND Control(int id) const { return ::GetDlgItem(main_, id); }
+    static void AddBrokenPreset(const ScratchFolder& folder) {  // a script but no logo
+        folder.AddSamplePresets();
+        folder.WriteFile(L"oemlist.ini", "Aurora PC\r\nBroken\r\n");
+        folder.MakeFolder(L"oemdata\\Broken");
+        folder.WriteFile(L"oemdata\\Broken\\oem.reg", "REGEDIT4\r\n");
+    }
+    // Clicks the button and answers the message box it brings; returns the box's text.
+    std::wstring Answer(HWND button) const {
+        Click(button);
+        const MessageBoxInfo box = WaitMessageBox(*app_);
+        PressOk(box);
+        return box.text;
+    }
+    static void ExpectText(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+        EXPECT_EQ(ReadRegValue(kHklm, key, name).type, DWORD{REG_EXPAND_SZ}) << name;
+        EXPECT_EQ(ReadRegValue(kHklm, key, name).data, Utf16Bytes(text)) << name;
+    }
+
+    std::optional<Vendrix> app_;
+    HWND main_ = nullptr, list_ = nullptr;
+    std::vector<std::function<void()>> undo_;
+};
+
+TEST_F(Journey, StartListsTheBrandsThenTheFixedEntriesAndClosingEnds) {
+    ScratchFolder folder(L"start");
+    // CR LF, a lone LF, a lone CR, a blank line, a GBK name without a final line end.
+    folder.WriteFile(L"oemlist.ini",
+                     "Aurora PC\r\nKestrel\nB\rC\r\n\r\n\xC7\xE0\xCB\xC9\xB5\xE7\xC4\xD4");
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    EXPECT_EQ(ComboEntries(list_),
+              (std::vector<std::wstring>{L"Aurora PC", L"Kestrel", L"B", L"C", L"", L"青松电脑",
+                                         kCustomEntry, kClearEntry}));
+    EXPECT_EQ(ComboSelection(list_), CB_ERR);
+    ::PostMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(app_->WaitForExit());
+}
+
+TEST_F(Journey, PickingPreviewsTheLogoTheClearSignOrThePlaceholder) {
+    ScratchFolder folder(L"preview");
+    AddBrokenPreset(folder);
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    ASSERT_TRUE(PickText(list_, kClearEntry));
+    EXPECT_TRUE(WaitUntil([&] { return IsVisible(Control(kCleanOEM)); }));
+    EXPECT_TRUE(ShowsBitmap(Control(kLogo), kPictures + L"clean_oem.bmp"));
+    ASSERT_TRUE(PickText(list_, L"Aurora PC"));
+    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(Control(kCleanOEM)); }));
+    EXPECT_TRUE(ShowsBitmap(Control(kLogo), folder / L"oemdata\\Aurora PC\\oemlogo.bmp"));
+    ASSERT_TRUE(PickText(list_, L"Broken"));
+    const MessageBoxInfo box = WaitMessageBox(*app_);
+    EXPECT_EQ(box.text, kMsgLogoUnreadable + (folder / L"oemdata\\Broken\\oemlogo.bmp"));
+    PressOk(box);
+    // The earlier brand's logo must not pass for this one's.
+    EXPECT_TRUE(ShowsBitmap(Control(kLogo), kPictures + L"logo_placeholder.bmp"));
+}
+
+TEST_F(Journey, BrandInstallsThePresetsLogoAndScriptOrNamesTheStepThatFailed) {
+    ScratchFolder folder(L"brand");
+    AddBrokenPreset(folder);
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    // A name with a space; the commands name their files relative to its preset folder.
+    ASSERT_TRUE(PickText(list_, L"Aurora PC"));
+    EXPECT_EQ(Answer(Control(kOk)), kMsgBrandDone);
+    EXPECT_EQ(ReadFileBytes(kSystemLogo),
+              ReadFileBytes(folder / L"oemdata\\Aurora PC\\oemlogo.bmp"));
+    EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Model").data, Utf16Bytes(L"Aurora PC Studio S7"))
+        << "oem.reg not imported";
+    ASSERT_TRUE(PickText(list_, L"Broken"));
+    PressOk(WaitMessageBox(*app_));  // the logo that cannot be shown
+    const std::wstring message = Answer(Control(kOk));
+    EXPECT_TRUE(message.starts_with(kMsgBrandFailed)) << "completion reported after a failure";
+    EXPECT_NE(message.find(folder / L"oemdata\\Broken\\oemlogo.bmp"), std::wstring::npos);
+}
+
+TEST_F(Journey, ClearRemovesTheLogoEmptiesTheValuesAndHidesTheSign) {
+    std::filesystem::create_directory(kOemFolder);
+    WriteFileBytes(kSystemLogo, "BM an old logo");
+    for (const wchar_t* name : kOemNames) WriteRegValue(kHklm, kOemKey, name, REG_SZ, "x");
+    ScratchFolder folder(L"clear");
+    folder.AddSamplePresets();
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    ASSERT_TRUE(PickText(list_, kClearEntry));
+    EXPECT_EQ(Answer(Control(kOk)), kMsgClearDone);
+    for (const wchar_t* name : kOemNames) ExpectText(kOemKey, name, L"");
+    EXPECT_FALSE(FolderExists(kOemFolder));
+    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(Control(kCleanOEM)); }));
+    EXPECT_EQ(TextOf(list_), kClearEntry);
+}
+
+TEST_F(Journey, CustomWritesTheBoxesAndCopiesTheLogoChosenByBrowsing) {
+    namespace diy_ids = vx::custom_ids;
+    ScratchFolder folder(L"custom");
+    folder.AddSamplePresets();
+    folder.MakeFolder(L"my pictures");
+    const std::wstring logo = folder / L"my pictures\\shop logo.bmp";
+    WriteFileBytes(logo, ReadFileBytes(folder / L"oemdata\\Kestrel\\oemlogo.bmp"));
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    ASSERT_TRUE(PickText(list_, kCustomEntry));
+    HWND diy = app_->WaitForWindow(kDiyCaption), boxes[6];
+    ASSERT_NE(diy, nullptr);
+    ::SetWindowPos(diy, nullptr, 480, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // off the preview
+    for (int i = 0; i < 6; ++i) boxes[i] = ::GetDlgItem(diy, diy_ids::kText1 + i);
+
+    // A whole round of Tab leaves every hint; only a click removes one.
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) == boxes[0]; }));
+    for (int i = 0; i < 9; ++i) {
+        HWND from = FocusOf(diy);
+        PostKey(from, VK_TAB);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) != from; }));
+    }
+    const wchar_t* hints[] = {kHint1, kHint2, kHint3, kHint4, kHint5, kHint6};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(boxes[i]), hints[i]) << "Text" << i + 1;
+    MouseClick(boxes[0]);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(boxes[0]).empty(); }));
+
+    // Text5, the logo path, is chosen by browsing; Text6 holds the hours.
+    const std::wstring texts[] = {L"联想",         L"联想电脑 X1", L"https://www.x.example",
+                                  L"800-810-8888", kOemLogoValue,  L"9：00-20：00"};
+    for (int i : {0, 1, 2, 3, 5}) SetText(boxes[i], texts[i]);
+    Click(::GetDlgItem(diy, diy_ids::kCommand3));
+    HWND dialog = WaitOpenFileDialog(*app_);
+    ASSERT_NE(dialog, nullptr);
+    ChooseFileInDialog(dialog, logo);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(boxes[4]) == logo; }));
+    EXPECT_TRUE(ShowsBitmap(Control(kLogo), logo)) << "no preview of the choice";
+    Click(::GetDlgItem(diy, diy_ids::kCommand1));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(diy); }));
+    EXPECT_EQ(Answer(Control(kOk)), kMsgCustomDone);
+    for (int i = 0; i < 6; ++i) ExpectText(kOemKey, kOemNames[i], texts[i]);
+    EXPECT_EQ(ReadFileBytes(kSystemLogo), ReadFileBytes(logo));
+
+    // cmd expands %NAME% even inside quotes: such a path is refused and nothing changes.
+    ASSERT_TRUE(PickText(list_, kCustomEntry));
+    ASSERT_NE(diy = app_->WaitForWindow(kDiyCaption), nullptr);
+    SetText(::GetDlgItem(diy, diy_ids::kText5), L"C:\\%windir%.bmp");
+    Click(::GetDlgItem(diy, diy_ids::kCommand1));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(diy); }));
+    EXPECT_EQ(Answer(Control(kOk)), kMsgLogoPathHasPercent + std::wstring(L"\nC:\\%windir%.bmp"));
+    ExpectText(kOemKey, L"Model", texts[1]);
+    EXPECT_EQ(ReadFileBytes(kSystemLogo), ReadFileBytes(logo));
+}
+
+TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes) {
+    const wchar_t* names[] = {kRegisteredOwner, kRegisteredOrganization, kProductName};
+    const wchar_t* known[] = {L"Owner A", L"Org B", L"Product C"};
+    for (int i = 0; i < 3; ++i) {
+        const RegValue saved = ReadRegValue(kHklm, kOwnerKey, names[i]);
+        undo_.push_back([=] { WriteRegValue(kHklm, kOwnerKey, names[i], saved.type, saved.data); });
+        WriteRegValue(kHklm, kOwnerKey, names[i], REG_SZ, Utf16Bytes(known[i]));
+    }
+    ScratchFolder folder(L"owner");
+    folder.AddSamplePresets();
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    HWND boxes[] = {Control(kText1), Control(kText2), Control(kText3)};
+    // The boxes hold only their placeholder yet, which must never replace the user's data.
+    EXPECT_EQ(Answer(Control(kCgUser)), kMsgOwnerNotLoaded);
+    EXPECT_EQ(ReadRegValue(kHklm, kOwnerKey, names[0]).data, Utf16Bytes(known[0]));
+    ChooseMenu(main_, kMenu2);
+    const auto outerWidth = [&] { return OuterRect(main_).right - OuterRect(main_).left; };
+    EXPECT_TRUE(WaitUntil([&] { return outerWidth() == 333; }));  // 5000 twips at 96 DPI
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(WaitUntil([&] { return TextOf(boxes[i]) == known[i]; }));
+    // A text outside code page 936, an emptied box, and a reference kept unexpanded.
+    const std::wstring texts[] = {L"\u00C6r\u00F8sk\u00F8bing \U0001F600", L"", L"%USERNAME%"};
+    for (int i = 0; i < 3; ++i) SetText(boxes[i], texts[i]);
+    EXPECT_EQ(Answer(Control(kCgUser)), kMsgOwnerSaved);
+    for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i]);
+}
+
+// A probe of ours stands in for the browser below "programfiles": it records the command line
+// it was started with in probe-ran.txt in the current directory it inherits, the program folder.
+TEST_F(Journey, AboutShowsTheVersionAndTheLinksStartTheBrowserByItsQuotedPath) {
+    ScratchFolder folder(L"about");
+    folder.AddSamplePresets();
+    // With the space in "Program Files" unquoted, the system would try ...\Program.exe first.
+    const std::wstring programFiles = folder / L"Program Files";
+    const std::wstring ie = programFiles + L"\\Internet Explorer\\IEXPLORE.EXE";
+    folder.MakeFolder(L"Program Files\\Internet Explorer");
+    std::filesystem::copy_file(JoinPath(BuildFolder(), L"vx_probe_child.exe"), ie);
+    // For this test process and what it starts; the system derives "programfiles" from these.
+    for (const wchar_t* name : {L"ProgramFiles", L"ProgramW6432", L"ProgramFiles(x86)"})
+        ::SetEnvironmentVariableW(name, programFiles.c_str());
+    const auto started = [&](const std::wstring& page) {
+        return WaitUntil([&] {
+            const std::string record = ReadFileBytes(folder / L"probe-ran.txt");
+            const std::wstring line = L"cmdline=\"" + ie + L"\" " + page + L"\n";
+            return record.find(Utf16Bytes(line, false)) != std::string::npos;
+        });
+    };
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    ChooseMenu(main_, kMenu3);
+    EXPECT_TRUE(started(vx::kDownloadPage));
+    ChooseMenu(main_, kMenu9);
+    HWND about = app_->WaitForWindow(kAboutCaption);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(about, vx::about_ids::kVs)), L"1.5.2");
+    HWND logo = ::GetDlgItem(about, vx::about_ids::kPicture1);
+    EXPECT_TRUE(ShowsBitmap(logo, kPictures + L"maker_logo.bmp"));
+    MouseClick(logo, 15, 15);
+    EXPECT_TRUE(started(vx::kMakerHomePage));
+}
+
+}  // namespace
+}  // namespace e2e

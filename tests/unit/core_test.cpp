@@ -1,0 +1,99 @@
+// The list file's line ends, the owner panel's guard and the browser's command line.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "core/brand_list.h"
+#include "core/owner_panel.h"
+#include "core/texts.h"
+#include "core/web_page.h"
+
+namespace vx {
+namespace {
+
+// No folder name holds CR or LF, so each ends a line on its own; nothing else is touched.
+TEST(SplitListLines, CrLfALoneCrAndALoneLfEachEndOneLine) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"A\r\nB\rC\nD", {"A", "B", "C", "D"}},
+        {"A\n\rB\r\r\n", {"A", "", "B", ""}},
+    };
+    for (const auto& [bytes, lines] : cases) EXPECT_EQ(SplitListLines(bytes), lines) << bytes;
+}
+
+// Holds the texts written; refuses the value named `refused`.
+struct FakeRegistry : RegistryPort {
+    std::map<std::wstring, std::wstring> values;
+    std::wstring refused;
+
+    WriteResult SetRegistryValue(const std::wstring&, const std::wstring& name,
+                                 const AnyValue& value, int, int) override {
+        if (name == refused) return {5, L"拒绝访问。"};
+        values[name] = value.ToText();
+        return {};
+    }
+    AnyValue GetRegistryValue(const std::wstring&, const std::wstring& name,
+                              const AnyValue&) override {
+        return AnyValue::FromText(values[name]);
+    }
+};
+
+// Until loaded the boxes hold only their placeholder, which must never replace the user's data.
+TEST(OwnerPanel, SaveWritesNothingUntilLoadedThenNamesAFieldNotSaved) {
+    FakeRegistry registry;
+    registry.values[text::kRegisteredOwner] = L"Owner";
+    OwnerPanel panel;
+    EXPECT_EQ(panel.Save(registry, {L"Text1", L"Text1", L"Text1"}), text::kMsgOwnerNotLoaded);
+    EXPECT_EQ(registry.values.size(), 1u);
+    EXPECT_EQ(panel.Load(registry), (OwnerTexts{L"Owner", L"", L""}));
+    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}), text::kMsgOwnerSaved);
+    registry.refused = text::kRegisteredOrganization;
+    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}), L"以下个人信息未能保存：使用单位");
+}
+
+// Unquoted, a path with spaces would start C:\Program.exe first if such a file exists; a
+// "programfiles" that is not absolute would lead to wherever the current folder is.
+TEST(WebPage, TheBrowserIsNamedByItsQuotedPathBelowAnAbsoluteFolderOnly) {
+    EXPECT_EQ(BrowserCommandLine(BrowserPath(L"C:\\Program Files\\"), L"https://x.example/"),
+              L"\"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE\" https://x.example/");
+    for (const wchar_t* relative : {L"", L"Program Files", L"\\Program Files", L"C:Program Files"})
+        EXPECT_EQ(BrowserPath(relative), L"") << relative;
+}
+
+// Records each try and says yes to those named: the desktop shell first (so the browser does
+// not run elevated), then Internet Explorer, then the default browser, then the address shown.
+const std::wstring kIe = L"C:\\PF\\Internet Explorer\\IEXPLORE.EXE";
+struct FakeOpener : WebPageOpener {
+    using S = const std::wstring&;
+    std::wstring yes;  // e: IE is there; s, i, d: the shell, IE, the default browser start
+    std::vector<std::wstring> tries;
+    bool Try(wchar_t k, S what) { return tries.push_back(what), yes.find(k) != yes.npos; }
+    bool ProgramExists(S p) override { return p == kIe && yes.find(L'e') != yes.npos; }
+    bool TryDesktopShell(S f, S a) override { return Try(L's', L"shell " + f + L"|" + a); }
+    bool TryInternetExplorer(S p, S l) override { return Try(L'i', L"ie " + p + L"|" + l); }
+    bool TryDefaultBrowser(S a) override { return Try(L'd', L"default " + a); }
+    void ShowAddress(S a) override { Try(L'-', L"show " + a); }
+};
+
+TEST(OpenWebPageWith, TriesTheDesktopShellThenTodaysOrder) {
+    const std::wstring a = L"https://x.example/", def = L"default " + a, show = L"show " + a;
+    const std::wstring shellIe = L"shell " + kIe + L"|" + a, shellA = L"shell " + a + L"|";
+    const std::wstring ie = L"ie " + kIe + L"|\"" + kIe + L"\" " + a;
+    const struct {
+        const wchar_t *programFiles, *yes;
+        std::vector<std::wstring> tries;
+    } cases[] = {
+        {L"C:\\PF", L"esid", {shellIe}},    {L"C:\\PF", L"sid", {shellA}},
+        {L"C:\\PF", L"eid", {shellIe, ie}}, {L"C:\\PF", L"e", {shellIe, ie, def, show}},
+        {L"", L"ei", {shellA, def, show}},
+    };
+    for (const auto& c : cases) {
+        FakeOpener opener;
+        opener.yes = c.yes;
+        OpenWebPageWith(c.programFiles, a, opener);
+        EXPECT_EQ(opener.tries, c.tries) << "case " << (&c - cases);
+    }
+}
+
+}  // namespace
+}  // namespace vx
