@@ -2,6 +2,8 @@
 // directory, awaited. The probe leaves its record in the folder it ran in.
 #include "system/run_hidden_command.h"
 
+#include "system/native_view.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -59,13 +61,13 @@ TEST_F(RunHidden, AProcessStartsHiddenInTheCurrentFolderWithItsLineUnchanged) {
                             L"\nshow=0\ncmdline=probe \"two words\" 7\n");  // SW_HIDE is 0
 }
 
-TEST(RunHiddenProcess, PastItsTimeLimitWhatTheInterpreterStartedIsEndedToo) {
-    WorkFolder work(L"job");
-    const std::wstring line = L"cmd /c \"" + ProbeExe() + L"\" 600000";
+TEST_F(RunHidden, PastItsTimeLimitWhatTheInterpreterStartedIsEndedToo) {
+    const std::wstring line = L"cmd /c \"" + probe_.wstring() + L"\" 600000";
     EXPECT_FALSE(RunHiddenProcess(CommandInterpreterPath(), line, 3000).finished);
-    const std::wstring pid = Field(work / L"probe-ran.txt", L"pid");
-    ASSERT_NE(pid.front(), L'<') << "the probe never ran";
-    HANDLE child = ::OpenProcess(SYNCHRONIZE, FALSE, std::stoul(pid));
+    std::ifstream in(work_ / L"probe-pid.txt");
+    DWORD pid = 0;
+    ASSERT_TRUE(in >> pid) << "the probe never ran";
+    HANDLE child = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
     EXPECT_TRUE(!child || ::WaitForSingleObject(child, 5000) == WAIT_OBJECT_0) << "still runs";
     if (child) ::CloseHandle(child);
 }
