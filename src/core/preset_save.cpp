@@ -11,8 +11,6 @@ namespace vx {
 
 namespace {
 
-constexpr size_t kLogoIndex = 5;
-
 bool ForbiddenInFolderName(wchar_t c) {
     return c < 32 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
 }
@@ -86,7 +84,7 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
     std::string logo;
     const bool hasLogo = !request.logoFile.empty() && files.ReadFile(request.logoFile, &logo);
     OemRawValues values = request.values;
-    if (hasLogo) values[kLogoIndex] = PresetLogoValue();
+    if (hasLogo) values[kLogoValueIndex] = PresetLogoValue();
     std::vector<NamedValue> script;
     for (size_t i = 0; i < values.size(); ++i) script.push_back({kOemValueNames[i], values[i]});
 

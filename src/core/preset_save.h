@@ -15,6 +15,7 @@ namespace vx {
 inline constexpr std::array<const wchar_t*, 6> kOemValueNames = {
     L"Manufacturer", L"Model", L"SupportURL", L"SupportPhone", L"SupportHours", L"Logo"};
 using OemRawValues = std::array<RawValue, 6>;  // by kOemValueNames
+inline constexpr size_t kLogoValueIndex = 5;
 
 // The files and questions a save needs. Writes go through a temporary file and a replace, so
 // a failed one leaves the old file whole.

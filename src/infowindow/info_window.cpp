@@ -19,7 +19,6 @@ using namespace info_ids;
 namespace {
 
 constexpr DWORD kInfoStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr size_t kLogoIndex = 5;
 
 RawValue ReadOemValue(const wchar_t* name) {
     RawValue v;
@@ -71,7 +70,7 @@ void InfoWindow::OnLoad() {
         values_[i] = ReadOemValue(kOemValueNames[i]);
         ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values_[i]).c_str());
     }
-    const RawValue& logo = values_[kLogoIndex];
+    const RawValue& logo = values_[kLogoValueIndex];
     const bool logoIsText = logo.type == reg::kSz || logo.type == reg::kExpandSz;
     logoFile_ = logoIsText && !ShownText(logo).empty()
                     ? NativeFilePath(ExpandEnvironmentText(ShownText(logo)))

@@ -16,8 +16,7 @@ using namespace vx::info_ids;
 
 std::wstring OemFolder() { return JoinPath(WindowsFolder(), L"system32\\oem"); }
 void ResetOem() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey), RemoveTree(OemFolder()); }
-// Types `text` into `box` (unless null), presses Enter there and answers the message box that
-// comes with `answer` (0: Enter, its default button); returns the message.
+// Types `text` (if any), presses Enter and answers the message box with `answer` (0: Enter).
 std::wstring Enter(const Vendrix& app, HWND box, const wchar_t* text, int answer = 0) {
     if (text) SetText(box, text);
     PostKey(box, VK_RETURN);

@@ -271,7 +271,7 @@ TEST(MainWindowEnd, ExitFromTheFileMenuEndsTheProgramWithTheAboutWindowOpen) {
     ASSERT_NE(main, nullptr);
     ChooseMenuByKeyboard(main, 3);  // 关于
     ASSERT_NE(app.WaitForWindow(vx::text::kAboutCaption), nullptr);
-    ChooseMenuByKeyboard(main, 0, 1);  // 文件 > 退出, the separator skipped
+    ChooseMenuByKeyboard(main, 0, 2);  // 文件 > 退出, after the separator
     EXPECT_TRUE(app.WaitForExit()) << "still running after 退出";
 }
 
