@@ -2,6 +2,8 @@
 // logo.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/info_layout.h"
 #include "core/main_layout.h"
 #include "core/preset_save.h"
@@ -13,18 +15,19 @@ namespace {
 
 using namespace vx::text;
 using namespace vx::info_ids;
+const auto& kNames = vx::kOemValueNames;
 
 std::wstring OemFolder() { return JoinPath(WindowsFolder(), L"system32\\oem"); }
 void ResetOem() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey), RemoveTree(OemFolder()); }
+auto Fields(const RegValue& v) { return std::tie(v.exists, v.type, v.data); }
 // Types `text` (if any), presses Enter and answers the message box with `answer` (0: Enter).
 std::wstring Enter(const Vendrix& app, HWND box, const wchar_t* text, int answer = 0) {
     if (text) SetText(box, text);
     PostKey(box, VK_RETURN);
-    const MessageBoxInfo reply = WaitMessageBox(app);
-    answer ? (void)::PostMessageW(reply.hwnd, WM_COMMAND, answer, 0)
-           : PostKey(reply.hwnd, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(reply.hwnd); }));
-    return reply.text;
+    const MessageBoxInfo r = WaitMessageBox(app);
+    answer ? (void)::PostMessageW(r.hwnd, WM_COMMAND, answer, 0) : PostKey(r.hwnd, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(r.hwnd); }));
+    return r.text;
 }
 
 TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
@@ -46,8 +49,7 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     const std::wstring shown[] = {maker, model, L"", L"hex(4):2a,00,00,00", L"", kOemLogoValue};
     for (int i = 0; i < 6; ++i)
         if (values[i].exists)
-            WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, vx::kOemValueNames[i], values[i].type,
-                          values[i].data);
+            WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i], values[i].type, values[i].data);
     Vendrix app(folder.path());
     HWND main = app.Main(), combo = ::GetDlgItem(main, vx::main_ids::kCombolist);
     PressOk(WaitMessageBox(app));  // the missing list
@@ -81,20 +83,15 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     EXPECT_NE(Enter(app, name, L"备份四").find(kMsgPresetNotSaved + list), std::wstring::npos);
     EXPECT_FALSE(FolderExists(folder / L"oemdata\\备份四"));
     ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_NORMAL);
-    // Esc closes; restoring is the ordinary brand action after a clear (Alpha 备份二 备份三
-    // 备份一).
+    // Esc closes; a clear, then the preset (Alpha 备份二 备份三 备份一 ...) restores it all.
     PostKey(info, VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(info); }));
     for (const int entry : {5, 1}) {
         PickEntry(combo, entry);
         EXPECT_EQ(Enter(app, combo, nullptr), entry == 5 ? kMsgClearDone : kMsgBrandDone);
     }
-    for (int i = 0; i < 6; ++i) {
-        const RegValue now = ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, vx::kOemValueNames[i]);
-        EXPECT_TRUE(now.exists == values[i].exists && now.type == values[i].type &&
-                    now.data == values[i].data)
-            << vx::kOemValueNames[i];
-    }
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(Fields(ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i])), Fields(values[i]));
     EXPECT_EQ(ReadFileBytes(oemLogo), logo);
     ResetOem();
 }

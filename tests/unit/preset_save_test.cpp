@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/texts.h"
 
 namespace vx {
@@ -21,8 +23,8 @@ TEST(RegScript, EachTypeWithItsBytesAndEachAbsenceDeletes) {
     for (const auto& [value, data] : cases) EXPECT_EQ(RegDataText(value), data);
     const NamedValue two[] = {{L"Model", {true, 1, {'M', 0, 0, 0}}}, {L"Logo", {}}};
     EXPECT_EQ(RegScriptText(two),
-              L"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" +
-                  std::wstring(kOemKey) + L"]\r\n\"Model\"=\"M\"\r\n\"Logo\"=-\r\n\r\n");
+              L"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + S(kOemKey) +
+                  L"]\r\n\"Model\"=\"M\"\r\n\"Logo\"=-\r\n\r\n");
 }
 
 // Program folder P, preset N, logo file L; `log` lists the steps by file name.
@@ -33,7 +35,7 @@ struct FakeFiles : PresetFilesPort {
     bool FolderExists(const S& p) override { return p == existing; }
     bool ReadFile(const S& p, std::string*) override { return p == L"L"; }
     WriteResult Do(const wchar_t* op, const S& p) {
-        log += op + p.substr(p.find_last_of(L'\\') + 1) + L";";
+        log += op + p.substr(p.rfind(L'\\') + 1) + L";";
         return p == failing ? WriteResult{5, L"denied"} : WriteResult{};
     }
     WriteResult MakeFolder(const S& p) override { return Do(L"md ", p); }
@@ -49,11 +51,8 @@ TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
     const S saved = kMsgPresetSavedPrefix + S(L"N") + kMsgPresetSavedSuffix + kMsgPresetNoLogo;
     const S n = L"P\\oemdata\\N", reg = n + L"\\oem.reg",
             failed = kMsgPresetNotSaved + reg + L"\ndenied";
-    const struct {
-        S name, existing, failing, logo;
-        bool yes;
-        S log, message;
-    } cases[] = {
+    const std::tuple<S, S, S, S, bool, S, S> cases[] = {
+        // name, existing, failing, logo, yes
         {L"", L"", L"", L"L", 0, L"", kMsgNameEmpty},
         {L"a\x1f", L"", L"", L"L", 0, L"", kMsgNameBadChar},
         {L"自定义...", L"", L"", L"L", 0, L"", kMsgNameFixedEntry},
@@ -62,13 +61,13 @@ TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
         {L"N", L"", reg, L"L", 0, L"md N;write oemlogo.bmp;write oem.reg;rd N;", failed},
         {L"N", n, reg, L"", 1, L"ask;del oemlogo.bmp;write oem.reg;", failed},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, existing, failing, logo, yes, log, message] : cases) {
         FakeFiles f;
-        f.existing = c.existing, f.failing = c.failing, f.yes = c.yes;
-        const SaveOutcome out = SavePreset({L"P", c.name, {}, c.logo}, f);
-        EXPECT_EQ(f.log, c.log) << c.message;
-        EXPECT_EQ(out.message, c.message);
-        EXPECT_EQ(out.saved, c.message.starts_with(kMsgPresetSavedPrefix));
+        f.existing = existing, f.failing = failing, f.yes = yes;
+        const SaveOutcome out = SavePreset({L"P", name, {}, logo}, f);
+        EXPECT_EQ(f.log, log) << message;
+        EXPECT_EQ(out.message, message);
+        EXPECT_EQ(out.saved, message.starts_with(kMsgPresetSavedPrefix));
     }
 }
 
