@@ -40,16 +40,12 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     WriteFileBytes(oemLogo, logo);
     const std::wstring maker = L"Ærøskøbing 😀 \"引号\" \\ 反斜杠",
                        model = L"%windir%\\a model text long enough for two script lines";
-    const RegValue values[] = {{1, REG_SZ, Utf16Bytes(maker)},
-                               {1, REG_EXPAND_SZ, Utf16Bytes(model)},
-                               {1, REG_SZ, Utf16Bytes(L"")},
-                               {1, REG_DWORD, std::string("\x2a\0\0\0", 4)},
-                               {},
-                               {1, REG_EXPAND_SZ, Utf16Bytes(kOemLogoValue)}};
+    const DWORD types[] = {REG_SZ, REG_EXPAND_SZ, REG_SZ, REG_DWORD, REG_NONE, REG_EXPAND_SZ};
+    const std::string sz = Utf16Bytes(L""), dword("\x2a\0\0\0", 4), lv = Utf16Bytes(kOemLogoValue);
+    const std::string data[] = {Utf16Bytes(maker), Utf16Bytes(model), sz, dword, "", lv};
     const std::wstring shown[] = {maker, model, L"", L"hex(4):2a,00,00,00", L"", kOemLogoValue};
-    for (int i = 0; i < 6; ++i)
-        if (values[i].exists)
-            WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i], values[i].type, values[i].data);
+    for (int i = 0; i < 6; ++i)  // REG_NONE: absent
+        if (types[i]) WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i], types[i], data[i]);
     Vendrix app(folder.path());
     HWND main = app.Main(), combo = ::GetDlgItem(main, vx::main_ids::kCombolist);
     PressOk(WaitMessageBox(app));  // the missing list
@@ -82,7 +78,6 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_NE(Enter(app, name, L"备份四").find(kMsgPresetNotSaved + list), std::wstring::npos);
     EXPECT_FALSE(FolderExists(folder / L"oemdata\\备份四"));
-    ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_NORMAL);
     // Esc closes; a clear, then the preset (Alpha 备份二 备份三 备份一 ...) restores it all.
     PostKey(info, VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(info); }));
@@ -91,7 +86,8 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
         EXPECT_EQ(Enter(app, combo, nullptr), entry == 5 ? kMsgClearDone : kMsgBrandDone);
     }
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Fields(ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i])), Fields(values[i]));
+        EXPECT_EQ(Fields(ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i])),
+                  std::make_tuple(types[i] != REG_NONE, types[i], data[i]));
     EXPECT_EQ(ReadFileBytes(oemLogo), logo);
     ResetOem();
 }

@@ -52,7 +52,6 @@ TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
     const S n = L"P\\oemdata\\N", reg = n + L"\\oem.reg",
             failed = kMsgPresetNotSaved + reg + L"\ndenied";
     const std::tuple<S, S, S, S, bool, S, S> cases[] = {
-        // name, existing, failing, logo, yes
         {L"", L"", L"", L"L", 0, L"", kMsgNameEmpty},
         {L"a\x1f", L"", L"", L"L", 0, L"", kMsgNameBadChar},
         {L"自定义...", L"", L"", L"L", 0, L"", kMsgNameFixedEntry},
