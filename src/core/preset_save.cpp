@@ -72,8 +72,8 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
     if (!problem.empty()) return {false, problem};
     const std::wstring folder = PresetFolder(request.programFolder, request.name);
     const bool replacing = files.FolderExists(folder);
-    if (replacing && !files.AskYesNo(text::kMsgPresetExistsPrefix + request.name +
-                                     text::kMsgPresetExistsSuffix))
+    if (replacing &&
+        !files.AskYesNo(text::kMsgPresetExistsPrefix + request.name + text::kMsgPresetExistsSuffix))
         return {};
 
     // Everything is read before the first write.

@@ -108,7 +108,8 @@ inline constexpr const wchar_t* kMsgPresetExistsSuffix = L"”已存在，要替
 inline constexpr const wchar_t* kMsgPresetSavedPrefix = L"已将当前OEM信息存为品牌预设“";
 inline constexpr const wchar_t* kMsgPresetSavedSuffix = L"”。";
 inline constexpr const wchar_t* kMsgPresetNoLogo =
-    L"\n当前的LOGO图片文件不存在或无法读取，这个预设不含LOGO图片，应用它时复制LOGO图片的步骤会失败。";
+    L"\n当前的LOGO图片文件不存在或无法读取，这个预设不含LOGO图片，"
+    L"应用它时复制LOGO图片的步骤会失败。";
 inline constexpr const wchar_t* kMsgPresetNotSaved = L"品牌预设未能保存，无法写入：\n";
 inline constexpr const wchar_t* kMsgPresetNotRead = L"品牌预设未能保存，无法读取：\n";
 

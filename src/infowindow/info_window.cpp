@@ -36,8 +36,7 @@ LocalMinute Now() {
 
 }  // namespace
 
-InfoWindow::InfoWindow(std::function<void(const std::wstring&)> saved,
-                       std::function<void()> closed)
+InfoWindow::InfoWindow(std::function<void(const std::wstring&)> saved, std::function<void()> closed)
     : saved_(std::move(saved)), closed_(std::move(closed)) {}
 
 void InfoWindow::Show() {
@@ -83,12 +82,12 @@ void InfoWindow::OnLoad() {
 void InfoWindow::ShowLogo() {
     const UINT flags = LR_CREATEDIBSECTION;
     if (!logoFile_.empty())
-        picture_.reset(static_cast<HBITMAP>(::LoadImageW(nullptr, logoFile_.c_str(), IMAGE_BITMAP,
-                                                         0, 0, flags | LR_LOADFROMFILE)));
-    if (logoFile_.empty() || !picture_)
         picture_.reset(static_cast<HBITMAP>(
-            ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LOGO_PLACEHOLDER),
-                         IMAGE_BITMAP, 0, 0, flags)));
+            ::LoadImageW(nullptr, logoFile_.c_str(), IMAGE_BITMAP, 0, 0, flags | LR_LOADFROMFILE)));
+    if (logoFile_.empty() || !picture_)
+        picture_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                         MAKEINTRESOURCEW(IDB_LOGO_PLACEHOLDER),
+                                                         IMAGE_BITMAP, 0, 0, flags)));
     ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(picture_.get()), 0);
 }
 

@@ -138,8 +138,7 @@ AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& K
                           const std::wstring& ValueName, const AnyValue& DefaultValue) {
     DWORD type = REG_NONE;
     std::vector<std::uint8_t> bytes;
-    if (!ReadRawRegistryValue(calls, hKey, KeyName, ValueName, &type, &bytes))
-        return DefaultValue;
+    if (!ReadRawRegistryValue(calls, hKey, KeyName, ValueName, &type, &bytes)) return DefaultValue;
     return reg::DecodeValue(type, bytes, ExpandEnvironmentText);
 }
 
