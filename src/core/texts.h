@@ -115,6 +115,32 @@ inline constexpr const wchar_t* kWhyNotAPicture = L"不是可以载入的图片�
 inline constexpr const wchar_t* kWhyPictureTooLarge = L"图片太大";
 inline constexpr const wchar_t* kWhyTempFileFailed = L"无法写入临时文件";
 
+// The current OEM information window and saving it as a brand preset.
+inline constexpr const wchar_t* kMenuSaveCurrent = L"将当前OEM信息存为品牌预设...";
+inline constexpr const wchar_t* kInfoCaption = L"当前OEM信息";
+inline constexpr const wchar_t* kInfoNameLabel = L"预设名称：";
+inline constexpr const wchar_t* kInfoSave = L"存为预设";
+inline constexpr const wchar_t* kInfoClose = L"关闭";
+inline constexpr const wchar_t* kBackupPrefix = L"备份";
+inline constexpr const wchar_t* kMsgNameEmpty = L"请输入预设名称。";
+inline constexpr const wchar_t* kMsgNameBadChar =
+    L"预设名称不能含有以下字符：\\ / : * ? \" < > |，也不能含有控制字符。";
+inline constexpr const wchar_t* kMsgNameBadEnd = L"预设名称不能以空格或句点结尾。";
+inline constexpr const wchar_t* kMsgNameFixedEntry =
+    L"预设名称不能是“自定义...”或“清除OEM信息...”。";
+inline constexpr const wchar_t* kMsgNameNotAnsi =
+    L"预设名称含有系统ANSI代码页无法表示的字符。品牌列表文件oemlist.ini以ANSI编码保存，"
+    L"无法写入这个名称。";
+inline constexpr const wchar_t* kMsgPresetExistsPrefix = L"品牌预设“";
+inline constexpr const wchar_t* kMsgPresetExistsSuffix = L"”已存在，要替换它吗？";
+inline constexpr const wchar_t* kMsgPresetSavedPrefix = L"已将当前OEM信息存为品牌预设“";
+inline constexpr const wchar_t* kMsgPresetSavedSuffix = L"”。";
+inline constexpr const wchar_t* kMsgPresetNoLogo =
+    L"\n当前的LOGO图片文件不存在或无法读取，这个预设不含LOGO图片，"
+    L"应用它时复制LOGO图片的步骤会失败。";
+inline constexpr const wchar_t* kMsgPresetNotSaved = L"品牌预设未能保存，无法写入：\n";
+inline constexpr const wchar_t* kMsgPresetNotRead = L"品牌预设未能保存，无法读取：\n";
+
 inline constexpr const wchar_t* kCmdMdOem = L"cmd /c md %windir%\\system32\\oem\\";
 inline constexpr const wchar_t* kCmdCopyBrandLogo =
     L"cmd /c copy /y oemlogo.bmp %windir%\\system32\\oem\\";

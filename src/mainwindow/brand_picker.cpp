@@ -7,7 +7,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "customwindow/custom_window.h"
-#include "system/handles.h"
+#include "system/preset_files.h"
 #include "system/ui.h"
 
 namespace vx {
@@ -15,22 +15,6 @@ namespace vx {
 using namespace main_ids;
 
 namespace {
-
-// The whole file, opened and closed here; false when it cannot be opened or read.
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
-    HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return false;
-    UniqueHandle file(opened);
-    bytes.clear();
-    char buffer[16384];
-    for (;;) {
-        DWORD got = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return false;
-        if (got == 0) return true;
-        bytes.append(buffer, got);
-    }
-}
 
 // The list file is text in the system's ANSI code page.
 std::wstring FromAnsi(const std::string& line) {
@@ -70,6 +54,22 @@ void MainWindow::LoadBrandList() {
     }
     AddEntry(list, text::kCustomEntry);
     AddEntry(list, text::kClearEntry);
+}
+
+void MainWindow::ReloadBrandList(const std::wstring& brand) {
+    if (!IsOpen()) return;
+    HWND list = Control(kCombolist);
+    ::SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    LoadBrandList();
+    startupProblem_.clear();
+    const LRESULT count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        if (EntryText(list, i) != brand) continue;
+        ::SendMessageW(list, CB_SETCURSEL, i, 0);
+        break;
+    }
+    ::ShowWindow(Control(kCleanOEM), SW_HIDE);
+    if (!ShowLogoFile(PresetLogoPath(ProgramFolder(), brand))) ShowPlaceholder();
 }
 
 void MainWindow::OnPick() {

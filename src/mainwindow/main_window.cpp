@@ -6,6 +6,7 @@
 #include "core/main_layout.h"
 #include "core/texts.h"
 #include "core/web_page.h"
+#include "infowindow/info_window.h"
 #include "mainwindow/program.h"
 #include "system/controls.h"
 #include "system/ui.h"
@@ -39,6 +40,8 @@ HWND MainWindow::Control(int id) const { return FindControl(controls_, id); }
 HMENU MainWindow::BuildMenu() const {
     HMENU bar = ::CreateMenu();
     HMENU file = ::CreatePopupMenu();
+    ::AppendMenuW(file, MF_STRING, kMenu12, text::kMenuSaveCurrent);
+    ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(file, MF_STRING, kMenu11, text::kMenuExit);
     ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
     ::AppendMenuW(bar, MF_STRING, kMenu2, text::kMenuExpand);
@@ -64,6 +67,9 @@ void MainWindow::OnCommand(int id, int code, HWND) {
     switch (id) {
         case kMenu11:
             program_.Exit();
+            return;
+        case kMenu12:
+            program_.Info().Show();
             return;
         case kMenu3:
             OpenWebPage(kDownloadPage, hwnd());

@@ -29,6 +29,10 @@ class MainWindow : public Window {
     // Shows a picture file fitted into `logo`; on a fault `logo` is unchanged.
     PictureFault ShowLogoFile(const std::wstring& path);
 
+    // Reads the brand list again and selects and previews `brand` in it (a saved preset, whose
+    // save message already told of a missing logo).
+    void ReloadBrandList(const std::wstring& brand);
+
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnClosed() override;

@@ -2,6 +2,7 @@
 
 #include "aboutwindow/about_window.h"
 #include "customwindow/custom_window.h"
+#include "infowindow/info_window.h"
 #include "mainwindow/main_window.h"
 
 namespace vx {
@@ -38,9 +39,18 @@ AboutWindow& Program::About() {
     return *about_;
 }
 
+InfoWindow& Program::Info() {
+    if (!info_) {
+        info_ = std::make_unique<InfoWindow>(
+            [this](const std::wstring& name) { main_->ReloadBrandList(name); },
+            [this] { OnWindowClosed(); });
+    }
+    return *info_;
+}
+
 bool Program::RouteDialogMessage(MSG& msg) const {
     // Tab, Enter and Esc work in every window of the program, modeless ones included.
-    const Window* windows[] = {main_.get(), custom_.get(), about_.get()};
+    const Window* windows[] = {main_.get(), custom_.get(), about_.get(), info_.get()};
     for (const Window* w : windows) {
         if (w && w->IsOpen() && ::IsDialogMessageW(w->hwnd(), &msg)) return true;
     }
@@ -48,7 +58,8 @@ bool Program::RouteDialogMessage(MSG& msg) const {
 }
 
 bool Program::AnyWindowOpen() const {
-    return main_->IsOpen() || (custom_ && custom_->IsOpen()) || (about_ && about_->IsOpen());
+    return main_->IsOpen() || (custom_ && custom_->IsOpen()) || (about_ && about_->IsOpen()) ||
+           (info_ && info_->IsOpen());
 }
 
 void Program::SetBusy(bool busy) {
@@ -60,7 +71,7 @@ void Program::SetBusy(bool busy) {
 
 void Program::Exit() {
     exiting_ = true;
-    Window* windows[] = {custom_.get(), about_.get(), main_.get()};
+    Window* windows[] = {custom_.get(), about_.get(), info_.get(), main_.get()};
     for (Window* w : windows)
         if (w && w->IsOpen()) ::DestroyWindow(w->hwnd());
     ::PostQuitMessage(0);

@@ -11,6 +11,7 @@ namespace vx {
 class MainWindow;
 class CustomWindow;
 class AboutWindow;
+class InfoWindow;
 
 class Program {
   public:
@@ -24,6 +25,7 @@ class Program {
     // The shared instances, created on first use (creating one does not show it).
     CustomWindow& Custom();
     AboutWindow& About();
+    InfoWindow& Info();
 
     // The custom window's values as its last OK handed them over.
     const CustomValues& customValues() const { return customValues_; }
@@ -55,6 +57,7 @@ class Program {
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<CustomWindow> custom_;
     std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<InfoWindow> info_;
     CustomValues customValues_;
     bool exiting_ = false;
     bool busy_ = false;

@@ -111,27 +111,35 @@ bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyNa
            ERROR_SUCCESS;
 }
 
-AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
-                          const std::wstring& ValueName, const AnyValue& DefaultValue) {
+bool ReadRawRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                          const std::wstring& ValueName, DWORD* type,
+                          std::vector<std::uint8_t>* bytes) {
     HKEY raw = nullptr;
     if (calls.OpenKey(hKey, KeyName.c_str(), KEY_READ | kRegistryView, &raw) != ERROR_SUCCESS)
-        return DefaultValue;
+        return false;
     OpenedKey key(calls, raw);
 
     std::vector<BYTE> buffer(kFirstQuerySize, 0);
-    DWORD type = REG_NONE;
+    *type = REG_NONE;
     DWORD size = kFirstQuerySize;
-    LSTATUS status = calls.QueryValue(key.get(), ValueName.c_str(), &type, buffer.data(), &size);
+    LSTATUS status = calls.QueryValue(key.get(), ValueName.c_str(), type, buffer.data(), &size);
     if (status == ERROR_MORE_DATA) {
         buffer.assign(size, 0);
-        type = REG_NONE;
-        status = calls.QueryValue(key.get(), ValueName.c_str(), &type, buffer.data(), &size);
+        *type = REG_NONE;
+        status = calls.QueryValue(key.get(), ValueName.c_str(), type, buffer.data(), &size);
     }
     // Missing, unreadable, or grown again since the size was reported.
-    if (status != ERROR_SUCCESS) return DefaultValue;
-    const std::size_t count = std::min<std::size_t>(size, buffer.size());
-    return reg::DecodeValue(type, std::span<const std::uint8_t>(buffer.data(), count),
-                            ExpandEnvironmentText);
+    if (status != ERROR_SUCCESS) return false;
+    bytes->assign(buffer.begin(), buffer.begin() + std::min<std::size_t>(size, buffer.size()));
+    return true;
+}
+
+AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                          const std::wstring& ValueName, const AnyValue& DefaultValue) {
+    DWORD type = REG_NONE;
+    std::vector<std::uint8_t> bytes;
+    if (!ReadRawRegistryValue(calls, hKey, KeyName, ValueName, &type, &bytes)) return DefaultValue;
+    return reg::DecodeValue(type, bytes, ExpandEnvironmentText);
 }
 
 bool DeleteRegistryValueOrKey(RegistryCalls& calls, HKEY hKey, const std::wstring& RegKeyName,
@@ -154,6 +162,11 @@ bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring
 AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
                           const AnyValue& DefaultValue) {
     return GetRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, DefaultValue);
+}
+
+bool ReadRawRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                          DWORD* type, std::vector<std::uint8_t>* bytes) {
+    return ReadRawRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, type, bytes);
 }
 
 bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,

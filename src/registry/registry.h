@@ -6,7 +6,9 @@
 // opened and closed again, nothing is written, and the result is false.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/any_value.h"
 
@@ -50,6 +52,14 @@ AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& K
                           const std::wstring& ValueName, const AnyValue& DefaultValue = AnyValue());
 bool DeleteRegistryValueOrKey(RegistryCalls& calls, HKEY hKey, const std::wstring& RegKeyName,
                               const std::wstring& ValueName);
+
+// A value's type and stored bytes, unconverted; false when the key or the value is missing or
+// cannot be read.
+bool ReadRawRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
+                          const std::wstring& ValueName, DWORD* type,
+                          std::vector<std::uint8_t>* bytes);
+bool ReadRawRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                          DWORD* type, std::vector<std::uint8_t>* bytes);
 
 // Environment references (%NAME%) replaced from this process's environment; a text that
 // cannot be expanded is returned as it is.

@@ -35,6 +35,15 @@ std::wstring NativeSystemFolder() {
     return WindowsFolder() + (IsWow64Process() ? L"\\Sysnative" : L"\\System32");
 }
 
+std::wstring NativeFilePath(const std::wstring& path) {
+    const std::wstring system32 = WindowsFolder() + L"\\System32";
+    const int n = static_cast<int>(system32.size());
+    if (path.size() <= system32.size() || path[system32.size()] != L'\\' ||
+        ::CompareStringOrdinal(path.c_str(), n, system32.c_str(), n, TRUE) != CSTR_EQUAL)
+        return path;
+    return NativeSystemFolder() + path.substr(system32.size());
+}
+
 std::wstring CommandInterpreterPath() { return NativeSystemFolder() + L"\\cmd.exe"; }
 
 }  // namespace vx

@@ -16,6 +16,10 @@ inline constexpr REGSAM kRegistryView = KEY_WOW64_64KEY;
 // otherwise %windir%\System32.
 std::wstring NativeSystemFolder();
 
+// A path below %windir%\System32 as this process reaches the native folder; any other path
+// unchanged.
+std::wstring NativeFilePath(const std::wstring& path);
+
 // The command interpreter to start by full path (never found through the search path, where
 // a planted cmd.exe in the current or the program's folder would run with our rights).
 std::wstring CommandInterpreterPath();

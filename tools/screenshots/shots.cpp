@@ -103,6 +103,12 @@ int main(int argc, char** argv) {
         ::SetWindowPos(about, HWND_TOP, 260, 40, 0, 0, SWP_NOSIZE);
         SaveWindow(about, JoinPath(out, L"about.bmp"));
     }
+    ChooseMenu(main, vx::main_ids::kMenu12);
+    HWND info = app.WaitForWindow(vx::text::kInfoCaption);
+    if (info) {
+        ::SetWindowPos(info, HWND_TOP, 260, 40, 0, 0, SWP_NOSIZE);
+        SaveWindow(info, JoinPath(out, L"info.bmp"));
+    }
     ChooseMenu(main, vx::main_ids::kMenu11);
     app.WaitForExit();
     WriteFileBytes(JoinPath(out, L"done"), diy && about ? "ok" : "incomplete");

@@ -1,0 +1,121 @@
+#include "core/preset_save.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/brand_list.h"
+#include "core/reg_codec.h"
+#include "core/texts.h"
+
+namespace vx {
+
+namespace {
+
+bool ForbiddenInFolderName(wchar_t c) {
+    return c < 32 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
+}
+
+SaveOutcome Failed(const wchar_t* what, const std::wstring& path, const std::wstring& reason) {
+    std::wstring message = what + path;
+    if (!reason.empty()) message += L"\n" + reason;
+    return {false, message};
+}
+
+std::string AsString(const std::vector<std::uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The Logo value once the preset carries the logo: where applying the preset puts it.
+RawValue PresetLogoValue() {
+    RawValue v{true, reg::kExpandSz, reg::Utf16LeBytes(text::kOemLogoValue)};
+    v.bytes.insert(v.bytes.end(), {0, 0});
+    return v;
+}
+
+}  // namespace
+
+std::wstring ShownText(const RawValue& value) {
+    if (!value.exists) return {};
+    if (value.type != reg::kSz && value.type != reg::kExpandSz) return RegDataText(value);
+    const std::wstring text = reg::FromUtf16LeBytes(value.bytes);
+    return text.substr(0, text.find(L'\0'));
+}
+
+std::wstring PresetNameProblem(const std::wstring& name, PresetFilesPort& files) {
+    if (name.empty()) return text::kMsgNameEmpty;
+    if (std::any_of(name.begin(), name.end(), ForbiddenInFolderName)) return text::kMsgNameBadChar;
+    // Before the ending rule, which the fixed entries' dots would meet first.
+    if (name == text::kCustomEntry || name == text::kClearEntry) return text::kMsgNameFixedEntry;
+    if (name.back() == L' ' || name.back() == L'.') return text::kMsgNameBadEnd;
+    if (!files.ToAnsi(name)) return text::kMsgNameNotAnsi;
+    return {};
+}
+
+std::wstring DefaultPresetName(const std::wstring& manufacturer, const LocalMinute& now) {
+    if (!manufacturer.empty()) return manufacturer;
+    wchar_t stamp[32];
+    std::swprintf(stamp, std::size(stamp), L"%04d%02d%02d-%02d%02d", now.year, now.month, now.day,
+                  now.hour, now.minute);
+    return text::kBackupPrefix + std::wstring(stamp);
+}
+
+std::optional<std::string> ListWithLine(const std::string& old, const std::string& line) {
+    const std::vector<std::string> lines = SplitListLines(old);
+    if (std::find(lines.begin(), lines.end(), line) != lines.end()) return std::nullopt;
+    std::string out = old;
+    if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
+    return out + line + "\r\n";
+}
+
+SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
+    const std::wstring problem = PresetNameProblem(request.name, files);
+    if (!problem.empty()) return {false, problem};
+    const std::wstring folder = PresetFolder(request.programFolder, request.name);
+    const bool replacing = files.FolderExists(folder);
+    if (replacing &&
+        !files.AskYesNo(text::kMsgPresetExistsPrefix + request.name + text::kMsgPresetExistsSuffix))
+        return {};
+
+    // Everything is read before the first write.
+    const std::wstring listPath = ListFilePath(request.programFolder);
+    std::string list;
+    if (files.FileExists(listPath) && !files.ReadFile(listPath, &list))
+        return Failed(text::kMsgPresetNotRead, listPath, {});
+    std::string logo;
+    const bool hasLogo = !request.logoFile.empty() && files.ReadFile(request.logoFile, &logo);
+    OemRawValues values = request.values;
+    if (hasLogo) values[kLogoValueIndex] = PresetLogoValue();
+    std::vector<NamedValue> script;
+    for (size_t i = 0; i < values.size(); ++i) script.push_back({kOemValueNames[i], values[i]});
+
+    if (!replacing) {
+        const WriteResult made = files.MakeFolder(folder);
+        if (!made.ok()) return Failed(text::kMsgPresetNotSaved, folder, made.reason);
+    }
+    // A folder this save made goes again with any failure; a replaced one keeps what was
+    // written, each file whole.
+    auto fail = [&](const std::wstring& path, const WriteResult& w) {
+        if (!replacing) files.RemoveTree(folder);
+        return Failed(text::kMsgPresetNotSaved, path, w.reason);
+    };
+    const std::wstring logoPath = PresetLogoPath(request.programFolder, request.name);
+    WriteResult w;
+    if (hasLogo) {
+        w = files.WriteFile(logoPath, logo);
+    } else if (replacing && files.FileExists(logoPath)) {
+        w = files.RemoveFile(logoPath);
+    }
+    if (!w.ok()) return fail(logoPath, w);
+    const std::wstring scriptPath = folder + text::kPresetScriptSuffix;
+    w = files.WriteFile(scriptPath, AsString(RegScriptFile(script)));
+    if (!w.ok()) return fail(scriptPath, w);
+    if (const auto newList = ListWithLine(list, *files.ToAnsi(request.name))) {
+        w = files.WriteFile(listPath, *newList);
+        if (!w.ok()) return fail(listPath, w);
+    }
+    std::wstring message = text::kMsgPresetSavedPrefix + request.name + text::kMsgPresetSavedSuffix;
+    if (!hasLogo) message += text::kMsgPresetNoLogo;
+    return {true, message};
+}
+
+}  // namespace vx

@@ -1,0 +1,73 @@
+#pragma once
+// Saving the machine's current OEM information as a brand preset: which names are refused,
+// the default name, the list file's new bytes, and the save's steps over a narrow port, so
+// that every refusal and failure is tested natively.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/ports.h"
+#include "core/reg_script_writer.h"
+
+namespace vx {
+
+// The six OEM values in the order a saved script lists them.
+inline constexpr std::array<const wchar_t*, 6> kOemValueNames = {
+    L"Manufacturer", L"Model", L"SupportURL", L"SupportPhone", L"SupportHours", L"Logo"};
+using OemRawValues = std::array<RawValue, 6>;  // by kOemValueNames
+inline constexpr size_t kLogoValueIndex = 5;
+
+// The files and questions a save needs. Writes go through a temporary file and a replace, so
+// a failed one leaves the old file whole.
+class PresetFilesPort {
+  public:
+    virtual ~PresetFilesPort() = default;
+    virtual bool FileExists(const std::wstring& path) = 0;
+    virtual bool FolderExists(const std::wstring& path) = 0;
+    // False when the file cannot be read.
+    virtual bool ReadFile(const std::wstring& path, std::string* bytes) = 0;
+    virtual WriteResult MakeFolder(const std::wstring& path) = 0;
+    virtual WriteResult WriteFile(const std::wstring& path, const std::string& bytes) = 0;
+    virtual WriteResult RemoveFile(const std::wstring& path) = 0;
+    virtual void RemoveTree(const std::wstring& path) = 0;
+    // Yes/No with No as the default; true for Yes.
+    virtual bool AskYesNo(const std::wstring& question) = 0;
+    // The text in the system's ANSI code page; nothing when a character has no exact form there.
+    virtual std::optional<std::string> ToAnsi(const std::wstring& text) = 0;
+};
+
+// What a box shows of a value: a text up to its first NUL, anything else as the script
+// writes it; empty for an absent value.
+std::wstring ShownText(const RawValue& value);
+
+// Why a preset cannot have this name (the message to show); empty when it can.
+std::wstring PresetNameProblem(const std::wstring& name, PresetFilesPort& files);
+
+// Year, month, day, hour and minute of the local time.
+struct LocalMinute {
+    int year, month, day, hour, minute;
+};
+
+// The name box's first text: the current manufacturer, or "备份" and the time when it is empty.
+std::wstring DefaultPresetName(const std::wstring& manufacturer, const LocalMinute& now);
+
+// The list file after adding `line`: the old bytes unchanged, a CR LF first when they do not
+// end with a line end; nothing when the line is already in the list.
+std::optional<std::string> ListWithLine(const std::string& old, const std::string& line);
+
+struct SaveRequest {
+    std::wstring programFolder;
+    std::wstring name;
+    OemRawValues values;
+    // The file the Logo value names, as this process reaches it; empty when there is none.
+    std::wstring logoFile;
+};
+
+struct SaveOutcome {
+    bool saved = false;
+    std::wstring message;  // empty when the user chose not to replace an existing preset
+};
+
+SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files);
+
+}  // namespace vx

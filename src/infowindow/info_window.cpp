@@ -1,0 +1,135 @@
+#include "infowindow/info_window.h"
+
+#include <utility>
+
+#include "core/info_layout.h"
+#include "core/reg_codec.h"
+#include "core/texts.h"
+#include "registry/registry.h"
+#include "resource_ids.h"
+#include "system/controls.h"
+#include "system/native_view.h"
+#include "system/preset_files.h"
+#include "system/ui.h"
+
+namespace vx {
+
+using namespace info_ids;
+
+namespace {
+
+constexpr DWORD kInfoStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+RawValue ReadOemValue(const wchar_t* name) {
+    RawValue v;
+    DWORD type = REG_NONE;
+    v.exists = ReadRawRegistryValue(HKEY_LOCAL_MACHINE, text::kOemKey, name, &type, &v.bytes);
+    v.type = type;
+    return v;
+}
+
+LocalMinute Now() {
+    SYSTEMTIME t;
+    ::GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute};
+}
+
+}  // namespace
+
+InfoWindow::InfoWindow(std::function<void(const std::wstring&)> saved, std::function<void()> closed)
+    : saved_(std::move(saved)), closed_(std::move(closed)) {}
+
+void InfoWindow::Show() {
+    if (IsOpen()) {
+        BringToFront();
+        return;
+    }
+    const int dpi = WindowDpi(nullptr);
+    if (!CreateTopLevel(L"VendrixInfo", text::kInfoCaption, kInfoStyle, nullptr,
+                        TwipsToPixels(kInfoClientWidthTwips, dpi),
+                        TwipsToPixels(kInfoClientHeightTwips, dpi)))
+        return;
+    OnLoad();
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::UpdateWindow(hwnd());
+    ::SetFocus(Control(kName));
+    ::SendMessageW(Control(kName), EM_SETSEL, 0, -1);
+}
+
+HWND InfoWindow::Control(int id) const { return FindControl(controls_, id); }
+
+void InfoWindow::OnCreate() {
+    font_.reset(CreateUiFont());
+    controls_ = CreateControls(hwnd(), InfoLayout(), font_.get(), {.defaultButtonId = kSave});
+    for (int i = 0; i < 6; ++i) ::SendMessageW(Control(kValue1 + i), EM_SETREADONLY, TRUE, 0);
+}
+
+void InfoWindow::OnLoad() {
+    for (size_t i = 0; i < values_.size(); ++i) {
+        values_[i] = ReadOemValue(kOemValueNames[i]);
+        ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values_[i]).c_str());
+    }
+    const RawValue& logo = values_[kLogoValueIndex];
+    const bool logoIsText = logo.type == reg::kSz || logo.type == reg::kExpandSz;
+    logoFile_ = logoIsText && !ShownText(logo).empty()
+                    ? NativeFilePath(ExpandEnvironmentText(ShownText(logo)))
+                    : std::wstring();
+    ShowLogo();
+    const std::wstring name = DefaultPresetName(ShownText(values_[0]), Now());
+    ::SetWindowTextW(Control(kName), name.c_str());
+}
+
+void InfoWindow::ShowLogo() {
+    const UINT flags = LR_CREATEDIBSECTION;
+    if (!logoFile_.empty())
+        picture_.reset(static_cast<HBITMAP>(
+            ::LoadImageW(nullptr, logoFile_.c_str(), IMAGE_BITMAP, 0, 0, flags | LR_LOADFROMFILE)));
+    if (logoFile_.empty() || !picture_)
+        picture_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                         MAKEINTRESOURCEW(IDB_LOGO_PLACEHOLDER),
+                                                         IMAGE_BITMAP, 0, 0, flags)));
+    ::SendMessageW(Control(kLogo), kPictureSetBitmap, reinterpret_cast<WPARAM>(picture_.get()), 0);
+}
+
+void InfoWindow::OnSave() {
+    const std::wstring name = ControlText(Control(kName));
+    SystemPresetFiles files(hwnd());
+    const SaveOutcome outcome = SavePreset({ProgramFolder(), name, values_, logoFile_}, files);
+    if (outcome.saved && saved_) saved_(name);
+    if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);
+}
+
+LRESULT InfoWindow::DefaultButton() const {
+    // Enter presses 关闭 while it has the focus, and 存为预设 everywhere else.
+    const int id = ::GetFocus() == Control(kClose) ? kClose : kSave;
+    return MAKELRESULT(id, DC_HASDEFID);
+}
+
+LRESULT InfoWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wp) == kSave) OnSave();
+            if (LOWORD(wp) == kClose) ::DestroyWindow(hwnd());
+            return 0;
+        case DM_GETDEFID:
+            return DefaultButton();
+        case WM_CLOSE:
+            ::DestroyWindow(hwnd());
+            return 0;
+        default:
+            return Window::OnMessage(msg, wp, lp);
+    }
+}
+
+void InfoWindow::OnClosed() {
+    // The picture box is gone, so its bitmap can go too.
+    controls_.clear();
+    picture_.reset();
+    font_.reset();
+    if (closed_) closed_();
+}
+
+}  // namespace vx
