@@ -59,7 +59,7 @@ void InfoWindow::Show() {
 HWND InfoWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void InfoWindow::OnCreate() {
-    font_.reset(CreateUiFont());
+    font_.reset(CreateUiFont(WindowDpi(hwnd())));
     controls_ = CreateControls(hwnd(), InfoLayout(), font_.get(), {.defaultButtonId = kSave});
     for (int i = 0; i < 6; ++i) ::SendMessageW(Control(kValue1 + i), EM_SETREADONLY, TRUE, 0);
 }
@@ -93,7 +93,7 @@ void InfoWindow::ShowLogo() {
 
 void InfoWindow::OnSave() {
     const std::wstring name = ControlText(Control(kName));
-    SystemPresetFiles files(hwnd());
+    SavedPresetFiles files(hwnd());
     const SaveOutcome outcome = SavePreset({ProgramFolder(), name, values_, logoFile_}, files);
     if (outcome.saved && saved_) saved_(name);
     if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);

@@ -69,7 +69,7 @@ void MainWindow::ReloadBrandList(const std::wstring& brand) {
         break;
     }
     ::ShowWindow(Control(kCleanOEM), SW_HIDE);
-    if (!ShowLogoFile(PresetLogoPath(ProgramFolder(), brand))) ShowPlaceholder();
+    if (ShowLogoFile(PresetLogoPath(ProgramFolder(), brand)) != PictureFault::None) ShowPlaceholder();
 }
 
 void MainWindow::OnPick() {

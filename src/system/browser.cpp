@@ -92,7 +92,11 @@ class SystemWebPageOpener : public WebPageOpener {
         // The window it opens may come to the front.
         ::CoAllowSetForegroundWindow(shell.Get(), nullptr);
         const BSTR name = ::SysAllocString(file.c_str());
-        const TextVariant args(arguments), folder(L""), verb(L"open");
+        // Started by Explorer, it would otherwise run in Explorer's folder, not in ours as
+        // a program we start ourselves does.
+        std::wstring current(MAX_PATH, L'\0');
+        current.resize(::GetCurrentDirectoryW(MAX_PATH, current.data()));
+        const TextVariant args(arguments), folder(current), verb(L"open");
         VARIANT show{};
         show.vt = VT_I4;
         show.lVal = SW_SHOWNORMAL;

@@ -47,28 +47,28 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     }
 }
 
-bool SystemPresetFiles::FileExists(const std::wstring& path) {
+bool SavedPresetFiles::FileExists(const std::wstring& path) {
     const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool SystemPresetFiles::FolderExists(const std::wstring& path) {
+bool SavedPresetFiles::FolderExists(const std::wstring& path) {
     const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool SystemPresetFiles::ReadFile(const std::wstring& path, std::string* bytes) {
+bool SavedPresetFiles::ReadFile(const std::wstring& path, std::string* bytes) {
     return ReadWholeFile(path, *bytes);
 }
 
-WriteResult SystemPresetFiles::MakeFolder(const std::wstring& path) {
+WriteResult SavedPresetFiles::MakeFolder(const std::wstring& path) {
     // A library without any preset yet has no oemdata folder either; it stays once made.
     ::CreateDirectoryW(path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
     if (::CreateDirectoryW(path.c_str(), nullptr)) return {};
     return LastError();
 }
 
-WriteResult SystemPresetFiles::WriteFile(const std::wstring& path, const std::string& bytes) {
+WriteResult SavedPresetFiles::WriteFile(const std::wstring& path, const std::string& bytes) {
     // Windows refuses to replace a read-only file and Wine does not: refused here on both.
     if (FileExists(path) && (Attributes(path) & FILE_ATTRIBUTE_READONLY))
         return {ERROR_ACCESS_DENIED, ErrorText(ERROR_ACCESS_DENIED)};
@@ -84,12 +84,12 @@ WriteResult SystemPresetFiles::WriteFile(const std::wstring& path, const std::st
     return failed;
 }
 
-WriteResult SystemPresetFiles::RemoveFile(const std::wstring& path) {
+WriteResult SavedPresetFiles::RemoveFile(const std::wstring& path) {
     if (::DeleteFileW(path.c_str())) return {};
     return LastError();
 }
 
-void SystemPresetFiles::RemoveTree(const std::wstring& path) {
+void SavedPresetFiles::RemoveTree(const std::wstring& path) {
     WIN32_FIND_DATAW found;
     HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -109,12 +109,12 @@ void SystemPresetFiles::RemoveTree(const std::wstring& path) {
     ::RemoveDirectoryW(path.c_str());
 }
 
-bool SystemPresetFiles::AskYesNo(const std::wstring& question) {
+bool SavedPresetFiles::AskYesNo(const std::wstring& question) {
     return ::MessageBoxW(owner_, question.c_str(), text::kAppTitle,
                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
-std::optional<std::string> SystemPresetFiles::ToAnsi(const std::wstring& text) {
+std::optional<std::string> SavedPresetFiles::ToAnsi(const std::wstring& text) {
     if (text.empty()) return std::string();
     const int size = static_cast<int>(text.size());
     // A UTF-8 system code page has every character and takes neither the flag nor the check.

@@ -12,9 +12,9 @@ namespace vx {
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 
 // The save's port on the real file system; its question is a message box owned by `owner`.
-class SystemPresetFiles : public PresetFilesPort {
+class SavedPresetFiles : public PresetFilesPort {
   public:
-    explicit SystemPresetFiles(HWND owner) : owner_(owner) {}
+    explicit SavedPresetFiles(HWND owner) : owner_(owner) {}
     bool FileExists(const std::wstring& path) override;
     bool FolderExists(const std::wstring& path) override;
     bool ReadFile(const std::wstring& path, std::string* bytes) override;

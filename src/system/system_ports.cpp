@@ -6,6 +6,7 @@
 #include "registry/registry.h"
 #include "system/handles.h"
 #include "system/native_view.h"
+#include "system/preset_files.h"
 #include "system/picture_file.h"
 #include "system/run_hidden_command.h"
 #include "system/ui.h"
@@ -75,19 +76,8 @@ bool ProcessCurrentFolder::Enter(const std::wstring& folder) {
 }
 
 std::optional<std::string> SystemPresetFiles::ReadFile(const std::wstring& path) {
-    const HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
-    UniqueHandle file(opened);
-    LARGE_INTEGER size{};
-    // A script is a few hundred bytes; anything past 16 MiB is not one.
-    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > (16 << 20)) return std::nullopt;
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!bytes.empty() &&
-        (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-         read != bytes.size()))
-        return std::nullopt;
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return std::nullopt;
     return bytes;
 }
 

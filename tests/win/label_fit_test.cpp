@@ -7,6 +7,7 @@
 
 #include "core/about_layout.h"
 #include "core/custom_layout.h"
+#include "core/info_layout.h"
 #include "core/main_layout.h"
 #include "system/controls.h"
 #include "system/handles.h"
@@ -18,7 +19,10 @@ TEST(LabelFitTest, EveryLabelFitsItsBoxAtEachDpi) {
     const struct {
         const char* window;
         std::span<const ControlDef> layout;
-    } windows[] = {{"main", MainLayout()}, {"custom", CustomLayout()}, {"about", AboutLayout()}};
+    } windows[] = {{"main", MainLayout()},
+                   {"custom", CustomLayout()},
+                   {"about", AboutLayout()},
+                   {"info", InfoLayout()}};
     HDC dc = ::GetDC(nullptr);
     for (int dpi : {96, 120, 144}) {
         UniqueFont ui(CreateUiFont(dpi)), productWord(CreateFontFrom(kProductWordFont, dpi));
