@@ -1,6 +1,7 @@
 #include "core/brand_list.h"
 
 #include <string>
+#include <vector>
 
 #include "core/main_layout.h"
 #include "core/texts.h"
@@ -16,34 +17,46 @@ using namespace main_ids;
 
 namespace {
 
-// The whole file, opened and closed here; false when it cannot be opened or read.
+// The whole file in one read, opened and closed here; false when it cannot be opened or read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return false;
     UniqueHandle file(opened);
-    bytes.clear();
-    char buffer[16384];
-    for (;;) {
-        DWORD got = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return false;
-        if (got == 0) return true;
-        bytes.append(buffer, got);
-    }
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXLONG) return false;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))
+        return false;
+    bytes.resize(got);
+    return true;
 }
 
-// The list file is text in the system's ANSI code page.
-std::wstring FromAnsi(const std::string& line) {
-    if (line.empty()) return {};
-    const int size = static_cast<int>(line.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, line.data(), size, nullptr, 0);
+// The list file is text in the system's ANSI code page, decoded as a whole: no line end byte
+// can be part of a double-byte character there.
+std::wstring FromAnsi(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
     std::wstring text(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, line.data(), size, text.data(), length);
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
     return text;
 }
 
 void AddEntry(HWND list, const std::wstring& entry) {
     ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+// Fills the list in one go: storage reserved up front, and no drawing until the last entry.
+void FillList(HWND list, const std::vector<std::wstring>& entries) {
+    size_t chars = 0;
+    for (const std::wstring& entry : entries) chars += entry.size() + 1;
+    ::SendMessageW(list, CB_INITSTORAGE, entries.size(), chars * sizeof(wchar_t));
+    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    for (const std::wstring& entry : entries) AddEntry(list, entry);
+    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list, nullptr, TRUE);
 }
 
 std::wstring EntryText(HWND list, LRESULT index) {
@@ -59,17 +72,18 @@ std::wstring EntryText(HWND list, LRESULT index) {
 }  // namespace
 
 void MainWindow::LoadBrandList() {
-    HWND list = Control(kCombolist);
     const std::wstring path = ListFilePath(ProgramFolder());
     std::string bytes;
+    std::vector<std::wstring> entries;
     if (ReadWholeFile(path, bytes)) {
-        for (const std::string& line : SplitListLines(bytes)) AddEntry(list, FromAnsi(line));
+        entries = SplitListLines(FromAnsi(bytes));
     } else {
         // Reported once the window is on screen; the fixed entries still follow.
         startupProblem_ = text::kMsgListUnreadable + path;
     }
-    AddEntry(list, text::kCustomEntry);
-    AddEntry(list, text::kClearEntry);
+    entries.emplace_back(text::kCustomEntry);
+    entries.emplace_back(text::kClearEntry);
+    FillList(Control(kCombolist), entries);
 }
 
 void MainWindow::OnPick() {
