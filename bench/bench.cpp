@@ -109,8 +109,8 @@ bool PollUntil(const std::function<bool()>& condition) {
 std::string GbkBrandList(int count) {
     std::wstring text;
     for (int i = 1; i <= count; ++i) text += L"品牌" + std::to_wstring(i) + L" 电脑\r\n";
-    const int n = ::WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
+    const int n = ::WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                        0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(n), '\0');
     ::WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n,
                           nullptr, nullptr);
