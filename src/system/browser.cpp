@@ -41,9 +41,21 @@ bool StartInternetExplorer(const std::wstring& address) {
 }
 
 bool StartDefaultBrowser(const std::wstring& address) {
-    // The shell may hand the address to a COM-based handler.
+    // The shell may hand the address to a COM-based handler. COM is looked up only here: an
+    // import would load it, and the RPC runtime with it, at every start. ole32 is a known DLL,
+    // always loaded from the system folder, and stays loaded for the shell.
+    using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
+    using CoUninitializeFn = void(WINAPI*)();
+    HMODULE ole = ::LoadLibraryW(L"ole32.dll");
+    auto proc = [ole](const char* name) {
+        return ole ? reinterpret_cast<void*>(::GetProcAddress(ole, name)) : nullptr;
+    };
+    const auto coInitializeEx = reinterpret_cast<CoInitializeExFn>(proc("CoInitializeEx"));
+    const auto coUninitialize = reinterpret_cast<CoUninitializeFn>(proc("CoUninitialize"));
     const HRESULT com =
-        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        coInitializeEx && coUninitialize
+            ? coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+            : E_FAIL;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     // The failure is reported by our own box, which shows the address.
@@ -52,7 +64,7 @@ bool StartDefaultBrowser(const std::wstring& address) {
     info.lpFile = address.c_str();
     info.nShow = SW_SHOWNORMAL;
     const bool opened = ::ShellExecuteExW(&info) != FALSE;
-    if (SUCCEEDED(com)) ::CoUninitialize();
+    if (SUCCEEDED(com)) coUninitialize();
     return opened;
 }
 
