@@ -6,11 +6,11 @@
 
 namespace e2e {
 namespace {
+using namespace vx::main_ids;
 
 bool ShowsPicture(HWND control, const wchar_t* original) {
     int w = 0, h = 0;
-    const auto file =
-        BitmapFilePixels(ReadFileBytes(BuildFolder() + L"\\pictures\\" + original), &w, &h);
+    const auto file = BitmapFilePixels(ReadFileBytes(BuildFolder() + original), &w, &h);
     return !file.empty() && WaitUntil([&] { return ScreenPixels(control, w, h) == file; });
 }
 
@@ -20,9 +20,9 @@ TEST(StoredPictures, PlaceholderAndProhibitionSignMatchTheOriginals) {
     Vendrix app(folder.path());
     HWND main = app.Main();
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(ShowsPicture(::GetDlgItem(main, vx::main_ids::kLogo), L"logo_placeholder.bmp"));
-    PickEntry(::GetDlgItem(main, vx::main_ids::kCombolist), 4);  // 3 brands, custom, clear
-    EXPECT_TRUE(ShowsPicture(::GetDlgItem(main, vx::main_ids::kCleanOEM), L"clean_oem.bmp"));
+    EXPECT_TRUE(ShowsPicture(::GetDlgItem(main, kLogo), L"\\pictures\\logo_placeholder.bmp"));
+    PickEntry(::GetDlgItem(main, kCombolist), 4);  // 3 brands, custom, clear
+    EXPECT_TRUE(ShowsPicture(::GetDlgItem(main, kCleanOEM), L"\\pictures\\clean_oem.bmp"));
 }
 
 }  // namespace
