@@ -60,6 +60,51 @@ def bmp_bytes(img, bpp):
     return struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) + header + pixels
 
 
+def rle8_bmp_bytes(img):
+    """A bottom-up BI_RLE8 bitmap file: at most 256 colours, each row as runs of one colour
+    (at most 255 long) or, between runs, literal stretches of 3 to 255 indices."""
+    h, w = len(img), len(img[0])
+    palette = sorted({c for row in img for c in row})
+    assert len(palette) <= 256, "too many colours for 8 bits"
+    index = {c: i for i, c in enumerate(palette)}
+    pixels = bytearray()
+    for y in range(h - 1, -1, -1):
+        row = [index[c] for c in img[y]]
+        x = 0
+        literal = []
+
+        def flush():
+            # Absolute mode needs 3 or more indices; shorter stretches go as runs of one.
+            if len(literal) >= 3:
+                pixels.extend((0, len(literal), *literal) + ((0,) if len(literal) % 2 else ()))
+            else:
+                for i in literal:
+                    pixels.extend((1, i))
+            literal.clear()
+
+        while x < w:
+            n = 1
+            while x + n < w and n < 255 and row[x + n] == row[x]:
+                n += 1
+            if n >= 3:
+                flush()
+                pixels.extend((n, row[x]))
+            else:
+                literal.extend(row[x:x + n])
+                if len(literal) >= 250:
+                    flush()
+            x += n
+        flush()
+        pixels.extend((0, 0))  # end of line
+    pixels[-2:] = bytes((0, 1))  # end of bitmap
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    header = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 1, len(pixels), 3780, 3780,
+                         len(palette), 0)
+    offset = 14 + len(header) + len(colours)
+    return (struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) + header + colours
+            + pixels)
+
+
 def icon_image(img):
     """One 24-bit icon image (RT_ICON data): header, colours, all-opaque AND mask."""
     h, w = len(img), len(img[0])
@@ -161,8 +206,11 @@ def main():
     # Written as raw resources so that the image keeps its identifier 30001.
     write("resources/icon_30001.bin", image)
     write("resources/icon_group_1.bin", icon_group(image, 32, 32, 30001))
-    write("resources/logo_placeholder.bmp", bmp_bytes(logo_placeholder(), 32))
-    write("resources/clean_oem.bmp", bmp_bytes(prohibition_sign(), 32))
+    # The program carries its 120 x 120 pictures run-length coded and expands them to 32 bits
+    # when loading; the tests compare what the windows show with the 32-bit originals.
+    for name, img in [("logo_placeholder", logo_placeholder()), ("clean_oem", prohibition_sign())]:
+        write(f"resources/{name}.bmp", rle8_bmp_bytes(img))
+        write(f"tests/e2e/pictures/{name}.bmp", bmp_bytes(img, 32))
     write("resources/maker_logo.bmp", bmp_bytes(maker_logo(), 24))
     for name, lines, bg, fg in SAMPLE_BRANDS:
         write(f"data/oemdata/{name}/oemlogo.bmp", bmp_bytes(brand_logo(lines, bg, fg), 24))

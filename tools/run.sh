@@ -10,15 +10,22 @@ if [ -n "${DISPLAY:-}" ]; then
     exec "$root/tools/wine-harness.sh" "$root/build/x64" --use-display -- \
         "$root/tools/wine-exec.sh" "$root/build/x64/bin/Vendrix.exe"
 fi
+# Wine's virtual desktop draws the window's frame, as in the README's pictures; the picture
+# is cut to the window's rectangle.
 "$root/tools/wine-harness.sh" "$root/build/x64" -- bash -c '
-    "$VX_WINE_EXEC" "$1/build/x64/bin/Vendrix.exe" &
+    "$VX_WINE_EXEC" explorer /desktop=vendrix,640x480 "$1/build/x64/bin/Vendrix.exe" &
     for _ in $(seq 1 300); do
-        xwininfo -root -tree 2>/dev/null | grep -q "Vendrix 1.5.2" && break
+        xwininfo -name "Vendrix 1.5.2" >/dev/null 2>&1 && break
         sleep 0.1
     done
-    xwininfo -root -tree | grep -q "Vendrix 1.5.2" || { echo "run: no window appeared" >&2; exit 1; }
+    geometry=$(xwininfo -name "Vendrix 1.5.2" 2>/dev/null | awk -F: "
+        /Absolute upper-left X/ {x = \$2} /Absolute upper-left Y/ {y = \$2}
+        /Width/ {w = \$2} /Height/ {h = \$2}
+        END {if (w) printf \"%dx%d+%d+%d\", w, h, x, y}")
+    [ -n "$geometry" ] || { echo "run: no window appeared" >&2; exit 1; }
     # Let the first paint finish before taking the picture.
     sleep 1
     import -window root "$2"
+    convert "$2" -crop "$geometry" +repage "$2"
 ' run "$root" "$shot"
 echo "screenshot: $shot"

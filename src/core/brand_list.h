@@ -11,6 +11,8 @@ namespace vx {
 // line (no folder name can hold either character); nothing is trimmed, blank lines and
 // duplicates stay, and a line end at the very end of the file adds no empty line.
 std::vector<std::string> SplitListLines(std::string_view bytes);
+// The same rules over the file already decoded as a whole.
+std::vector<std::wstring> SplitListLines(std::wstring_view text);
 
 enum class SelectionKind { Custom, Clear, Brand };
 

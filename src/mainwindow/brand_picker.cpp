@@ -1,6 +1,7 @@
 #include "core/brand_list.h"
 
 #include <string>
+#include <vector>
 
 #include "core/main_layout.h"
 #include "core/texts.h"
@@ -16,18 +17,30 @@ using namespace main_ids;
 
 namespace {
 
-// The list file is text in the system's ANSI code page.
-std::wstring FromAnsi(const std::string& line) {
-    if (line.empty()) return {};
-    const int size = static_cast<int>(line.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, line.data(), size, nullptr, 0);
+// The list file is text in the system's ANSI code page, decoded as a whole: no line end byte
+// can be part of a double-byte character there.
+std::wstring FromAnsi(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
     std::wstring text(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, line.data(), size, text.data(), length);
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
     return text;
 }
 
 void AddEntry(HWND list, const std::wstring& entry) {
     ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+// Fills the list in one go: storage reserved up front, and no drawing until the last entry.
+void FillList(HWND list, const std::vector<std::wstring>& entries) {
+    size_t chars = 0;
+    for (const std::wstring& entry : entries) chars += entry.size() + 1;
+    ::SendMessageW(list, CB_INITSTORAGE, entries.size(), chars * sizeof(wchar_t));
+    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    for (const std::wstring& entry : entries) AddEntry(list, entry);
+    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list, nullptr, TRUE);
 }
 
 std::wstring EntryText(HWND list, LRESULT index) {
@@ -43,17 +56,18 @@ std::wstring EntryText(HWND list, LRESULT index) {
 }  // namespace
 
 void MainWindow::LoadBrandList() {
-    HWND list = Control(kCombolist);
     const std::wstring path = ListFilePath(ProgramFolder());
     std::string bytes;
+    std::vector<std::wstring> entries;
     if (ReadWholeFile(path, bytes)) {
-        for (const std::string& line : SplitListLines(bytes)) AddEntry(list, FromAnsi(line));
+        entries = SplitListLines(FromAnsi(bytes));
     } else {
         // Reported once the window is on screen; the fixed entries still follow.
         startupProblem_ = text::kMsgListUnreadable + path;
     }
-    AddEntry(list, text::kCustomEntry);
-    AddEntry(list, text::kClearEntry);
+    entries.emplace_back(text::kCustomEntry);
+    entries.emplace_back(text::kClearEntry);
+    FillList(Control(kCombolist), entries);
 }
 
 void MainWindow::ReloadBrandList(const std::wstring& brand) {

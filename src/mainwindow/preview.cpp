@@ -8,13 +8,45 @@ namespace vx {
 
 using namespace main_ids;
 
-void MainWindow::LoadStoredPictures() {
+namespace {
+
+// The pictures are stored run-length coded over a colour table, a fifteenth of their 32-bit
+// size; GDI expands one into an opaque 32-bit DIB section, pixel for pixel the original.
+UniqueBitmap ExpandStoredPicture(int id) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    const UINT flags = LR_CREATEDIBSECTION;
-    placeholderPicture_.reset(static_cast<HBITMAP>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_LOGO_PLACEHOLDER), IMAGE_BITMAP, 0, 0, flags)));
-    cleanPicture_.reset(static_cast<HBITMAP>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_CLEAN_OEM), IMAGE_BITMAP, 0, 0, flags)));
+    HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(id), RT_BITMAP);
+    HGLOBAL data = found ? ::LoadResource(instance, found) : nullptr;
+    const auto* stored = data ? static_cast<const BITMAPINFO*>(::LockResource(data)) : nullptr;
+    if (!stored) return {};
+    const BITMAPINFOHEADER& header = stored->bmiHeader;
+    const auto* bits =
+        reinterpret_cast<const BYTE*>(stored) + header.biSize + header.biClrUsed * sizeof(RGBQUAD);
+    BITMAPINFO expanded{};
+    expanded.bmiHeader = header;
+    expanded.bmiHeader.biBitCount = 32;
+    expanded.bmiHeader.biCompression = BI_RGB;
+    expanded.bmiHeader.biSizeImage = 0;
+    expanded.bmiHeader.biClrUsed = 0;
+    void* pixels = nullptr;
+    UniqueBitmap bitmap(
+        ::CreateDIBSection(nullptr, &expanded, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap) return {};
+    HDC screen = ::GetDC(nullptr);
+    const int rows =
+        ::SetDIBits(screen, bitmap.get(), 0, header.biHeight, bits, stored, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    if (rows != header.biHeight) return {};
+    ::GdiFlush();
+    auto* pixel = static_cast<DWORD*>(pixels);
+    for (LONG n = header.biWidth * header.biHeight; n > 0; --n) *pixel++ |= 0xFF000000;
+    return bitmap;
+}
+
+}  // namespace
+
+void MainWindow::LoadStoredPictures() {
+    placeholderPicture_ = ExpandStoredPicture(IDB_LOGO_PLACEHOLDER);
+    cleanPicture_ = ExpandStoredPicture(IDB_CLEAN_OEM);
     ::SendMessageW(Control(kLogo), kPictureSetBitmap,
                    reinterpret_cast<WPARAM>(placeholderPicture_.get()), 0);
     ::SendMessageW(Control(kCleanOEM), kPictureSetBitmap,

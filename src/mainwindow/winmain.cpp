@@ -1,6 +1,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "mainwindow/program.h"
 
 namespace {
@@ -19,6 +21,12 @@ void HardenDllSearch() {
 }
 
 }  // namespace
+
+// Replaces the C++ runtime's default handler for an escaped exception: a window program has no
+// console for its message, and its name demangler alone would be a tenth of the exe.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     HardenDllSearch();

@@ -8,7 +8,7 @@
 
 namespace vx {
 
-// The whole file, opened and closed here; false when it cannot be opened or read.
+// The whole file in one read, opened and closed here; false when it cannot be opened or read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 
 // The save's port on the real file system; its question is a message box owned by `owner`.

@@ -12,6 +12,7 @@ check() {  # check DESCRIPTION COMMAND...
 headers=$($objdump -p "$exe")
 check "machine is $format" grep -q "file format $format" <<<"$headers"
 check "GUI subsystem" grep -Eq "^Subsystem[[:space:]]+0+2[[:space:]]" <<<"$headers"
+[ "$2" != x86 ] || check "at most 307200 bytes" test "$(stat -c %s "$exe")" -le 307200
 # A clean Windows 7 has none of the C++ runtime's or winpthread's DLLs.
 bad=$(grep "DLL Name:" <<<"$headers" | awk '{print tolower($3)}' |
     grep -Ev '^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|msvcrt|ole32|oleaut32)\.dll$')
