@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/brand_list.h"
+#include "core/decimal.h"
 #include "core/reg_script.h"
 #include "core/texts.h"
 
@@ -35,7 +36,7 @@ std::wstring Reason(const std::wstring& why) {
 }
 
 std::wstring TimedOut() {
-    return std::wstring(text::kWhyTimedOutPrefix) + std::to_wstring(kCommandTimeoutSeconds) +
+    return std::wstring(text::kWhyTimedOutPrefix) + DecimalText(kCommandTimeoutSeconds) +
            text::kWhyTimedOutSuffix;
 }
 
@@ -62,7 +63,7 @@ class StepRunner {
     void CopyLogo(const std::wstring& commandLine, const std::wstring& source) {
         const CommandResult r = ports_.commands.Run(commandLine);
         std::wstring why = RunFault(r);
-        if (why.empty() && r.exitCode != 0) why = text::kWhyExitCode + std::to_wstring(r.exitCode);
+        if (why.empty() && r.exitCode != 0) why = text::kWhyExitCode + DecimalText(r.exitCode);
         if (why.empty() && !ports_.oemFiles.OemLogoExists()) why = text::kWhyTargetMissing;
         Note(ApplyStep::CopyLogo, source, why);
     }
@@ -70,7 +71,7 @@ class StepRunner {
     void ImportScript(const std::wstring& script) {
         const CommandResult r = ports_.commands.Run(text::kCmdRegImport);
         std::wstring why = RunFault(r);
-        if (why.empty() && r.exitCode != 0) why = text::kWhyExitCode + std::to_wstring(r.exitCode);
+        if (why.empty() && r.exitCode != 0) why = text::kWhyExitCode + DecimalText(r.exitCode);
         Note(ApplyStep::ImportScript, script, why);
     }
 
@@ -190,7 +191,7 @@ std::wstring ScriptQuestion(const std::vector<ScriptChange>& outside) {
     for (size_t i = 0; i < outside.size() && i < kChangesListed; ++i)
         question += L"\n" + (text::kStepBullet + DescribeChange(outside[i]));
     if (outside.size() > kChangesListed)
-        question += text::kAskScriptMorePrefix + std::to_wstring(outside.size()) +
+        question += text::kAskScriptMorePrefix + DecimalText(outside.size()) +
                     text::kAskScriptMoreSuffix;
     return question + text::kAskScriptSuffix;
 }
@@ -212,7 +213,7 @@ ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
         ReadRegScript(*bytes, [&](std::string_view b) { return preset.files.DecodeAnsi(b); });
     if (!reading.ok()) {
         ActionOutcome refusal = Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
-        refusal.message += text::kScriptBadLinePrefix + std::to_wstring(reading.badLine) +
+        refusal.message += text::kScriptBadLinePrefix + DecimalText(reading.badLine) +
                            text::kScriptBadLineSuffix + reading.badText;
         return refusal;
     }

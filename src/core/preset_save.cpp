@@ -1,9 +1,9 @@
 #include "core/preset_save.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/brand_list.h"
+#include "core/decimal.h"
 #include "core/reg_codec.h"
 #include "core/texts.h"
 
@@ -53,10 +53,8 @@ std::wstring PresetNameProblem(const std::wstring& name, PresetFilesPort& files)
 
 std::wstring DefaultPresetName(const std::wstring& manufacturer, const LocalMinute& now) {
     if (!manufacturer.empty()) return manufacturer;
-    wchar_t stamp[32];
-    std::swprintf(stamp, std::size(stamp), L"%04d%02d%02d-%02d%02d", now.year, now.month, now.day,
-                  now.hour, now.minute);
-    return text::kBackupPrefix + std::wstring(stamp);
+    return text::kBackupPrefix + DecimalText(now.year, 4) + DecimalText(now.month, 2) +
+           DecimalText(now.day, 2) + L"-" + DecimalText(now.hour, 2) + DecimalText(now.minute, 2);
 }
 
 std::optional<std::string> ListWithLine(const std::string& old, const std::string& line) {

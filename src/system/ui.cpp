@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/decimal.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -30,7 +31,7 @@ std::wstring ErrorText(DWORD error) {
     const DWORD n = ::FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
-    std::wstring text = n ? std::wstring(message, n) : L"error " + std::to_wstring(error);
+    std::wstring text = n ? std::wstring(message, n) : L"error " + DecimalText(error);
     if (message) ::LocalFree(message);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();
     return text;
