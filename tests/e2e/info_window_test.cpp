@@ -78,6 +78,7 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_NE(Enter(app, name, L"备份四").find(kMsgPresetNotSaved + list), std::wstring::npos);
     EXPECT_FALSE(FolderExists(folder / L"oemdata\\备份四"));
+    ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_NORMAL);  // the next run empties the folder
     // Esc closes; a clear, then the preset (Alpha 备份二 备份三 备份一 ...) restores it all.
     PostKey(info, VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(info); }));
