@@ -31,14 +31,8 @@ AboutWindow::AboutWindow(std::function<std::wstring()> version, std::function<vo
     : version_(std::move(version)), closed_(std::move(closed)) {}
 
 void AboutWindow::Show() {
-    if (IsOpen()) {
-        BringToFront();
-        return;
-    }
-    const int dpi = WindowDpi(nullptr);
-    if (!CreateTopLevel(L"VendrixAbout", text::kAboutCaption, kAboutStyle, nullptr,
-                        TwipsToPixels(kAboutClientWidthTwips, dpi),
-                        TwipsToPixels(kAboutClientHeightTwips, dpi)))
+    if (!CreateOrRaise(L"VendrixAbout", text::kAboutCaption, kAboutStyle, kAboutClientWidthTwips,
+                       kAboutClientHeightTwips))
         return;
     OnLoad();
     PlaceOnScreen();

@@ -33,14 +33,8 @@ CustomWindow::CustomWindow(std::function<PictureFault(const std::wstring&)> show
       closed_(std::move(closed)) {}
 
 void CustomWindow::Show() {
-    if (IsOpen()) {
-        BringToFront();
-        return;
-    }
-    const int dpi = WindowDpi(nullptr);
-    if (!CreateTopLevel(L"VendrixCustom", text::kDiyCaption, kCustomStyle, nullptr,
-                        TwipsToPixels(kCustomClientWidthTwips, dpi),
-                        TwipsToPixels(kCustomClientHeightTwips, dpi)))
+    if (!CreateOrRaise(L"VendrixCustom", text::kDiyCaption, kCustomStyle, kCustomClientWidthTwips,
+                       kCustomClientHeightTwips))
         return;
     OnLoad();
     ::ShowWindow(hwnd(), SW_SHOW);

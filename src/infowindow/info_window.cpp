@@ -40,14 +40,8 @@ InfoWindow::InfoWindow(std::function<void(const std::wstring&)> saved, std::func
     : saved_(std::move(saved)), closed_(std::move(closed)) {}
 
 void InfoWindow::Show() {
-    if (IsOpen()) {
-        BringToFront();
-        return;
-    }
-    const int dpi = WindowDpi(nullptr);
-    if (!CreateTopLevel(L"VendrixInfo", text::kInfoCaption, kInfoStyle, nullptr,
-                        TwipsToPixels(kInfoClientWidthTwips, dpi),
-                        TwipsToPixels(kInfoClientHeightTwips, dpi)))
+    if (!CreateOrRaise(L"VendrixInfo", text::kInfoCaption, kInfoStyle, kInfoClientWidthTwips,
+                       kInfoClientHeightTwips))
         return;
     OnLoad();
     ::ShowWindow(hwnd(), SW_SHOW);

@@ -1,5 +1,7 @@
 #include "system/window.h"
 
+#include "core/layout.h"
+
 namespace vx {
 
 namespace {
@@ -37,6 +39,17 @@ void Window::BringToFront() const {
     ::ShowWindow(hwnd_, SW_SHOW);
     ::SetForegroundWindow(hwnd_);
     ::SetActiveWindow(hwnd_);
+}
+
+bool Window::CreateOrRaise(const wchar_t* className, const std::wstring& caption, DWORD style,
+                           int clientWidthTwips, int clientHeightTwips) {
+    if (IsOpen()) {
+        BringToFront();
+        return false;
+    }
+    const int dpi = WindowDpi(nullptr);
+    return CreateTopLevel(className, caption, style, nullptr, TwipsToPixels(clientWidthTwips, dpi),
+                          TwipsToPixels(clientHeightTwips, dpi));
 }
 
 bool Window::CreateTopLevel(const wchar_t* className, const std::wstring& caption, DWORD style,

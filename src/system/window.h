@@ -20,6 +20,10 @@ class Window {
     void BringToFront() const;
 
   protected:
+    // For the windows that exist once: brings an open one forward and gives false, or creates it
+    // with the client size in twips at the system's DPI and gives whether that worked.
+    bool CreateOrRaise(const wchar_t* className, const std::wstring& caption, DWORD style,
+                       int clientWidthTwips, int clientHeightTwips);
     // Creates the window with the given client size in pixels; returns false if it could not.
     bool CreateTopLevel(const wchar_t* className, const std::wstring& caption, DWORD style,
                         HMENU menu, int clientWidth, int clientHeight);
