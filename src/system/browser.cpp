@@ -12,6 +12,7 @@
 
 #include "core/texts.h"
 #include "core/web_page.h"
+#include "system/com_calls.h"
 #include "system/handles.h"
 #include "system/ui.h"
 
@@ -35,9 +36,9 @@ class TextVariant {
   public:
     explicit TextVariant(const std::wstring& text) {
         value_.vt = VT_BSTR;
-        value_.bstrVal = ::SysAllocString(text.c_str());
+        value_.bstrVal = com::AllocString(text.c_str());
     }
-    ~TextVariant() { ::VariantClear(&value_); }
+    ~TextVariant() { com::ClearVariant(&value_); }
     TextVariant(const TextVariant&) = delete;
     TextVariant& operator=(const TextVariant&) = delete;
     const VARIANT& get() const { return value_; }
@@ -50,8 +51,8 @@ class TextVariant {
 // The shell automation object of the desktop's own folder view, in Explorer's process.
 ComPtr<IShellDispatch2> DesktopShell() {
     ComPtr<IShellWindows> windows;
-    if (FAILED(::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
-                                  IID_PPV_ARGS(&windows))))
+    if (FAILED(
+            com::CreateInstance(CLSID_ShellWindows, CLSCTX_LOCAL_SERVER, IID_PPV_ARGS(&windows))))
         return nullptr;
     VARIANT none{};
     long window = 0;
@@ -90,8 +91,8 @@ class SystemWebPageOpener : public WebPageOpener {
         const ComPtr<IShellDispatch2> shell = DesktopShell();
         if (!shell) return false;
         // The window it opens may come to the front.
-        ::CoAllowSetForegroundWindow(shell.Get(), nullptr);
-        const BSTR name = ::SysAllocString(file.c_str());
+        com::AllowSetForegroundWindow(shell.Get());
+        const BSTR name = com::AllocString(file.c_str());
         // Started by Explorer, it would otherwise run in Explorer's folder, not in ours as
         // a program we start ourselves does.
         std::wstring current(MAX_PATH, L'\0');
@@ -104,7 +105,7 @@ class SystemWebPageOpener : public WebPageOpener {
         const bool opened =
             name && args.ok() && folder.ok() && verb.ok() &&
             shell->ShellExecute(name, args.get(), folder.get(), verb.get(), show) == S_OK;
-        ::SysFreeString(name);
+        com::FreeString(name);
         return opened;
     }
 
@@ -150,11 +151,9 @@ class SystemWebPageOpener : public WebPageOpener {
 void OpenWebPage(const std::wstring& address, HWND owner) {
     // The desktop shell is reached through COM, and the shell may hand the address to a
     // COM-based handler.
-    const HRESULT com =
-        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const com::Apartment apartment;
     SystemWebPageOpener opener(owner);
     OpenWebPageWith(EnvironmentValue(L"programfiles"), address, opener);
-    if (SUCCEEDED(com)) ::CoUninitialize();
 }
 
 }  // namespace vx

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "system/com_calls.h"
 #include "system/handles.h"
 
 namespace vx {
@@ -19,21 +20,6 @@ constexpr GUID kImagingFactory1 = {
     0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
 constexpr GUID kPremultipliedBgra = {
     0x6fddc324, 0x4e03, 0x4bfe, {0xb1, 0x85, 0x3d, 0x77, 0x76, 0x8d, 0xc9, 0x10}};
-
-// COM for the calling (window) thread while one picture is decoded.
-class ComApartment {
-  public:
-    ComApartment()
-        : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_)) ::CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-  private:
-    HRESULT result_;
-};
 
 // The first frame, converted to premultiplied BGRA (so that scaling blends colours by their
 // coverage) and scaled down to its place in the logo.
@@ -90,10 +76,9 @@ std::string FileHead(const std::wstring& path) {
 LogoPicture LoadLogoPicture(const std::wstring& path) {
     if (HeaderSizeFault(FileHead(path)) == PictureFault::TooLarge)
         return {PictureFault::TooLarge, {}};
-    ComApartment com;
+    const com::Apartment apartment;
     ComPtr<IWICImagingFactory> factory;
-    if (FAILED(::CoCreateInstance(kImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_PPV_ARGS(&factory))))
+    if (FAILED(com::CreateInstance(kImagingFactory1, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))))
         return {PictureFault::NotAPicture, {}};
     FitRect fit;
     Pixels picture;
