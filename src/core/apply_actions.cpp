@@ -1,10 +1,12 @@
 #include "core/apply_actions.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <optional>
 
 #include "core/brand_list.h"
 #include "core/decimal.h"
+#include "core/firmware.h"
 #include "core/reg_script.h"
 #include "core/texts.h"
 
@@ -149,6 +151,26 @@ class StepRunner {
     std::vector<StepFailure> failures_;
 };
 
+// Words that say what kind of company a maker is, not which.
+constexpr char kCorporateWords[] =
+    "|inc|co|ltd|limited|corp|corporation|company|computer|technology|international|gmbh|llc|";
+
+// Makers as MakerKey gives their firmware's name, each with the name Chinese shops list it by.
+constexpr wchar_t kAliases[] =
+    L"|lenovo=联想|hp=惠普|hewlett-packard=惠普|dell=戴尔|asustek=华硕|asus=华硕|acer=宏碁"
+    L"|hasee=神舟|tongfang=同方|founder=方正|great wall=长城|haier=海尔|huawei=华为|honor=荣耀"
+    L"|xiaomi=小米|timi=小米|mechrevo=机械革命|micro-star=微星|gigabyte=技嘉|";
+
+bool IsOemKey(const std::wstring& key) {
+    std::wstring oemKey = text::kMachineRoot;
+    return SameKey(key, oemKey += text::kOemKey);
+}
+
+// A preset's script read as `reg import` reads it, its ANSI form in the system's code page.
+ScriptReading ReadPresetScript(const std::string& bytes, PresetFiles& files) {
+    return ReadRegScript(bytes, [&](std::string_view b) { return files.DecodeAnsi(b); });
+}
+
 ActionOutcome Refuse(ApplyStep step, const std::wstring& subject, const wchar_t* message) {
     ActionOutcome outcome;
     outcome.refused = true;
@@ -160,10 +182,9 @@ ActionOutcome Refuse(ApplyStep step, const std::wstring& subject, const wchar_t*
 // What a preset's script would change beyond the values of the OEM information: each thing
 // once, and a key that receives values shown by its values only.
 std::vector<ScriptChange> OutsideOemInformation(const std::vector<ScriptChange>& changes) {
-    const std::wstring oemKey = std::wstring(text::kMachineRoot) + text::kOemKey;
     std::vector<ScriptChange> outside;
     for (const ScriptChange& c : changes) {
-        if (SameKey(c.key, oemKey) && (c.value || !c.deletes)) continue;
+        if (IsOemKey(c.key) && (c.value || !c.deletes)) continue;
         if (std::find(outside.begin(), outside.end(), c) == outside.end()) outside.push_back(c);
     }
     std::vector<ScriptChange> shown;
@@ -209,8 +230,7 @@ ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
     const std::wstring script = folder + text::kPresetScriptSuffix;
     const std::optional<std::string> bytes = preset.files.ReadFile(script);
     if (!bytes) return Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
-    const ScriptReading reading =
-        ReadRegScript(*bytes, [&](std::string_view b) { return preset.files.DecodeAnsi(b); });
+    const ScriptReading reading = ReadPresetScript(*bytes, preset.files);
     if (!reading.ok()) {
         ActionOutcome refusal = Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
         refusal.message += text::kScriptBadLinePrefix + DecimalText(reading.badLine) +
@@ -223,6 +243,18 @@ ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
     // Declined by the user's own answer: nothing more to tell.
     declined.refused = !outside.empty() && !preset.questioner.AskYesNo(ScriptQuestion(outside));
     return declined;
+}
+
+// Whether the script sets Manufacturer to a text that holds the maker's name (as MakerKey
+// gives it).
+bool ScriptNamesMaker(const std::wstring& script, const std::wstring& maker, PresetFiles& files) {
+    const std::optional<std::string> bytes = files.ReadFile(script);
+    if (!bytes) return false;
+    for (const ScriptChange& c : ReadPresetScript(*bytes, files).changes)
+        if (c.value && !c.deletes && SameKey(*c.value, L"Manufacturer") && IsOemKey(c.key) &&
+            MakerKey(c.text).find(maker) != std::wstring::npos)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -290,6 +322,51 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
     for (const OemValue& v : kOemValues)
         steps.WriteValue(v.name, v.custom ? values.*v.custom : AnyValue::FromText(text::kOemLogoValue));
     return steps.Finish(text::kMsgCustomDone, text::kMsgCustomFailed);
+}
+
+std::wstring MakerKey(std::wstring_view name) {
+    std::wstring key;
+    for (wchar_t c : name) {
+        if (c == L'.' || c == L',' || c == L'\t') c = L' ';
+        if (c >= L'A' && c <= L'Z') c += 32;
+        if (c != L' ' || (!key.empty() && key.back() != L' ')) key += c;
+    }
+    for (;;) {
+        if (!key.empty() && key.back() == L' ') key.pop_back();
+        const size_t word = key.rfind(L' ') + 1;  // 0 when there is one word
+        if (word == 0 || !InAsciiList(kCorporateWords, {key.data() + word, key.size() - word}))
+            return key;
+        key.resize(word);
+    }
+}
+
+MachineBrand FindMachineBrand(const std::vector<std::wstring>& brands,
+                              const std::wstring& manufacturer, const std::wstring& programFolder,
+                              PresetFiles& files) {
+    MachineBrand found{-1, text::kMsgNoFirmwareMaker};
+    const std::wstring maker = MakerKey(manufacturer);
+    if (maker.empty()) return found;
+    for (const std::wstring& brand : brands) {
+        ++found.index;
+        if (KindOf(brand) != SelectionKind::Brand) continue;
+        std::wstring alias = L"|";
+        alias += maker;
+        alias += L'=';
+        const size_t name = alias.size();
+        alias += MakerKey(brand);
+        if (alias.compare(name, std::wstring::npos, maker) == 0 ||
+            std::wcsstr(kAliases, (alias += L'|').c_str()) ||
+            ScriptNamesMaker(PresetFolder(programFolder, brand) + text::kPresetScriptSuffix, maker,
+                             files)) {
+            found.message.clear();
+            return found;
+        }
+    }
+    found.index = -1;
+    found.message = text::kMsgNoMatchPrefix;
+    found.message += manufacturer;
+    found.message += text::kMsgNoMatchSuffix;
+    return found;
 }
 
 }  // namespace vx

@@ -166,4 +166,14 @@ inline constexpr const wchar_t* kListFileSuffix = L"\\oemlist.ini";
 inline constexpr const wchar_t* kPresetRootSuffix = L"\\oemdata\\";
 inline constexpr const wchar_t* kPresetLogoSuffix = L"\\oemlogo.bmp";
 
+// This machine's maker and model, read from its firmware, and the brand preset matching them.
+inline constexpr const wchar_t* kMenuMachineBrand = L"选择本机品牌";
+inline constexpr const wchar_t* kReadMachine = L"读取本机";
+inline constexpr const wchar_t* kMsgNoFirmwareMaker =
+    L"本机固件中没有制造商信息，无法选择本机品牌。";
+inline constexpr const wchar_t* kMsgNoMatchPrefix = L"本机固件中的制造商为“";
+inline constexpr const wchar_t* kMsgNoMatchSuffix = L"”，没有与之相符的品牌预设。";
+inline constexpr const wchar_t* kInfoFirmwareMaker = L"本机品牌：";
+inline constexpr const wchar_t* kInfoFirmwareModel = L"本机型号：";
+
 }  // namespace vx::text

@@ -8,6 +8,7 @@
 #include "registry/registry.h"
 #include "resource_ids.h"
 #include "system/controls.h"
+#include "system/system_ports.h"
 #include "system/native_view.h"
 #include "system/preset_files.h"
 #include "system/ui.h"
@@ -55,7 +56,9 @@ HWND InfoWindow::Control(int id) const { return FindControl(controls_, id); }
 void InfoWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
     controls_ = CreateControls(hwnd(), InfoLayout(), font_.get(), {.defaultButtonId = kSave});
-    for (int i = 0; i < 6; ++i) ::SendMessageW(Control(kValue1 + i), EM_SETREADONLY, TRUE, 0);
+    for (int id : {kValue1, kValue1 + 1, kValue1 + 2, kValue1 + 3, kValue1 + 4, kValue1 + 5,
+                   kFirmwareMaker, kFirmwareModel})
+        ::SendMessageW(Control(id), EM_SETREADONLY, TRUE, 0);
 }
 
 void InfoWindow::OnLoad() {
@@ -69,6 +72,9 @@ void InfoWindow::OnLoad() {
                     ? NativeFilePath(ExpandEnvironmentText(ShownText(logo)))
                     : std::wstring();
     ShowLogo();
+    const MachineIdentity machine = ThisMachine();
+    ::SetWindowTextW(Control(kFirmwareMaker), machine.manufacturer.c_str());
+    ::SetWindowTextW(Control(kFirmwareModel), machine.model.c_str());
     const std::wstring name = DefaultPresetName(ShownText(values_[0]), Now());
     ::SetWindowTextW(Control(kName), name.c_str());
 }

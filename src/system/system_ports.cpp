@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/texts.h"
 #include "registry/registry.h"
 #include "system/handles.h"
@@ -116,6 +118,34 @@ PreparedLogo TemporaryLogoFiles::Prepare(const std::wstring& chosenPath) {
 
 void TemporaryLogoFiles::Discard(const std::wstring& temporaryPath) {
     ::DeleteFileW(temporaryPath.c_str());
+}
+
+std::string SystemFirmware::SmbiosTable() {
+    constexpr DWORD kRawSmbiosProvider = 0x52534D42;  // 'RSMB'
+    // The first call tells the size. A table that changed between the calls gives nothing
+    // rather than a part.
+    const UINT size = ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0);
+    std::string table(size, '\0');
+    if (size == 0 || ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size)
+        table.clear();
+    return table;
+}
+
+std::wstring SystemFirmware::BiosValue(const wchar_t* name) {
+    DWORD type = REG_NONE;
+    std::vector<std::uint8_t> bytes;
+    if (!ReadRawRegistryValue(HKEY_LOCAL_MACHINE, L"HARDWARE\\DESCRIPTION\\System\\BIOS", name,
+                              &type, &bytes) ||
+        type != REG_SZ)
+        return {};
+    // Stored with or without its terminator.
+    const auto* text = reinterpret_cast<const wchar_t*>(bytes.data());
+    return std::wstring(text, std::find(text, text + bytes.size() / 2, L'\0'));
+}
+
+MachineIdentity ThisMachine() {
+    SystemFirmware firmware;
+    return ReadMachineIdentity(firmware);
 }
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/firmware.h"
 #include "core/ports.h"
 
 namespace vx {
@@ -66,5 +67,15 @@ class TemporaryLogoFiles : public LogoPreparer {
     PreparedLogo Prepare(const std::wstring& chosenPath) override;
     void Discard(const std::wstring& temporaryPath) override;
 };
+
+// GetSystemFirmwareTable('RSMB'), and the BIOS key in the native view.
+class SystemFirmware : public FirmwarePort {
+  public:
+    std::string SmbiosTable() override;
+    std::wstring BiosValue(const wchar_t* name) override;
+};
+
+// ReadMachineIdentity over the system's firmware.
+MachineIdentity ThisMachine();
 
 }  // namespace vx
