@@ -155,7 +155,7 @@ class StepRunner {
 constexpr char kCorporateWords[] =
     "|inc|co|ltd|limited|corp|corporation|company|computer|technology|international|gmbh|llc|";
 
-// Makers as MakerKey gives their firmware's name, each with the name Chinese shops list it by.
+// Makers as FoldMaker gives their firmware's name, each with the name Chinese shops list it by.
 constexpr wchar_t kAliases[] =
     L"|lenovo=联想|hp=惠普|hewlett-packard=惠普|dell=戴尔|asustek=华硕|asus=华硕|acer=宏碁"
     L"|hasee=神舟|tongfang=同方|founder=方正|great wall=长城|haier=海尔|huawei=华为|honor=荣耀"
@@ -245,14 +245,36 @@ ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
     return declined;
 }
 
-// Whether the script sets Manufacturer to a text that holds the maker's name (as MakerKey
-// gives it).
-bool ScriptNamesMaker(const std::wstring& script, const std::wstring& maker, PresetFiles& files) {
+// Room for a maker's name folded for comparing; a longer one is cut there.
+constexpr size_t kKeyChars = 128;
+
+// A maker's name folded into `key` for comparing: ASCII letters in lower case, '.' and ',' as
+// blanks, blanks collapsed, and corporate words at the end dropped ("ASUSTeK COMPUTER INC."
+// reads "asustek"). Returns the end of the folded text, where its NUL is.
+wchar_t* FoldMaker(std::wstring_view name, wchar_t* key) {
+    wchar_t* end = key;
+    for (wchar_t c : name) {
+        if (c == L'.' || c == L',' || c == L'\t') c = L' ';
+        if (c >= L'A' && c <= L'Z') c += 32;
+        if ((c != L' ' || (end > key && end[-1] != L' ')) && end < key + kKeyChars - 1) *end++ = c;
+    }
+    for (;;) {
+        if (end > key && end[-1] == L' ') --end;
+        *end = L'\0';
+        wchar_t* word = std::wcsrchr(key, L' ');
+        if (!word || !InAsciiList(kCorporateWords, word + 1)) return end;
+        end = word + 1;
+    }
+}
+
+// Whether the script sets Manufacturer to a text that holds the folded maker's name.
+bool ScriptNamesMaker(const std::wstring& script, const wchar_t* maker, PresetFiles& files) {
     const std::optional<std::string> bytes = files.ReadFile(script);
     if (!bytes) return false;
+    wchar_t key[kKeyChars];
     for (const ScriptChange& c : ReadPresetScript(*bytes, files).changes)
         if (c.value && !c.deletes && SameKey(*c.value, L"Manufacturer") && IsOemKey(c.key) &&
-            MakerKey(c.text).find(maker) != std::wstring::npos)
+            std::wcsstr((FoldMaker(c.text, key), key), maker))
             return true;
     return false;
 }
@@ -324,49 +346,28 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
     return steps.Finish(text::kMsgCustomDone, text::kMsgCustomFailed);
 }
 
-std::wstring MakerKey(std::wstring_view name) {
-    std::wstring key;
-    for (wchar_t c : name) {
-        if (c == L'.' || c == L',' || c == L'\t') c = L' ';
-        if (c >= L'A' && c <= L'Z') c += 32;
-        if (c != L' ' || (!key.empty() && key.back() != L' ')) key += c;
-    }
-    for (;;) {
-        if (!key.empty() && key.back() == L' ') key.pop_back();
-        const size_t word = key.rfind(L' ') + 1;  // 0 when there is one word
-        if (word == 0 || !InAsciiList(kCorporateWords, {key.data() + word, key.size() - word}))
-            return key;
-        key.resize(word);
-    }
-}
-
 MachineBrand FindMachineBrand(const std::vector<std::wstring>& brands,
                               const std::wstring& manufacturer, const std::wstring& programFolder,
                               PresetFiles& files) {
-    MachineBrand found{-1, text::kMsgNoFirmwareMaker};
-    const std::wstring maker = MakerKey(manufacturer);
-    if (maker.empty()) return found;
-    for (const std::wstring& brand : brands) {
-        ++found.index;
-        if (KindOf(brand) != SelectionKind::Brand) continue;
-        std::wstring alias = L"|";
-        alias += maker;
-        alias += L'=';
-        const size_t name = alias.size();
-        alias += MakerKey(brand);
-        if (alias.compare(name, std::wstring::npos, maker) == 0 ||
-            std::wcsstr(kAliases, (alias += L'|').c_str()) ||
-            ScriptNamesMaker(PresetFolder(programFolder, brand) + text::kPresetScriptSuffix, maker,
-                             files)) {
-            found.message.clear();
-            return found;
-        }
+    // "|maker=name|", as the alias table holds the pairs.
+    wchar_t needle[2 * kKeyChars + 2] = L"|";
+    wchar_t* const name = FoldMaker(manufacturer, needle + 1) + 1;
+    const std::wstring maker(needle + 1, name - 1);
+    if (maker.empty()) return {-1, text::kMsgNoFirmwareMaker};
+    name[-1] = L'=';
+    for (size_t i = 0; i < brands.size(); ++i) {
+        if (KindOf(brands[i]) != SelectionKind::Brand) continue;
+        wchar_t* end = FoldMaker(brands[i], name);
+        const bool named = maker == name;
+        end[0] = L'|', end[1] = L'\0';
+        if (named || std::wcsstr(kAliases, needle) ||
+            ScriptNamesMaker(PresetFolder(programFolder, brands[i]) + text::kPresetScriptSuffix,
+                             maker.c_str(), files))
+            return {static_cast<int>(i), {}};
     }
-    found.index = -1;
-    found.message = text::kMsgNoMatchPrefix;
-    found.message += manufacturer;
-    found.message += text::kMsgNoMatchSuffix;
-    return found;
+    std::wstring message = text::kMsgNoMatchPrefix;
+    message += manufacturer;
+    return {-1, message += text::kMsgNoMatchSuffix};
 }
 
 }  // namespace vx

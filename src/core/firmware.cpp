@@ -104,21 +104,19 @@ SmbiosStrings ParseSmbios(std::string_view raw) {
     return s;
 }
 
-MachineIdentity IdentityOf(const SmbiosStrings& s) {
-    // A self-built desktop names only its board's maker and model.
-    MachineIdentity id{s.manufacturer.empty() ? s.boardManufacturer : s.manufacturer,
-                       s.product.empty() ? s.boardProduct : s.product};
-    if (!s.version.empty() && InAsciiList(kModelInVersion, s.manufacturer)) id.model = s.version;
-    return id;
-}
-
 MachineIdentity ReadMachineIdentity(FirmwarePort& firmware) {
     SmbiosStrings s = ParseSmbios(firmware.SmbiosTable());
     // Windows copies these from the same tables at start; a virtual machine's tables may be
     // empty while its BIOS key is filled.
     if (s.manufacturer.empty() && s.boardManufacturer.empty())
         for (const auto& v : kBiosValues) s.*v.field = FirmwareText(firmware.BiosValue(v.name));
-    return IdentityOf(s);
+    // A self-built desktop names only its board's maker and model.
+    std::wstring& maker = s.manufacturer.empty() ? s.boardManufacturer : s.manufacturer;
+    std::wstring& model = !s.version.empty() && InAsciiList(kModelInVersion, s.manufacturer)
+                              ? s.version
+                          : s.product.empty() ? s.boardProduct
+                                              : s.product;
+    return {std::move(maker), std::move(model)};
 }
 
 }  // namespace vx

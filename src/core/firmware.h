@@ -21,8 +21,6 @@ struct MachineIdentity {
     std::wstring manufacturer, model;  // empty: unknown
 };
 
-MachineIdentity IdentityOf(const SmbiosStrings& s);
-
 // Trimmed, and empty when it is one of the placeholders firmware leaves unfilled.
 std::wstring FirmwareText(std::wstring_view text);
 
@@ -40,6 +38,8 @@ class FirmwarePort {
 };
 
 // The tables first; the BIOS key's values, through the same rules, when they name no maker.
+// The model is Product Name, the Version for makers that put a type code there, or the
+// baseboard's product; the maker is the baseboard's where the system names none.
 MachineIdentity ReadMachineIdentity(FirmwarePort& firmware);
 
 }  // namespace vx
