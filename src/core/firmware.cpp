@@ -44,18 +44,19 @@ constexpr struct {
     {L"BaseBoardProduct", &SmbiosStrings::boardProduct},
 };
 
-// String number `index` (from 1) of a structure's string set [p, end), which a NUL follows;
-// empty for 0 or past its last. SMBIOS strings are bytes whose encoding the standard long left
-// open; they are ASCII in practice. Printable ASCII is taken as it is and any other byte
-// becomes '?', so that no code page can turn a stray byte into a letter the firmware never
-// meant.
-std::wstring StringOf(const std::uint8_t* p, const std::uint8_t* end, unsigned index) {
+// The field set to string number `index` (from 1) of a structure's string set [p, end), which
+// a NUL follows; left empty for 0 or past its last. SMBIOS strings are bytes whose encoding the
+// standard long left open; they are ASCII in practice. Printable ASCII is taken as it is and
+// any other byte becomes '?', so that no code page can turn a stray byte into a letter the
+// firmware never meant.
+void SetString(std::wstring& field, const std::uint8_t* p, const std::uint8_t* end,
+               unsigned index) {
     for (; index > 1 && p < end; --index) p += std::strlen(reinterpret_cast<const char*>(p)) + 1;
-    if (index != 1 || p >= end) return {};
+    if (index != 1 || p >= end) return;
     std::wstring text(p, p + std::strlen(reinterpret_cast<const char*>(p)));
     for (wchar_t& c : text)
         if (c < 0x20 || c > 0x7E) c = L'?';
-    return FirmwareText(text);
+    SetFirmwareText(field, text);
 }
 
 }  // namespace
@@ -70,13 +71,14 @@ bool InAsciiList(const char* list, std::wstring_view item) {
     return false;
 }
 
-std::wstring FirmwareText(std::wstring_view text) {
+void SetFirmwareText(std::wstring& field, std::wstring_view text) {
     const wchar_t* first = text.data();
     const wchar_t* last = first + text.size();
     while (first < last && (*first == L' ' || *first == L'\t')) ++first;
     while (last > first && (last[-1] == L' ' || last[-1] == L'\t')) --last;
-    if (InAsciiList(kPlaceholders, {first, static_cast<size_t>(last - first)})) return {};
-    return std::wstring(first, last);
+    field.clear();
+    if (!InAsciiList(kPlaceholders, {first, static_cast<size_t>(last - first)}))
+        field.append(first, last - first);
 }
 
 SmbiosStrings ParseSmbios(std::string_view raw) {
@@ -97,7 +99,7 @@ SmbiosStrings ParseSmbios(std::string_view raw) {
         if (setEnd + 1 >= end || p[0] == 127) break;  // 127: the end of the tables
         for (const auto& f : kSmbiosFields)
             if (f.type == p[0] && !(seen >> f.type & 1))
-                s.*f.field = StringOf(set, setEnd, f.offset < p[1] ? p[f.offset] : 0);
+                SetString(s.*f.field, set, setEnd, f.offset < p[1] ? p[f.offset] : 0);
         if (p[0] < 8) seen |= 1u << p[0];
         p = setEnd + 2;
     }
@@ -109,7 +111,7 @@ MachineIdentity ReadMachineIdentity(FirmwarePort& firmware) {
     // Windows copies these from the same tables at start; a virtual machine's tables may be
     // empty while its BIOS key is filled.
     if (s.manufacturer.empty() && s.boardManufacturer.empty())
-        for (const auto& v : kBiosValues) s.*v.field = FirmwareText(firmware.BiosValue(v.name));
+        for (const auto& v : kBiosValues) SetFirmwareText(s.*v.field, firmware.BiosValue(v.name));
     // A self-built desktop names only its board's maker and model.
     std::wstring& maker = s.manufacturer.empty() ? s.boardManufacturer : s.manufacturer;
     std::wstring& model = !s.version.empty() && InAsciiList(kModelInVersion, s.manufacturer)

@@ -56,9 +56,10 @@ HWND InfoWindow::Control(int id) const { return FindControl(controls_, id); }
 void InfoWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
     controls_ = CreateControls(hwnd(), InfoLayout(), font_.get(), {.defaultButtonId = kSave});
-    for (int id : {kValue1, kValue1 + 1, kValue1 + 2, kValue1 + 3, kValue1 + 4, kValue1 + 5,
-                   kFirmwareMaker, kFirmwareModel})
-        ::SendMessageW(Control(id), EM_SETREADONLY, TRUE, 0);
+    // Every box but the name shows what was read.
+    for (const ControlDef& c : InfoLayout())
+        if (c.kind == ControlKind::Edit && c.id != kName)
+            ::SendMessageW(Control(c.id), EM_SETREADONLY, TRUE, 0);
 }
 
 void InfoWindow::OnLoad() {

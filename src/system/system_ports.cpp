@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "core/texts.h"
 #include "registry/registry.h"
 #include "system/handles.h"
@@ -132,15 +130,9 @@ std::string SystemFirmware::SmbiosTable() {
 }
 
 std::wstring SystemFirmware::BiosValue(const wchar_t* name) {
-    DWORD type = REG_NONE;
-    std::vector<std::uint8_t> bytes;
-    if (!ReadRawRegistryValue(HKEY_LOCAL_MACHINE, L"HARDWARE\\DESCRIPTION\\System\\BIOS", name,
-                              &type, &bytes) ||
-        type != REG_SZ)
-        return {};
-    // Stored with or without its terminator.
-    const auto* text = reinterpret_cast<const wchar_t*>(bytes.data());
-    return std::wstring(text, std::find(text, text + bytes.size() / 2, L'\0'));
+    const AnyValue v =
+        GetRegistryValue(HKEY_LOCAL_MACHINE, L"HARDWARE\\DESCRIPTION\\System\\BIOS", name);
+    return v.kind() == AnyValue::Kind::Text ? v.AsText() : std::wstring();
 }
 
 MachineIdentity ThisMachine() {
