@@ -92,8 +92,11 @@ std::wstring SystemPresetFiles::FindFile(const std::wstring& pattern) {
 std::wstring SystemPresetFiles::DecodeAnsi(std::string_view bytes) { return DecodeAnsiText(bytes); }
 
 bool MessageBoxQuestioner::AskYesNo(const std::wstring& question) {
-    return ::MessageBoxW(owner_, question.c_str(), text::kAppTitle, MB_YESNO | MB_DEFBUTTON2) ==
-           IDYES;
+    const bool yes = ::MessageBoxW(owner_, question.c_str(), text::kAppTitle,
+                                   MB_YESNO | MB_DEFBUTTON2) == IDYES;
+    // The box enables its owner as it closes, though the action it asked for goes on.
+    ::EnableWindow(owner_, FALSE);
+    return yes;
 }
 
 PreparedLogo TemporaryLogoFiles::Prepare(const std::wstring& chosenPath) {
