@@ -215,10 +215,14 @@ std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> change
         if (!SameKey(c.key, oemKey) || (!c.value && c.deletes)) order.push_back(&c);
     // Sorted, not compared pairwise (a preset may hold tens of thousands of values): equal
     // changes lie together with the script's first one first, and a key's own entries just
-    // before its values.
-    std::sort(order.begin(), order.end(), [](const ScriptChange* a, const ScriptChange* b) {
-        // Most keys are alike and long: each is compared once.
-        if (const int key = a->key.compare(b->key)) return key < 0;
+    // before its values. A section's values share one long key: the runs of one key are marked
+    // first, and the sort compares keys across runs only.
+    std::vector<size_t> run(changes.size());
+    for (size_t i = 1; i < changes.size(); ++i)
+        run[i] = changes[i].key == changes[i - 1].key ? run[i - 1] : i;
+    std::sort(order.begin(), order.end(), [&](const ScriptChange* a, const ScriptChange* b) {
+        const bool oneRun = run[a - changes.data()] == run[b - changes.data()];
+        if (const int key = oneRun ? 0 : a->key.compare(b->key)) return key < 0;
         if (a->value != b->value) return a->value < b->value;
         return std::tie(a->deletes, a) < std::tie(b->deletes, b);
     });
@@ -232,7 +236,6 @@ std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> change
         if (c.value || c.deletes || !hasValues) shown[order[i] - changes.data()] = true;
     }
     std::vector<ScriptChange> outside;
-    outside.reserve(order.size());
     for (size_t i = 0; i < changes.size(); ++i)
         if (shown[i]) outside.push_back(std::move(changes[i]));
     return outside;
