@@ -166,4 +166,8 @@ inline constexpr const wchar_t* kListFileSuffix = L"\\oemlist.ini";
 inline constexpr const wchar_t* kPresetRootSuffix = L"\\oemdata\\";
 inline constexpr const wchar_t* kPresetLogoSuffix = L"\\oemlogo.bmp";
 
+// What a careful reader found: a temporary logo path the copy command would expand
+inline constexpr const wchar_t* kWhyTempPathHasPercent =
+    L"临时文件夹的路径含有 %，复制命令会将其展开";
+
 }  // namespace vx::text
