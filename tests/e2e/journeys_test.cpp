@@ -110,6 +110,7 @@ TEST_F(Journey, BrandInstallsThePresetsLogoAndScriptOrNamesTheStepThatFailed) {
               ReadFileBytes(folder / L"oemdata\\Aurora PC\\oemlogo.bmp"));
     EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Model").data, Utf16Bytes(L"Aurora PC Studio S7"))
         << "oem.reg not imported";
+    ExpectText(kOemKey, L"Logo", kOemLogoValue);
     ASSERT_TRUE(PickText(list_, L"Broken"));
     PressOk(WaitMessageBox(*app_));  // the logo that cannot be shown
     const std::wstring message = Answer(Control(kOk));
@@ -240,7 +241,21 @@ TEST_F(Journey, AboutShowsTheVersionAndTheLinksStartTheBrowserByItsQuotedPath) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(about, vx::about_ids::kVs)), L"1.5.2");
     HWND logo = ::GetDlgItem(about, vx::about_ids::kPicture1);
+    HWND ok = ::GetDlgItem(about, vx::about_ids::kCommand1);
     EXPECT_TRUE(ShowsBitmap(logo, kPictures + L"maker_logo.bmp"));
+    // Tab leads from OK to the logo, which then shows a focus rectangle, and back to OK.
+    const std::vector<COLORREF> unfocused = ScreenPixels(logo, 30, 30);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(about) == ok; }));
+    for (HWND next : {logo, ok, logo}) {
+        PostKey(FocusOf(about), VK_TAB);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(about) == next; }));
+        EXPECT_TRUE(
+            WaitUntil([&] { return (ScreenPixels(logo, 30, 30) == unfocused) == (next == ok); }));
+    }
+    PostKey(logo, VK_RETURN);
+    EXPECT_TRUE(started(vx::kMakerHomePage));
+    EXPECT_TRUE(IsVisible(about)) << "Enter on the logo pressed OK";
+    std::filesystem::remove(folder / L"probe-ran.txt");
     MouseClick(logo, 15, 15);
     EXPECT_TRUE(started(vx::kMakerHomePage));
 }
