@@ -234,8 +234,6 @@ TEST_F(Journey, AboutShowsTheVersionAndTheLinksStartTheBrowserByItsQuotedPath) {
         });
     };
     ASSERT_NO_FATAL_FAILURE(Start(folder));
-    ChooseMenu(main_, kMenu3);
-    EXPECT_TRUE(started(vx::kDownloadPage));
     ChooseMenu(main_, kMenu9);
     HWND about = app_->WaitForWindow(kAboutCaption);
     ASSERT_NE(about, nullptr);
@@ -258,6 +256,9 @@ TEST_F(Journey, AboutShowsTheVersionAndTheLinksStartTheBrowserByItsQuotedPath) {
     std::filesystem::remove(folder / L"probe-ran.txt");
     MouseClick(logo, 15, 15);
     EXPECT_TRUE(started(vx::kMakerHomePage));
+    // Last: a started probe may take the activation, and with it the about window's focus.
+    ChooseMenu(main_, kMenu3);
+    EXPECT_TRUE(started(vx::kDownloadPage));
 }
 
 }  // namespace
