@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the tests need and this machine lacks.
 # fonts-wine holds Marlett, the font Wine draws title-bar buttons with; it is only recommended by
-# Wine, and without it every frame shows letters where its buttons should be.
+# Wine, and without it every frame shows letters where its buttons should be (tools/wine-harness.sh
+# copies it to where Debian's Wine looks).
 set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev googletest python3
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils
