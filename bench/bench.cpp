@@ -8,7 +8,9 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -320,8 +322,11 @@ int main(int argc, char** argv) {
     std::printf("|---|---:|---|---:|---:|---:|\n");
     for (const Measure* m : {&startup, &bigStartup, &brandAction, &clearAction, &customAction}) {
         const double ours = Median(m->ours), floor = Median(m->floor);
-        std::printf("| %s | %.0f ms | %s | %.0f ms | %.2f | %s |\n", m->name, ours, m->floorName,
-                    floor, floor > 0 ? ours / floor : 0.0, m->atMost);
+        const double ratio = floor > 0 ? ours / floor : 0.0;
+        // Compared as printed, so a row reading 1.00 against "at most 1.00" is within it.
+        const bool over = *m->atMost && std::atof(m->atMost) < std::round(ratio * 100) / 100;
+        std::printf("| %s | %.0f ms | %s | %.0f ms | %.2f%s | %s |\n", m->name, ours, m->floorName,
+                    floor, ratio, over ? " **OVER THE LIMIT**" : "", m->atMost);
     }
     PrintPresetCheck(runs);
     std::printf("| peak working set | %.1f MiB | notepad.exe | %.1f MiB | %.2f | |\n",

@@ -47,7 +47,7 @@ inline constexpr const wchar_t* kHint3Prefix = L"示例:";
 // A fictional computer maker's site: the sample must not point anyone at a real company.
 inline constexpr const wchar_t* kHint3 = L"示例:http://www.qiming-pc.example";
 inline constexpr const wchar_t* kHint4 = L"示例:800-810-8888";
-inline constexpr const wchar_t* kHint5 = L"注意:图片必须为120x120大小的BMP位图";
+inline constexpr const wchar_t* kHint5 = L"可选BMP/PNG/JPG/GIF，将缩放为120x120";
 inline constexpr const wchar_t* kHint6 = L"示例:9：00-20：00";
 inline constexpr const wchar_t* kBmpFilterName = L"(Windows位图)";
 inline constexpr const wchar_t* kBmpFilterPattern = L"*.bmp";

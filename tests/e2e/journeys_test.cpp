@@ -108,6 +108,7 @@ TEST_F(Journey, BrandInstallsThePresetsLogoAndScriptOrNamesTheStepThatFailed) {
               ReadFileBytes(folder / L"oemdata\\Aurora PC\\oemlogo.bmp"));
     EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Model").data, Utf16Bytes(L"Aurora PC Studio S7"))
         << "oem.reg not imported";
+    ExpectText(kOemKey, L"Logo", kOemLogoValue);
     ASSERT_TRUE(PickText(list_, L"Broken"));
     PressOk(WaitMessageBox(*app_));  // the logo that cannot be shown
     const std::wstring message = Answer(Control(kOk));

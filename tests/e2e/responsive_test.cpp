@@ -94,6 +94,20 @@ TEST_F(Responsive, PagesOpenOnceByTheBrowsersQuotedPathWhileTheWindowAnswers) {
     EXPECT_EQ(TextOf(::GetDlgItem(about, vx::about_ids::kVs)), L"1.5.2");
     HWND logo = ::GetDlgItem(about, vx::about_ids::kPicture1);
     EXPECT_TRUE(ShowsBitmap(logo, JoinPath(BuildFolder(), L"pictures\\maker_logo.bmp")));
+    // Tab leads from OK to the logo, which then shows a focus rectangle, and back to OK.
+    HWND ok = ::GetDlgItem(about, vx::about_ids::kCommand1);
+    const std::vector<COLORREF> unfocused = ScreenPixels(logo, 30, 30);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(about) == ok; }));
+    for (HWND next : {logo, ok, logo}) {
+        PostKey(FocusOf(about), VK_TAB);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(about) == next; }));
+        EXPECT_TRUE(
+            WaitUntil([&] { return (ScreenPixels(logo, 30, 30) == unfocused) == (next == ok); }));
+    }
+    PostKey(logo, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return started(vx::kMakerHomePage); }, 30s));
+    EXPECT_TRUE(IsVisible(about)) << "Enter on the logo pressed OK";
+    EXPECT_TRUE(WaitUntil([&] { return ::DeleteFileW(ran.c_str()); }));
     MouseClick(logo, 15, 15);
     EXPECT_TRUE(WaitUntil([&] { return started(vx::kMakerHomePage); }, 30s));
     // Ended (文件 > 退出) while an opening is held up, the program ends cleanly without it (Wine
