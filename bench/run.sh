@@ -7,8 +7,23 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-7}
 "$root/tools/deps.sh"
 VX_BUILD_TARGET=vx_bench "$root/tools/build.sh" x86 x64 >/dev/null
+# The commands the program and the driver start print cmd's messages in code page 936 (such
+# as "文件已存在。" for an md of an existing folder) straight to a terminal the run is attached to:
+# the run gets none, its error output goes to a log decoded to UTF-8, and only the driver's own
+# lines reach the screen.
+raw="$root/build/bench-messages.raw"
+log="$root/build/bench-messages.log"
+status=0
 "$root/tools/wine-harness.sh" "$root/build/x64" -- \
-    "$root/tools/wine-exec.sh" "$root/build/x64/bin/vx_bench.exe" "$runs"
+    "$root/tools/wine-exec.sh" "$root/build/x64/bin/vx_bench.exe" "$runs" \
+    </dev/null 2>"$raw" | tr -d '\r' || status=$?
+iconv -f GBK -t UTF-8 -c "$raw" >"$log" && rm -f "$raw"
+if [ "$status" -ne 0 ]; then
+    echo "bench: the driver failed ($status); its and the commands' messages:" >&2
+    tail -n 20 "$log" >&2
+    exit "$status"
+fi
+[ -s "$log" ] && echo "(the commands' own messages, decoded: $log)"
 echo
 echo "| exe | size | imports |"
 echo "|---|---:|---|"

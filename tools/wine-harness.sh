@@ -68,6 +68,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
     [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-harness: prefix creation failed" >&2; exit 1; }
 fi
+# Wine draws title-bar buttons with Marlett (from fonts-wine). Debian's Wine looks for its own
+# fonts beside /usr/share/wine/fonts, not in it; the prefix's Fonts folder is always searched.
+marlett=/usr/share/wine/fonts/marlett.ttf
+fonts_dir="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f "$marlett" ] && [ ! -f "$fonts_dir/marlett.ttf" ]; then cp "$marlett" "$fonts_dir/"; fi
 wineserver -p
 export VX_WINE_EXEC="$tools_dir/wine-exec.sh"
 # Start Wine's own background processes now, detached from the command's output: started

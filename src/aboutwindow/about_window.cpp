@@ -46,7 +46,8 @@ HWND AboutWindow::Control(int id) const { return FindControl(controls_, id); }
 void AboutWindow::OnCreate() {
     const int dpi = WindowDpi(hwnd());
     font_.reset(CreateUiFont(dpi));
-    controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(), {.defaultButtonId = kCommand1});
+    controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(),
+                               {.defaultButtonId = kCommand1, .linkId = kPicture1});
     productFont_.reset(CreateFontFrom(kProductWordFont, dpi));
     ::SendMessageW(Control(kLabel4), WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()),
                    FALSE);

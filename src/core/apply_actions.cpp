@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <optional>
+#include <tuple>
 
 #include "core/brand_list.h"
 #include "core/decimal.h"
@@ -179,25 +180,6 @@ ActionOutcome Refuse(ApplyStep step, const std::wstring& subject, const wchar_t*
     return outcome;
 }
 
-// What a preset's script would change beyond the values of the OEM information: each thing
-// once, and a key that receives values shown by its values only.
-std::vector<ScriptChange> OutsideOemInformation(const std::vector<ScriptChange>& changes) {
-    std::vector<ScriptChange> outside;
-    for (const ScriptChange& c : changes) {
-        if (IsOemKey(c.key) && (c.value || !c.deletes)) continue;
-        if (std::find(outside.begin(), outside.end(), c) == outside.end()) outside.push_back(c);
-    }
-    std::vector<ScriptChange> shown;
-    for (const ScriptChange& c : outside) {
-        const bool hasValues = !c.value && !c.deletes &&
-                               std::any_of(outside.begin(), outside.end(), [&](const auto& v) {
-                                   return v.value && v.key == c.key;
-                               });
-        if (!hasValues) shown.push_back(c);
-    }
-    return shown;
-}
-
 std::wstring DescribeChange(const ScriptChange& c) {
     if (!c.value) return (c.deletes ? text::kChangeDeleteKey : text::kChangeKey) + c.key;
     const std::wstring name = c.value->empty() ? text::kDefaultValueShown : *c.value;
@@ -230,7 +212,7 @@ ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
     const std::wstring script = folder + text::kPresetScriptSuffix;
     const std::optional<std::string> bytes = preset.files.ReadFile(script);
     if (!bytes) return Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
-    const ScriptReading reading = ReadPresetScript(*bytes, preset.files);
+    ScriptReading reading = ReadPresetScript(*bytes, preset.files);
     if (!reading.ok()) {
         ActionOutcome refusal = Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
         refusal.message += text::kScriptBadLinePrefix + DecimalText(reading.badLine) +
@@ -238,7 +220,7 @@ ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
         return refusal;
     }
 
-    const std::vector<ScriptChange> outside = OutsideOemInformation(reading.changes);
+    const std::vector<ScriptChange> outside = OutsideOemInformation(std::move(reading.changes));
     ActionOutcome declined;
     // Declined by the user's own answer: nothing more to tell.
     declined.refused = !outside.empty() && !preset.questioner.AskYesNo(ScriptQuestion(outside));
@@ -280,6 +262,39 @@ bool ScriptNamesMaker(const std::wstring& script, const wchar_t* maker, PresetFi
 }
 
 }  // namespace
+
+std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> changes) {
+    const std::wstring oemKey = std::wstring(text::kMachineRoot) + text::kOemKey;
+    std::vector<const ScriptChange*> order;
+    for (const ScriptChange& c : changes)
+        if (!SameKey(c.key, oemKey) || (!c.value && c.deletes)) order.push_back(&c);
+    // Sorted, not compared pairwise (a preset may hold tens of thousands of values): equal
+    // changes lie together with the script's first one first, and a key's own entries just
+    // before its values. A section's values share one long key: the runs of one key are marked
+    // first, and the sort compares keys across runs only.
+    std::vector<size_t> run(changes.size());
+    for (size_t i = 1; i < changes.size(); ++i)
+        run[i] = changes[i].key == changes[i - 1].key ? run[i - 1] : i;
+    std::sort(order.begin(), order.end(), [&](const ScriptChange* a, const ScriptChange* b) {
+        const bool oneRun = run[a - changes.data()] == run[b - changes.data()];
+        if (const int key = oneRun ? 0 : a->key.compare(b->key)) return key < 0;
+        if (a->value != b->value) return a->value < b->value;
+        return std::tie(a->deletes, a) < std::tie(b->deletes, b);
+    });
+    std::vector<bool> shown(changes.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        const ScriptChange& c = *order[i];
+        if (i > 0 && c == *order[i - 1]) continue;
+        size_t next = i + 1;
+        while (next < order.size() && order[next]->key == c.key && !order[next]->value) ++next;
+        const bool hasValues = next < order.size() && order[next]->key == c.key;
+        if (c.value || c.deletes || !hasValues) shown[order[i] - changes.data()] = true;
+    }
+    std::vector<ScriptChange> outside;
+    for (size_t i = 0; i < changes.size(); ++i)
+        if (shown[i]) outside.push_back(std::move(changes[i]));
+    return outside;
+}
 
 ApplyChoice ChooseApplyAction(const std::wstring& selectedText) {
     if (selectedText.empty()) return ApplyChoice::NothingSelected;
@@ -336,10 +351,15 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
     steps.MakeOemFolder();
     const std::wstring shown = L'"' + logoPath + L'"';
     const PreparedLogo logo = ports.logo.Prepare(logoPath);
-    if (logo.failure.empty())
+    // The temporary file lies in the user's temporary folder, whose path may hold a % as well.
+    const std::wstring why = !logo.failure.empty() ? logo.failure
+                             : logo.path.find(L'%') != std::wstring::npos
+                                 ? text::kWhyTempPathHasPercent
+                                 : L"";
+    if (why.empty())
         steps.CopyLogo(CustomCopyCommand(logo.path), shown);
     else
-        steps.Fail(ApplyStep::CopyLogo, shown, logo.failure);
+        steps.Fail(ApplyStep::CopyLogo, shown, why);
     if (logo.temporary) ports.logo.Discard(logo.path);
     for (const OemValue& v : kOemValues)
         steps.WriteValue(v.name, v.custom ? values.*v.custom : AnyValue::FromText(text::kOemLogoValue));

@@ -8,6 +8,7 @@
 
 #include "core/any_value.h"
 #include "core/ports.h"
+#include "core/reg_script.h"
 
 namespace vx {
 
@@ -60,6 +61,10 @@ struct ActionOutcome {
     std::wstring message;
     bool Succeeded() const { return !refused && failures.empty(); }
 };
+
+// What a preset's script would change beyond the values of the OEM information, in the script's
+// order: each thing once, and a key that receives values shown by its values only.
+std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> changes);
 
 // The copy command of the custom logo, the path quoted as one argument.
 std::wstring CustomCopyCommand(const std::wstring& logoPath);

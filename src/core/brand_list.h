@@ -14,6 +14,13 @@ std::vector<std::string> SplitListLines(std::string_view bytes);
 // The same rules over the file already decoded as a whole.
 std::vector<std::wstring> SplitListLines(std::wstring_view text);
 
+// Whether two brand names are one, as the file system matches the folders named after them:
+// without regard to case. Each letter is upper-cased on its own as the file system does, for
+// the letters that have both cases in the code pages a name can be written in (ASCII, Latin-1,
+// Latin Extended-A, Greek and Cyrillic without accents, full-width Latin); any other character
+// only equals itself.
+bool SameName(std::wstring_view a, std::wstring_view b);
+
 enum class SelectionKind { Custom, Clear, Brand };
 
 // Decided by exact text, never by position: a brand line that reads like a fixed entry acts

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kFileHeaderBytes = 14;
 constexpr int kInfoHeaderBytes = 40;
+constexpr std::uint32_t kCoreHeaderBytes = 12, kShortHeaderBytes = 16;
 constexpr int kRowBytes = kLogoSide * 3;  // a multiple of 4: no padding
 
 void PutLe(std::string& out, std::uint32_t value, int bytes) {
@@ -50,7 +51,12 @@ PictureFault HeaderSizeFault(std::string_view head) {
     } else if (head.starts_with("GIF8")) {
         width = Get(head, 6, 2);
         height = Get(head, 8, 2);
-    } else if (head.starts_with("BM") && GetLe32(head, kFileHeaderBytes) >= kInfoHeaderBytes) {
+    } else if (head.starts_with("BM") && Get(head, kFileHeaderBytes, 4) == kCoreHeaderBytes) {
+        // The OS/2 1.x core header holds unsigned 16-bit sides.
+        width = Get(head, kFileHeaderBytes + 4, 2);
+        height = Get(head, kFileHeaderBytes + 6, 2);
+    } else if (head.starts_with("BM") && Get(head, kFileHeaderBytes, 4) >= kShortHeaderBytes) {
+        // Every longer form, the OS/2 2.x one cut to 16 bytes included, starts alike.
         width = GetLe32(head, kFileHeaderBytes + 4);
         height = std::llabs(GetLe32(head, kFileHeaderBytes + 8));
     }

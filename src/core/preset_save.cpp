@@ -57,9 +57,13 @@ std::wstring DefaultPresetName(const std::wstring& manufacturer, const LocalMinu
            DecimalText(now.day, 2) + L"-" + DecimalText(now.hour, 2) + DecimalText(now.minute, 2);
 }
 
-std::optional<std::string> ListWithLine(const std::string& old, const std::string& line) {
-    const std::vector<std::string> lines = SplitListLines(old);
-    if (std::find(lines.begin(), lines.end(), line) != lines.end()) return std::nullopt;
+bool ListHasName(std::wstring_view list, std::wstring_view name) {
+    const std::vector<std::wstring> lines = SplitListLines(list);
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::wstring& line) { return SameName(line, name); });
+}
+
+std::string ListWithLine(const std::string& old, const std::string& line) {
     std::string out = old;
     if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
     return out + line + "\r\n";
@@ -107,8 +111,9 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
     const std::wstring scriptPath = folder + text::kPresetScriptSuffix;
     w = files.WriteFile(scriptPath, AsString(RegScriptFile(script)));
     if (!w.ok()) return fail(scriptPath, w);
-    if (const auto newList = ListWithLine(list, *files.ToAnsi(request.name))) {
-        w = files.WriteFile(listPath, *newList);
+    // The folder check above follows the file system, which ignores case: so does the list's.
+    if (!ListHasName(files.FromAnsi(list), request.name)) {
+        w = files.WriteFile(listPath, ListWithLine(list, *files.ToAnsi(request.name)));
         if (!w.ok()) return fail(listPath, w);
     }
     std::wstring message = text::kMsgPresetSavedPrefix + request.name + text::kMsgPresetSavedSuffix;

@@ -34,6 +34,7 @@ class PresetFilesPort {
     virtual bool AskYesNo(const std::wstring& question) = 0;
     // The text in the system's ANSI code page; nothing when a character has no exact form there.
     virtual std::optional<std::string> ToAnsi(const std::wstring& text) = 0;
+    virtual std::wstring FromAnsi(const std::string& bytes) = 0;
 };
 
 // What a box shows of a value: a text up to its first NUL, anything else as the script
@@ -51,9 +52,11 @@ struct LocalMinute {
 // The name box's first text: the current manufacturer, or "备份" and the time when it is empty.
 std::wstring DefaultPresetName(const std::wstring& manufacturer, const LocalMinute& now);
 
+// Whether the decoded list file already has a line for the name, matched as SameName does.
+bool ListHasName(std::wstring_view list, std::wstring_view name);
 // The list file after adding `line`: the old bytes unchanged, a CR LF first when they do not
-// end with a line end; nothing when the line is already in the list.
-std::optional<std::string> ListWithLine(const std::string& old, const std::string& line);
+// end with a line end.
+std::string ListWithLine(const std::string& old, const std::string& line);
 
 struct SaveRequest {
     std::wstring programFolder;

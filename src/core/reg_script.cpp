@@ -188,14 +188,15 @@ class Reader {
         while (state == HexLine::Continues) {
             size_t next = at_ + 1;
             size_t i = 0;
+            // The lines skipped here, comments included, are held to the NUL rule as well.
             for (; next < lines_.size(); ++next) {
+                if (lines_[next].find(L'\0') != std::wstring_view::npos) return at_ = next, false;
                 i = SkipBlanks(lines_[next], 0);
                 if (i < lines_[next].size() && lines_[next][i] != L';') break;
             }
             // A script that ends inside a continuation is cut short.
             if (next == lines_.size()) return false;
             at_ = next;
-            if (lines_[at_].find(L'\0') != std::wstring_view::npos) return false;
             state = ReadHexLine(lines_[at_].substr(i), false);
         }
         return state == HexLine::End;

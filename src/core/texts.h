@@ -47,7 +47,7 @@ inline constexpr const wchar_t* kHint3Prefix = L"示例:";
 // A fictional computer maker's site: the sample must not point anyone at a real company.
 inline constexpr const wchar_t* kHint3 = L"示例:http://www.qiming-pc.example";
 inline constexpr const wchar_t* kHint4 = L"示例:800-810-8888";
-inline constexpr const wchar_t* kHint5 = L"注意:图片必须为120x120大小的BMP位图";
+inline constexpr const wchar_t* kHint5 = L"可选BMP/PNG/JPG/GIF，将缩放为120x120";
 inline constexpr const wchar_t* kHint6 = L"示例:9：00-20：00";
 inline constexpr const wchar_t* kBmpFilterName = L"(Windows位图)";
 inline constexpr const wchar_t* kBmpFilterPattern = L"*.bmp";
@@ -165,6 +165,10 @@ inline constexpr const wchar_t* kListSeparator = L"、";
 inline constexpr const wchar_t* kListFileSuffix = L"\\oemlist.ini";
 inline constexpr const wchar_t* kPresetRootSuffix = L"\\oemdata\\";
 inline constexpr const wchar_t* kPresetLogoSuffix = L"\\oemlogo.bmp";
+
+// What a careful reader found: a temporary logo path the copy command would expand
+inline constexpr const wchar_t* kWhyTempPathHasPercent =
+    L"临时文件夹的路径含有 %，复制命令会将其展开";
 
 // This machine's maker and model, read from its firmware, and the brand preset matching them.
 inline constexpr const wchar_t* kMenuMachineBrand = L"选择本机品牌";

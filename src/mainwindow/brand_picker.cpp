@@ -20,17 +20,6 @@ using namespace main_ids;
 
 namespace {
 
-// The list file is text in the system's ANSI code page, decoded as a whole: no line end byte
-// can be part of a double-byte character there.
-std::wstring FromAnsi(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
-    return text;
-}
-
 void AddEntry(HWND list, const std::wstring& entry) {
     ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
 }
@@ -63,7 +52,7 @@ void MainWindow::LoadBrandList() {
     std::string bytes;
     std::vector<std::wstring> entries;
     if (ReadWholeFile(path, bytes)) {
-        entries = SplitListLines(FromAnsi(bytes));
+        entries = SplitListLines(DecodeAnsiText(bytes));
     } else {
         // Reported once the window is on screen; the fixed entries still follow.
         startupProblem_ = text::kMsgListUnreadable + path;
@@ -82,7 +71,7 @@ void MainWindow::ReloadBrandList(const std::wstring& brand) {
     startupProblem_.clear();
     const LRESULT count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        if (EntryText(list, i) != brand) continue;
+        if (!SameName(EntryText(list, i), brand)) continue;
         ::SendMessageW(list, CB_SETCURSEL, i, 0);
         break;
     }

@@ -10,11 +10,11 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
-#include "core/texts.h"
+#include <cstdlib>
+
 #include "core/web_page.h"
 #include "system/com_calls.h"
 #include "system/handles.h"
-#include "system/ui.h"
 
 namespace vx {
 
@@ -78,10 +78,15 @@ ComPtr<IShellDispatch2> DesktopShell() {
     return shell;
 }
 
+// The one opening under way, filled in by the window's thread before it starts the opening's.
+struct {
+    const wchar_t* address;
+    HWND owner;
+} pending;
+volatile LONG opening = 0;
+
 class SystemWebPageOpener : public WebPageOpener {
   public:
-    explicit SystemWebPageOpener(HWND owner) : owner_(owner) {}
-
     bool ProgramExists(const std::wstring& path) override {
         const DWORD a = ::GetFileAttributesW(path.c_str());
         return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
@@ -130,30 +135,49 @@ class SystemWebPageOpener : public WebPageOpener {
     bool TryDefaultBrowser(const std::wstring& address) override {
         SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
-        // The failure is reported by our own box, which shows the address.
-        info.fMask = SEE_MASK_FLAG_NO_UI;
+        // The failure is reported by our own box, which shows the address; the thread ends
+        // right after, so the shell must have done its part by the time this returns.
+        info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
         info.lpVerb = L"open";
         info.lpFile = address.c_str();
         info.nShow = SW_SHOWNORMAL;
         return ::ShellExecuteExW(&info) != FALSE;
     }
 
-    void ShowAddress(const std::wstring& address) override {
-        ShowMessage(owner_, text::kMsgPageNotOpened + address);
+    void ShowAddress(const std::wstring&) override {
+        // Gone by now when the window has closed: then there is no one to tell.
+        ::PostMessageW(pending.owner, kWebPageNotOpened, 0,
+                       reinterpret_cast<LPARAM>(pending.address));
     }
-
-  private:
-    HWND owner_;
 };
+
+DWORD WINAPI OpenPending(void*) {
+    {
+        // The desktop shell is reached through COM, and the shell may hand the address to a
+        // COM-based handler: the thread has an apartment of its own.
+        const com::Apartment apartment;
+        // Set only by the tests, which hold an opening up this many milliseconds to show that
+        // no window waits for it.
+        ::Sleep(static_cast<DWORD>(_wtoi(EnvironmentValue(L"VENDRIX_TEST_PAGE_DELAY_MS").c_str())));
+        SystemWebPageOpener opener;
+        OpenWebPageWith(EnvironmentValue(L"programfiles"), pending.address, opener);
+    }
+    ::InterlockedExchange(&opening, 0);
+    return 0;
+}
 
 }  // namespace
 
-void OpenWebPage(const std::wstring& address, HWND owner) {
-    // The desktop shell is reached through COM, and the shell may hand the address to a
-    // COM-based handler.
-    const com::Apartment apartment;
-    SystemWebPageOpener opener(owner);
-    OpenWebPageWith(EnvironmentValue(L"programfiles"), address, opener);
+void OpenWebPage(const wchar_t* address, HWND owner) {
+    if (::InterlockedCompareExchange(&opening, 1, 0) != 0) return;
+    pending = {address, owner};
+    // The program may end while the thread runs: it uses nothing the exit takes away.
+    const HANDLE thread = ::CreateThread(nullptr, 0, OpenPending, nullptr, 0, nullptr);
+    if (thread) {
+        ::CloseHandle(thread);
+    } else {
+        OpenPending(nullptr);
+    }
 }
 
 }  // namespace vx

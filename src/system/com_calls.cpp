@@ -13,9 +13,11 @@ Fn Lookup(const wchar_t* dll, const char* name) {
                   : nullptr;
 }
 
+// Looked up at every call, not kept: a page opens on a thread of its own while a picture may
+// be decoded on the window's.
 template <typename Fn, typename Fail, typename... Args>
 auto Call(const wchar_t* dll, const char* name, Fail fail, Args... args) {
-    static const Fn fn = Lookup<Fn>(dll, name);
+    const Fn fn = Lookup<Fn>(dll, name);
     return fn ? fn(args...) : fail;
 }
 
@@ -37,7 +39,7 @@ BSTR AllocString(const wchar_t* text) {
 }
 
 void FreeString(BSTR text) {
-    static const auto fn = Lookup<void(WINAPI*)(BSTR)>(L"oleaut32.dll", "SysFreeString");
+    const auto fn = Lookup<void(WINAPI*)(BSTR)>(L"oleaut32.dll", "SysFreeString");
     if (fn) fn(text);
 }
 
@@ -51,7 +53,7 @@ Apartment::Apartment()
           DWORD{COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE})) {}
 
 Apartment::~Apartment() {
-    static const auto fn = Lookup<void(WINAPI*)()>(L"ole32.dll", "CoUninitialize");
+    const auto fn = Lookup<void(WINAPI*)()>(L"ole32.dll", "CoUninitialize");
     if (SUCCEEDED(result_) && fn) fn();
 }
 

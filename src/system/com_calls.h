@@ -13,7 +13,7 @@ BSTR AllocString(const wchar_t* text);
 void FreeString(BSTR text);
 HRESULT ClearVariant(VARIANT* variant);
 
-// COM on the calling (window) thread while it lives.
+// COM on the calling thread while it lives.
 class Apartment {
   public:
     Apartment();

@@ -9,19 +9,34 @@ namespace vx {
 
 namespace {
 
+void NotifyClicked(HWND picture) {
+    ::SendMessageW(::GetParent(picture), WM_COMMAND,
+                   MAKEWPARAM(::GetDlgCtrlID(picture), kPictureClicked),
+                   reinterpret_cast<LPARAM>(picture));
+}
+
+// Only a link picture is a tab stop, so only it ever has the focus these keys come with.
 LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case kPictureSetBitmap:
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wp));
             ::InvalidateRect(hwnd, nullptr, TRUE);
             return 0;
-        case WM_LBUTTONUP: {
-            HWND parent = ::GetParent(hwnd);
-            const int id = ::GetDlgCtrlID(hwnd);
-            ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, kPictureClicked),
-                           reinterpret_cast<LPARAM>(hwnd));
+        case WM_LBUTTONUP:
+            NotifyClicked(hwnd);
             return 0;
+        case WM_GETDLGCODE: {
+            // Enter on the link is its own, not the window's default button's.
+            const MSG* m = reinterpret_cast<const MSG*>(lp);
+            return m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
         }
+        case WM_KEYDOWN:
+            if (wp == VK_RETURN || wp == VK_SPACE) NotifyClicked(hwnd);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            ::InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = ::BeginPaint(hwnd, &ps);
@@ -38,6 +53,7 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 ::SelectObject(mem, old);
                 ::DeleteDC(mem);
             }
+            if (::GetFocus() == hwnd) ::DrawFocusRect(dc, &client);
             ::EndPaint(hwnd, &ps);
             return 0;
         }
@@ -78,7 +94,10 @@ Creation CreationFor(const ControlDef& spec, const ControlOptions& options) {
             return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
         case ControlKind::Picture:
             // A one-pixel frame: a 1830-twip box then shows a 120 x 120 logo whole.
-            return {kPictureClass, base | WS_CLIPSIBLINGS | WS_BORDER, 0};
+            return {
+                kPictureClass,
+                base | WS_CLIPSIBLINGS | WS_BORDER | (spec.id == options.linkId ? WS_TABSTOP : 0),
+                0};
         case ControlKind::Button:
             return {L"BUTTON",
                     base | WS_TABSTOP |

@@ -18,6 +18,7 @@ inline constexpr const wchar_t* kPictureClass = L"VendrixPicture";
 
 struct ControlOptions {
     int defaultButtonId = 0;  // drawn as the default push button
+    int linkId = 0;  // a picture that takes the focus and answers Enter and Space as a click
 };
 
 // Creates every control of `specs` as a child of `parent`, in tab order, at the parent's DPI,

@@ -11,6 +11,10 @@ namespace vx {
 // The whole file in one read, opened and closed here; false when it cannot be opened or read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 
+// Text in the system's ANSI code page, decoded as a whole: no line end byte can be part of a
+// double-byte character there, so its lines are the lines of the bytes.
+std::wstring DecodeAnsiText(std::string_view bytes);
+
 // The save's port on the real file system; its question is a message box owned by `owner`.
 class SavedPresetFiles : public PresetFilesPort {
   public:
@@ -27,6 +31,7 @@ class SavedPresetFiles : public PresetFilesPort {
     bool AskYesNo(const std::wstring& question) override;
     // Refused when the code page would put a stand-in for any character.
     std::optional<std::string> ToAnsi(const std::wstring& text) override;
+    std::wstring FromAnsi(const std::string& bytes) override { return DecodeAnsiText(bytes); }
 
   private:
     HWND owner_;

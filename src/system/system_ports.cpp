@@ -89,18 +89,14 @@ std::wstring SystemPresetFiles::FindFile(const std::wstring& pattern) {
     return pattern.substr(0, pattern.find_last_of(L'\\') + 1) + found.cFileName;
 }
 
-std::wstring SystemPresetFiles::DecodeAnsi(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    const int n =
-        ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
-    return text;
-}
+std::wstring SystemPresetFiles::DecodeAnsi(std::string_view bytes) { return DecodeAnsiText(bytes); }
 
 bool MessageBoxQuestioner::AskYesNo(const std::wstring& question) {
-    return ::MessageBoxW(owner_, question.c_str(), text::kAppTitle, MB_YESNO | MB_DEFBUTTON2) ==
-           IDYES;
+    const bool yes = ::MessageBoxW(owner_, question.c_str(), text::kAppTitle,
+                                   MB_YESNO | MB_DEFBUTTON2) == IDYES;
+    // The box enables its owner as it closes, though the action it asked for goes on.
+    ::EnableWindow(owner_, FALSE);
+    return yes;
 }
 
 PreparedLogo TemporaryLogoFiles::Prepare(const std::wstring& chosenPath) {

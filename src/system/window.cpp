@@ -1,6 +1,9 @@
 #include "system/window.h"
 
 #include "core/layout.h"
+#include "core/texts.h"
+#include "system/browser.h"
+#include "system/ui.h"
 
 namespace vx {
 
@@ -92,6 +95,11 @@ LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             ::SetFocus(lastFocus_);
             return 0;
         }
+    }
+    if (msg == kWebPageNotOpened) {
+        const auto* address = reinterpret_cast<const wchar_t*>(lp);
+        ShowMessage(hwnd_, text::kMsgPageNotOpened + std::wstring(address));
+        return 0;
     }
     return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }

@@ -4,12 +4,10 @@
 
 #include <optional>
 
-#include "core/about_layout.h"
 #include "core/custom_layout.h"
 #include "core/info_layout.h"
 #include "core/main_layout.h"
 #include "core/texts.h"
-#include "core/web_page.h"
 #include "driver.h"
 
 namespace e2e {
@@ -111,6 +109,7 @@ TEST_F(Journey, BrandInstallsThePresetsLogoAndScriptOrNamesTheStepThatFailed) {
               ReadFileBytes(folder / L"oemdata\\Aurora PC\\oemlogo.bmp"));
     EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Model").data, Utf16Bytes(L"Aurora PC Studio S7"))
         << "oem.reg not imported";
+    ExpectText(kOemKey, L"Logo", kOemLogoValue);
     ASSERT_TRUE(PickText(list_, L"Broken"));
     PressOk(WaitMessageBox(*app_));  // the logo that cannot be shown
     const std::wstring message = Answer(Control(kOk));
@@ -211,39 +210,6 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     for (int i = 0; i < 3; ++i) SetText(boxes[i], texts[i]);
     EXPECT_EQ(Answer(Control(kCgUser)), kMsgOwnerSaved);
     for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i]);
-}
-
-// A probe of ours stands in for the browser below "programfiles": it records the command line
-// it was started with in probe-ran.txt in the current directory it inherits, the program folder.
-TEST_F(Journey, AboutShowsTheVersionAndTheLinksStartTheBrowserByItsQuotedPath) {
-    ScratchFolder folder(L"about");
-    folder.AddSamplePresets();
-    // With the space in "Program Files" unquoted, the system would try ...\Program.exe first.
-    const std::wstring programFiles = folder / L"Program Files";
-    const std::wstring ie = programFiles + L"\\Internet Explorer\\IEXPLORE.EXE";
-    folder.MakeFolder(L"Program Files\\Internet Explorer");
-    std::filesystem::copy_file(JoinPath(BuildFolder(), L"vx_probe_child.exe"), ie);
-    // For this test process and what it starts; the system derives "programfiles" from these.
-    for (const wchar_t* name : {L"ProgramFiles", L"ProgramW6432", L"ProgramFiles(x86)"})
-        ::SetEnvironmentVariableW(name, programFiles.c_str());
-    const auto started = [&](const std::wstring& page) {
-        return WaitUntil([&] {
-            const std::string record = ReadFileBytes(folder / L"probe-ran.txt");
-            const std::wstring line = L"cmdline=\"" + ie + L"\" " + page + L"\n";
-            return record.find(Utf16Bytes(line, false)) != std::string::npos;
-        });
-    };
-    ASSERT_NO_FATAL_FAILURE(Start(folder));
-    ChooseMenu(main_, kMenu3);
-    EXPECT_TRUE(started(vx::kDownloadPage));
-    ChooseMenu(main_, kMenu9);
-    HWND about = app_->WaitForWindow(kAboutCaption);
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(about, vx::about_ids::kVs)), L"1.5.2");
-    HWND logo = ::GetDlgItem(about, vx::about_ids::kPicture1);
-    EXPECT_TRUE(ShowsBitmap(logo, kPictures + L"maker_logo.bmp"));
-    MouseClick(logo, 15, 15);
-    EXPECT_TRUE(started(vx::kMakerHomePage));
 }
 
 // Three machines, each stood for by the BIOS key's values (Wine's own tables name nobody).

@@ -36,8 +36,14 @@ for b in brands:
     need |= {f"oemdata/{b}/oemlogo.bmp", f"oemdata/{b}/oem.reg"}
 missing = need - names
 assert not missing, f"missing {sorted(missing)}"
+# Logo is the REG_EXPAND_SZ the program writes: found wherever Windows is installed.
+for b in brands:
+    reg = z.read(f"oemdata/{b}/oem.reg").decode("utf-16").replace("\\\r\n  ", "")
+    logo = reg.split('\r\n"Logo"=hex(2):')[1].split("\r\n")[0].replace(",", "")
+    assert bytes.fromhex(logo).decode("utf-16-le") == "%windir%\\system32\\oem\\oemlogo.bmp\0", b
 note = z.read("说明.txt").decode("gbk")
 assert "管理员" in note and "oemlist.ini" in note and "120 x 120" in note, "说明.txt content"
+assert all(f"Windows {v}" in note for v in ("7", "8.1", "10", "11")), "说明.txt: Windows versions"
 print(f"ok   {sys.argv[1].rsplit('/', 1)[1]}: {len(names)} entries, {len(brands)} brands")
 PY
 done

@@ -24,7 +24,7 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
     int steps = 0;
     std::optional<std::string> script = "REGEDIT4\r\n";
     bool planted = false;
-    std::wstring asked;
+    std::wstring asked, temporary;  // what the logo picture becomes: nothing, it is the logo
     ApplyPorts ports{*this, *this, *this, *this, *this};
     PresetPorts preset{*this, *this};
 
@@ -49,8 +49,8 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
                               const AnyValue& d) override {
         return d;
     }
-    PreparedLogo Prepare(const std::wstring& path) override { return {path, false, {}}; }
-    void Discard(const std::wstring&) override { ADD_FAILURE() << "nothing to discard"; }
+    PreparedLogo Prepare(const std::wstring& p) override { return {temporary + p, !temporary.empty(), {}}; }
+    void Discard(const std::wstring& p) override { EXPECT_EQ(p, temporary + L"C:\\a b.bmp"); }
     std::optional<std::string> ReadFile(const std::wstring&) override { return script; }
     std::wstring FindFile(const std::wstring& p) override { return planted ? p : L""; }
     std::wstring DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
@@ -67,6 +67,7 @@ TEST(ApplyActions, EveryStepRunsAndTheMessageNamesEachOneThatFailed) {
         std::wstring failing;
         CommandResult failure;
         std::wstring failed;  // the lines under the heading; none: the completion message
+        std::wstring temporary = L"";
     } cases[] = {
         {Brand, L"", {}, L""},
         {Brand, kCmdRegImport, exit1,
@@ -77,19 +78,21 @@ TEST(ApplyActions, EveryStepRunsAndTheMessageNamesEachOneThatFailed) {
         {Custom, CustomCopyCommand(L"C:\\a b.bmp"), exit1,
          L"\n· 复制LOGO图片 \"C:\\a b.bmp\" 到 "
          L"%windir%\\system32\\oem\\oemlogo.bmp（命令返回错误代码 1）"},
+        {Custom, L"", {}, L"\n· 复制LOGO图片 \"C:\\a b.bmp\" 到 %windir%\\system32\\oem\\oemlogo.bmp（" +
+         std::wstring(kWhyTempPathHasPercent) + L"）", L"C:\\%T%\\"},  // the user's temporary folder
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", failing " << c.failing);
         FakeSystem system;
         system.failing = c.failing;
-        system.failure = c.failure;
+        system.failure = c.failure, system.temporary = c.temporary;
         const ActionOutcome outcome = c.kind == Brand ? RunBrandAction(L"C:\\V", L"B", system.ports, system.preset)
                                       : c.kind == Clear ? RunClearAction(system.ports)
                                                         : RunCustomAction(custom, system.ports);
         const wchar_t* done[] = {kMsgBrandDone, kMsgClearDone, kMsgCustomDone};
         const wchar_t* heading[] = {kMsgBrandFailed, kMsgClearFailed, kMsgCustomFailed};
         EXPECT_EQ(outcome.message, c.failed.empty() ? done[c.kind] : heading[c.kind] + c.failed);
-        EXPECT_EQ(system.steps, c.kind == Brand ? 3 : 8);
+        EXPECT_EQ(system.steps, c.kind == Brand ? 3 : 8 - !c.temporary.empty());
     }
 }
 

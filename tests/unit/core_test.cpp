@@ -26,6 +26,11 @@ TEST(SplitListLines, CrLfALoneCrAndALoneLfEachEndOneLine) {
     for (const auto& [bytes, lines] : cases) EXPECT_EQ(SplitListLines(bytes), lines) << bytes;
 }
 
+TEST(SameName, LettersMatchInEitherCaseAsFolderNamesDoAndNothingElse) {
+    EXPECT_TRUE(SameName(L"Lenovo ÄÖÿ ＡＢ ΣΣ ЖЁ ŁŹ 联想", L"LENOVO äöŸ ａｂ σς жё łź 联想"));
+    EXPECT_FALSE(SameName(L"a", L"a ") || SameName(L"ß", L"SS") || SameName(L"@[÷ı", L"`{×İ"));
+}
+
 // Holds the texts written; refuses the value named `refused`.
 struct FakeRegistry : RegistryPort {
     std::map<std::wstring, std::wstring> values;

@@ -27,6 +27,13 @@ TEST(PictureFit, FitTransparencyAndTheBitmapFile) {
     EXPECT_FALSE(IsLogoBitmap(wide.replace(18, 1, "y")) || IsLogoBitmap(file.substr(0, 25)));
     const std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0u0\0\0u0", 24) + "crc+";
     EXPECT_EQ(HeaderSizeFault(png), PictureFault::TooLarge);  // 30000 x 30000
+    // 65535 x 65535 in a BMP's OS/2 1.x core header (16-bit sides) and OS/2 2.x short one.
+    using namespace std::string_literals;
+    using enum PictureFault;
+    const std::pair<std::string, PictureFault> bmps[] = {{"\x0C\0\0\0\xFF\xFF\xFF\xFF"s, TooLarge},
+        {"\x10\0\0\0\xFF\xFF\0\0\xFF\xFF\0\0"s, TooLarge}, {"\x0C\0\0\0\x78\0\x78\0"s, None}};
+    for (const auto& [header, fault] : bmps)
+        EXPECT_EQ(HeaderSizeFault("BM" + std::string(12, 0) + header + std::string(8, 0)), fault);
 }
 
 }  // namespace

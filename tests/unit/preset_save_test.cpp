@@ -30,10 +30,11 @@ TEST(RegScript, EachTypeWithItsBytesAndEachAbsenceDeletes) {
 // Program folder P, preset N, logo file L; `log` lists the steps by file name.
 struct FakeFiles : PresetFilesPort {
     S existing, failing, log;
+    std::string list;  // the list file; none when empty
     bool yes = false;
-    bool FileExists(const S& p) override { return p != L"P\\oemlist.ini"; }
+    bool FileExists(const S& p) override { return p != L"P\\oemlist.ini" || !list.empty(); }
     bool FolderExists(const S& p) override { return p == existing; }
-    bool ReadFile(const S& p, std::string*) override { return p == L"L"; }
+    bool ReadFile(const S& p, std::string* b) override { return p == L"L" || (*b = list, p != L"gone"); }
     WriteResult Do(const wchar_t* op, const S& p) {
         log += op + p.substr(p.rfind(L'\\') + 1) + L";";
         return p == failing ? WriteResult{5, L"denied"} : WriteResult{};
@@ -44,6 +45,7 @@ struct FakeFiles : PresetFilesPort {
     void RemoveTree(const S& p) override { Do(L"rd ", p); }
     bool AskYesNo(const S&) override { return log += L"ask;", yes; }
     std::optional<std::string> ToAnsi(const S&) override { return "N"; }
+    S FromAnsi(const std::string& b) override { return {b.begin(), b.end()}; }
 };
 
 TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
@@ -51,18 +53,19 @@ TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
     const S saved = kMsgPresetSavedPrefix + S(L"N") + kMsgPresetSavedSuffix + kMsgPresetNoLogo;
     const S n = L"P\\oemdata\\N", reg = n + L"\\oem.reg",
             failed = kMsgPresetNotSaved + reg + L"\ndenied";
-    const std::tuple<S, S, S, S, bool, S, S> cases[] = {
-        {L"", L"", L"", L"L", 0, L"", kMsgNameEmpty},
-        {L"a\x1f", L"", L"", L"L", 0, L"", kMsgNameBadChar},
-        {L"自定义...", L"", L"", L"L", 0, L"", kMsgNameFixedEntry},
-        {L"N.", L"", L"", L"L", 0, L"", kMsgNameBadEnd},
-        {L"N", L"", L"", L"gone", 0, L"md N;write oem.reg;write oemlist.ini;", saved},
-        {L"N", L"", reg, L"L", 0, L"md N;write oemlogo.bmp;write oem.reg;rd N;", failed},
-        {L"N", n, reg, L"", 1, L"ask;del oemlogo.bmp;write oem.reg;", failed},
+    const std::tuple<S, S, S, S, bool, S, S, std::string> cases[] = {
+        {L"", L"", L"", L"L", 0, L"", kMsgNameEmpty, ""},
+        {L"a\x1f", L"", L"", L"L", 0, L"", kMsgNameBadChar, ""},
+        {L"自定义...", L"", L"", L"L", 0, L"", kMsgNameFixedEntry, ""},
+        {L"N.", L"", L"", L"L", 0, L"", kMsgNameBadEnd, ""},
+        {L"N", L"", L"", L"gone", 0, L"md N;write oem.reg;write oemlist.ini;", saved, ""},
+        {L"N", L"", reg, L"L", 0, L"md N;write oemlogo.bmp;write oem.reg;rd N;", failed, ""},
+        {L"N", n, reg, L"", 1, L"ask;del oemlogo.bmp;write oem.reg;", failed, ""},
+        {L"N", n, L"", L"", 1, L"ask;del oemlogo.bmp;write oem.reg;", saved, "Dell\r\nn"},
     };
-    for (const auto& [name, existing, failing, logo, yes, log, message] : cases) {
+    for (const auto& [name, existing, failing, logo, yes, log, message, list] : cases) {
         FakeFiles f;
-        f.existing = existing, f.failing = failing, f.yes = yes;
+        f.existing = existing, f.failing = failing, f.yes = yes, f.list = list;
         const SaveOutcome out = SavePreset({L"P", name, {}, logo}, f);
         EXPECT_EQ(f.log, log) << message;
         EXPECT_EQ(out.message, message);

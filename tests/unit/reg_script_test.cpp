@@ -31,6 +31,7 @@ TEST(RegScript, ReadsAsRegImportDoesAndRefusesWhatItWouldSkip) {
         {h4 + L"[HKEY_LOCAL_MACHINES\\K]\n", L"line 2: [HKEY_LOCAL_MACHINES\\K]"},
         {k + L"\"a\"=hex:01\\\n02\n", L"line 3: \"a\"=hex:01\\"},
         {k + L"\"a\"=hex:01,\\\n[HKLM\\Run]\n", L"line 4: [HKLM\\Run]"},
+        {k + L"\"a\"=hex:01,\\\n" + std::wstring(L";\0\n02\n", 6), L"line 4: ;?"},
     };
     for (const auto& [script, expected] : cases) {
         std::string bytes(script.begin(), script.end());

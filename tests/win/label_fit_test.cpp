@@ -1,11 +1,11 @@
-// Every label's text fits its box at 96, 120 and 144 DPI, measured in the font the program
-// gives that label: a box drawn for a shorter line clips the text's bottom or its end.
+// Every label's text, and every hint in the box that shows it, fits at 96, 120 and 144 DPI,
+// measured in the font the program gives it: a box drawn for a shorter line clips the text.
 #include <gtest/gtest.h>
 
 #include <cwchar>
-#include <span>
 
 #include "core/about_layout.h"
+#include "core/custom_form.h"
 #include "core/custom_layout.h"
 #include "core/info_layout.h"
 #include "core/main_layout.h"
@@ -15,31 +15,36 @@
 namespace vx {
 namespace {
 
-TEST(LabelFitTest, EveryLabelFitsItsBoxAtEachDpi) {
-    const struct {
-        const char* window;
-        std::span<const ControlDef> layout;
-    } windows[] = {{"main", MainLayout()},
-                   {"custom", CustomLayout()},
-                   {"about", AboutLayout()},
-                   {"info", InfoLayout()}};
+TEST(LabelFitTest, EveryLabelAndHintFitsItsBoxAtEachDpi) {
     HDC dc = ::GetDC(nullptr);
     for (int dpi : {96, 120, 144}) {
         UniqueFont ui(CreateUiFont(dpi)), productWord(CreateFontFrom(kProductWordFont, dpi));
-        for (const auto& [window, layout] : windows) {
-            for (const ControlDef& label : layout) {
-                if (label.kind != ControlKind::Label) continue;
+        for (const auto layout : {MainLayout(), CustomLayout(), AboutLayout(), InfoLayout()}) {
+            for (const ControlDef& c : layout) {
+                const wchar_t* hint =
+                    layout.data() == CustomLayout().data() ? HintOf(c.id) : nullptr;
+                if (c.kind != ControlKind::Label && !hint) continue;
                 const bool isProductWord =
-                    layout.data() == AboutLayout().data() && label.id == about_ids::kLabel4;
+                    layout.data() == AboutLayout().data() && c.id == about_ids::kLabel4;
                 ::SelectObject(dc, isProductWord ? productWord.get() : ui.get());
-                SIZE text{};
-                ::GetTextExtentPoint32W(dc, label.caption,
-                                        static_cast<int>(std::wcslen(label.caption)), &text);
-                const int width = TwipsToPixels(label.width, dpi);
-                const int height = TwipsToPixels(label.height, dpi);
-                EXPECT_TRUE(text.cx <= width && text.cy <= height)
-                    << window << " " << label.name << " at " << dpi << " DPI: text " << text.cx
-                    << "x" << text.cy << ", box " << width << "x" << height;
+                const wchar_t* text = hint ? hint : c.caption;
+                SIZE size{};
+                ::GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
+                // A box shows its text within its frame and margins: its formatting rectangle.
+                const PixelRect box = ToPixels(c, dpi);
+                RECT room{0, 0, box.width, box.height};
+                if (hint) {
+                    HWND edit =
+                        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_POPUP, 0, 0, box.width,
+                                          box.height, nullptr, nullptr, nullptr, nullptr);
+                    ::SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(ui.get()), FALSE);
+                    ::SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+                    ::DestroyWindow(edit);
+                }
+                EXPECT_TRUE(size.cx <= room.right - room.left && size.cy <= room.bottom - room.top)
+                    << c.name << " " << text << " at " << dpi << " DPI: text " << size.cx << "x"
+                    << size.cy << ", room " << room.right - room.left << "x"
+                    << room.bottom - room.top;
             }
         }
     }

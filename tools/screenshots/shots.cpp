@@ -103,6 +103,13 @@ int main(int argc, char** argv) {
         ::SetWindowPos(about, HWND_TOP, 260, 40, 0, 0, SWP_NOSIZE);
         SaveWindow(about, JoinPath(out, L"about.bmp"));
     }
+    // The information window shows a machine that has values and a logo: a brand applied.
+    const int brand = EntryIndex(list, L"青松电脑");
+    PickEntry(list, brand);
+    WaitUntil([&] { return ComboSelection(list) == brand; });
+    Click(ChildByText(main, L"Button", vx::text::kOk));
+    const MessageBoxInfo done = WaitMessageBox(app, 60s);
+    if (done.hwnd) PressOk(done);
     ChooseMenu(main, vx::main_ids::kMenu12);
     HWND info = app.WaitForWindow(vx::text::kInfoCaption);
     if (info) {
