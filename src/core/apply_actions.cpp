@@ -1,7 +1,6 @@
 #include "core/apply_actions.h"
 
 #include <algorithm>
-#include <cwchar>
 #include <optional>
 #include <tuple>
 
@@ -243,9 +242,21 @@ wchar_t* FoldMaker(std::wstring_view name, wchar_t* key) {
     for (;;) {
         if (end > key && end[-1] == L' ') --end;
         *end = L'\0';
-        wchar_t* word = std::wcsrchr(key, L' ');
-        if (!word || !InAsciiList(kCorporateWords, word + 1)) return end;
-        end = word + 1;
+        wchar_t* word = end;  // the last word
+        while (word > key && word[-1] != L' ') --word;
+        if (word == key || !InAsciiList(kCorporateWords, word)) return end;
+        end = word;
+    }
+}
+
+// Whether the text holds the part (both ended by a NUL). Not the C runtime's: that would be
+// one more import for these few bytes.
+bool Holds(const wchar_t* text, const wchar_t* part) {
+    for (;; ++text) {
+        size_t i = 0;
+        while (part[i] && text[i] == part[i]) ++i;
+        if (!part[i]) return true;
+        if (!*text) return false;
     }
 }
 
@@ -256,7 +267,7 @@ bool ScriptNamesMaker(const std::wstring& script, const wchar_t* maker, PresetFi
     wchar_t key[kKeyChars];
     for (const ScriptChange& c : ReadPresetScript(*bytes, files).changes)
         if (c.value && !c.deletes && SameKey(*c.value, L"Manufacturer") && IsOemKey(c.key) &&
-            std::wcsstr((FoldMaker(c.text, key), key), maker))
+            Holds((FoldMaker(c.text, key), key), maker))
             return true;
     return false;
 }
@@ -380,7 +391,7 @@ MachineBrand FindMachineBrand(const std::vector<std::wstring>& brands,
         wchar_t* end = FoldMaker(brands[i], name);
         const bool named = maker == name;
         end[0] = L'|', end[1] = L'\0';
-        if (named || std::wcsstr(kAliases, needle) ||
+        if (named || Holds(kAliases, needle) ||
             ScriptNamesMaker(PresetFolder(programFolder, brands[i]) + text::kPresetScriptSuffix,
                              maker.c_str(), files))
             return {static_cast<int>(i), {}};

@@ -62,11 +62,12 @@ void SetString(std::wstring& field, const std::uint8_t* p, const std::uint8_t* e
 }  // namespace
 
 bool InAsciiList(const char* list, std::wstring_view item) {
-    for (const char* p = list; (p = std::strchr(p, '|')) != nullptr;) {
+    for (const char* p = list; *p; ++p) {
+        if (*p != '|') continue;
         size_t i = 0;
-        for (++p; i < item.size() && item[i]; ++i)
-            if (p[i] != (item[i] >= L'A' && item[i] <= L'Z' ? item[i] + 32 : item[i])) break;
-        if (i == item.size() && p[i] == '|') return true;
+        for (; i < item.size() && item[i]; ++i)
+            if (p[1 + i] != (item[i] >= L'A' && item[i] <= L'Z' ? item[i] + 32 : item[i])) break;
+        if (i == item.size() && p[1 + i] == '|') return true;
     }
     return false;
 }
