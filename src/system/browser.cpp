@@ -14,6 +14,7 @@
 #include "core/web_page.h"
 #include "system/com_calls.h"
 #include "system/handles.h"
+#include "system/system_dll.h"
 #include "system/ui.h"
 
 namespace vx {
@@ -135,7 +136,9 @@ class SystemWebPageOpener : public WebPageOpener {
         info.lpVerb = L"open";
         info.lpFile = address.c_str();
         info.nShow = SW_SHOWNORMAL;
-        return ::ShellExecuteExW(&info) != FALSE;
+        static const auto execute =
+            SystemFunction<BOOL(WINAPI*)(SHELLEXECUTEINFOW*)>(L"shell32.dll", "ShellExecuteExW");
+        return execute && execute(&info);
     }
 
     void ShowAddress(const std::wstring& address) override {

@@ -1,57 +1,53 @@
 #include "system/com_calls.h"
 
+#include "system/system_dll.h"
+
 namespace vx::com {
 
 namespace {
 
-// Both are known DLLs: the system folder is where they always load from.
 template <typename Fn>
-Fn Lookup(const wchar_t* dll, const char* name) {
-    HMODULE module = ::GetModuleHandleW(dll);
-    if (!module) module = ::LoadLibraryW(dll);
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
-                  : nullptr;
-}
+Fn Ole(const char* name) { return SystemFunction<Fn>(L"ole32.dll", name); }
 
-template <typename Fn, typename Fail, typename... Args>
-auto Call(const wchar_t* dll, const char* name, Fail fail, Args... args) {
-    static const Fn fn = Lookup<Fn>(dll, name);
-    return fn ? fn(args...) : fail;
-}
+template <typename Fn>
+Fn Automation(const char* name) { return SystemFunction<Fn>(L"oleaut32.dll", name); }
 
 }  // namespace
 
 HRESULT CreateInstance(REFCLSID cls, DWORD context, REFIID iid, void** object) {
     *object = nullptr;
-    return Call<HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**)>(
-        L"ole32.dll", "CoCreateInstance", E_NOTIMPL, cls, nullptr, context, iid, object);
+    static const auto fn =
+        Ole<HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**)>("CoCreateInstance");
+    return fn ? fn(cls, nullptr, context, iid, object) : E_NOTIMPL;
 }
 
 HRESULT AllowSetForegroundWindow(IUnknown* object) {
-    return Call<HRESULT(WINAPI*)(IUnknown*, void*)>(L"ole32.dll", "CoAllowSetForegroundWindow",
-                                                    E_NOTIMPL, object, nullptr);
+    static const auto fn = Ole<HRESULT(WINAPI*)(IUnknown*, void*)>("CoAllowSetForegroundWindow");
+    return fn ? fn(object, nullptr) : E_NOTIMPL;
 }
 
 BSTR AllocString(const wchar_t* text) {
-    return Call<BSTR(WINAPI*)(const OLECHAR*)>(L"oleaut32.dll", "SysAllocString", BSTR{}, text);
+    static const auto fn = Automation<BSTR(WINAPI*)(const OLECHAR*)>("SysAllocString");
+    return fn ? fn(text) : nullptr;
 }
 
 void FreeString(BSTR text) {
-    static const auto fn = Lookup<void(WINAPI*)(BSTR)>(L"oleaut32.dll", "SysFreeString");
+    static const auto fn = Automation<void(WINAPI*)(BSTR)>("SysFreeString");
     if (fn) fn(text);
 }
 
 HRESULT ClearVariant(VARIANT* variant) {
-    return Call<HRESULT(WINAPI*)(VARIANTARG*)>(L"oleaut32.dll", "VariantClear", E_NOTIMPL, variant);
+    static const auto fn = Automation<HRESULT(WINAPI*)(VARIANTARG*)>("VariantClear");
+    return fn ? fn(variant) : E_NOTIMPL;
 }
 
-Apartment::Apartment()
-    : result_(Call<HRESULT(WINAPI*)(void*, DWORD)>(
-          L"ole32.dll", "CoInitializeEx", E_NOTIMPL, nullptr,
-          DWORD{COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE})) {}
+Apartment::Apartment() {
+    static const auto fn = Ole<HRESULT(WINAPI*)(void*, DWORD)>("CoInitializeEx");
+    result_ = fn ? fn(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE) : E_NOTIMPL;
+}
 
 Apartment::~Apartment() {
-    static const auto fn = Lookup<void(WINAPI*)()>(L"ole32.dll", "CoUninitialize");
+    static const auto fn = Ole<void(WINAPI*)()>("CoUninitialize");
     if (SUCCEEDED(result_) && fn) fn();
 }
 
