@@ -239,8 +239,8 @@ int main(int argc, char** argv) {
         bigStartup.floor.push_back(small);
         bigStartup.ours.push_back(TimeStartup(bigFolder.path(), kBrands + 2));
         // Notepad, and the floor: an exe of ours that only shows an empty window.
-        startup.floor.push_back(TimeWindowStart(
-            WindowsFolder() + L"\\system32\\notepad.exe", L"Notepad", notepadPeak));
+        startup.floor.push_back(
+            TimeWindowStart(WindowsFolder() + L"\\system32\\notepad.exe", L"Notepad", notepadPeak));
         SIZE_T emptyPeak = 0;
         emptyStartup.floor.push_back(
             TimeWindowStart(L"\"" + emptyWindow + L"\"", L"VxEmptyWindow", emptyPeak));
@@ -311,7 +311,8 @@ int main(int argc, char** argv) {
         "\n| measure (median of %d) | Vendrix | reference | reference value | ratio | at most |\n",
         runs);
     std::printf("|---|---:|---|---:|---:|---:|\n");
-    for (const Measure* m : {&startup, &emptyStartup, &bigStartup, &brandAction, &clearAction, &customAction}) {
+    for (const Measure* m :
+         {&startup, &emptyStartup, &bigStartup, &brandAction, &clearAction, &customAction}) {
         const double ours = Median(m->ours), floor = Median(m->floor);
         std::printf("| %s | %.0f ms | %s | %.0f ms | %.2f | %s |\n", m->name, ours, m->floorName,
                     floor, floor > 0 ? ours / floor : 0.0, m->atMost);

@@ -7,10 +7,14 @@ namespace vx::com {
 namespace {
 
 template <typename Fn>
-Fn Ole(const char* name) { return SystemFunction<Fn>(L"ole32.dll", name); }
+Fn Ole(const char* name) {
+    return SystemFunction<Fn>(L"ole32.dll", name);
+}
 
 template <typename Fn>
-Fn Automation(const char* name) { return SystemFunction<Fn>(L"oleaut32.dll", name); }
+Fn Automation(const char* name) {
+    return SystemFunction<Fn>(L"oleaut32.dll", name);
+}
 
 }  // namespace
 
