@@ -11,6 +11,7 @@
 #include "core/texts.h"
 #include "system/system_ports.h"
 #include "system/controls.h"
+#include "system/system_dll.h"
 #include "system/ui.h"
 
 namespace vx {
@@ -99,7 +100,9 @@ void CustomWindow::OnBrowse() {
     ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = kFileNameChars;
-    const bool chosen = ::GetOpenFileNameW(&ofn) != FALSE;
+    static const auto open =
+        SystemFunction<BOOL(WINAPI*)(OPENFILENAMEW*)>(L"comdlg32.dll", "GetOpenFileNameW");
+    const bool chosen = open && open(&ofn);
     // The program may have been ended while the dialog was open.
     if (!chosen || !IsOpen()) return;
     const std::wstring path = file.data();

@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <new>
 
 #include "mainwindow/program.h"
 
@@ -22,11 +23,28 @@ void HardenDllSearch() {
 
 }  // namespace
 
-// Replaces the C++ runtime's default handler for an escaped exception: a window program has no
-// console for its message, and its name demangler alone would be a tenth of the exe.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
+// The program throws and catches nothing, so a failed allocation or a length error in the
+// library has always ended it through std::terminate in std::abort. These replacements end it
+// there directly; the library's own would link in exceptions, their unwinder, the threads
+// library under it and its narrow strings: half of the exe. A missing one fails the link.
+namespace std {
+void __throw_bad_alloc() { abort(); }
+void __throw_bad_array_new_length() { abort(); }
+void __throw_bad_function_call() { abort(); }
+void __throw_length_error(const char*) { abort(); }
+void __throw_logic_error(const char*) { abort(); }
+void __throw_out_of_range_fmt(const char*, ...) { abort(); }
+}  // namespace std
+
+void* operator new(std::size_t size) {
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    std::abort();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return std::malloc(size ? size : 1);
+}
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     HardenDllSearch();

@@ -15,6 +15,7 @@
 #include "core/web_page.h"
 #include "system/com_calls.h"
 #include "system/handles.h"
+#include "system/system_dll.h"
 
 namespace vx {
 
@@ -141,7 +142,9 @@ class SystemWebPageOpener : public WebPageOpener {
         info.lpVerb = L"open";
         info.lpFile = address.c_str();
         info.nShow = SW_SHOWNORMAL;
-        return ::ShellExecuteExW(&info) != FALSE;
+        static const auto execute =
+            SystemFunction<BOOL(WINAPI*)(SHELLEXECUTEINFOW*)>(L"shell32.dll", "ShellExecuteExW");
+        return execute && execute(&info);
     }
 
     void ShowAddress(const std::wstring&) override {

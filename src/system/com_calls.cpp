@@ -1,23 +1,16 @@
 #include "system/com_calls.h"
 
+#include "system/system_dll.h"
+
 namespace vx::com {
 
 namespace {
 
-// Both are known DLLs: the system folder is where they always load from.
-template <typename Fn>
-Fn Lookup(const wchar_t* dll, const char* name) {
-    HMODULE module = ::GetModuleHandleW(dll);
-    if (!module) module = ::LoadLibraryW(dll);
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
-                  : nullptr;
-}
-
-// Looked up at every call, not kept: a page opens on a thread of its own while a picture may
-// be decoded on the window's.
+// Looked up at every call, not kept in a static: a page opens on a thread of its own while a
+// picture may be decoded on the window's, and the statics are not guarded.
 template <typename Fn, typename Fail, typename... Args>
 auto Call(const wchar_t* dll, const char* name, Fail fail, Args... args) {
-    const Fn fn = Lookup<Fn>(dll, name);
+    const Fn fn = SystemFunction<Fn>(dll, name);
     return fn ? fn(args...) : fail;
 }
 
@@ -31,7 +24,7 @@ HRESULT CreateInstance(REFCLSID cls, DWORD context, REFIID iid, void** object) {
 
 HRESULT AllowSetForegroundWindow(IUnknown* object) {
     return Call<HRESULT(WINAPI*)(IUnknown*, void*)>(L"ole32.dll", "CoAllowSetForegroundWindow",
-                                                    E_NOTIMPL, object, nullptr);
+                                                   E_NOTIMPL, object, nullptr);
 }
 
 BSTR AllocString(const wchar_t* text) {
@@ -39,7 +32,7 @@ BSTR AllocString(const wchar_t* text) {
 }
 
 void FreeString(BSTR text) {
-    const auto fn = Lookup<void(WINAPI*)(BSTR)>(L"oleaut32.dll", "SysFreeString");
+    const auto fn = SystemFunction<void(WINAPI*)(BSTR)>(L"oleaut32.dll", "SysFreeString");
     if (fn) fn(text);
 }
 
@@ -53,7 +46,7 @@ Apartment::Apartment()
           DWORD{COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE})) {}
 
 Apartment::~Apartment() {
-    const auto fn = Lookup<void(WINAPI*)()>(L"ole32.dll", "CoUninitialize");
+    const auto fn = SystemFunction<void(WINAPI*)()>(L"ole32.dll", "CoUninitialize");
     if (SUCCEEDED(result_) && fn) fn();
 }
 

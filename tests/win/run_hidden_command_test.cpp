@@ -3,6 +3,7 @@
 #include "system/run_hidden_command.h"
 
 #include "system/native_view.h"
+#include "system/system_dll.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,24 @@ TEST_F(RunHidden, TheSystemsInterpreterRunsNeverACmdExePlantedInTheCurrentFolder
         EXPECT_EQ(r.exitCode, code) << line;
     }
     EXPECT_EQ(Record(), L"") << "the planted cmd.exe ran";
+}
+
+// So do the DLLs looked up on first use, either way they are loaded: never a copy beside the exe.
+TEST_F(RunHidden, SystemDllsComeFromTheSystemFolderNeverACopyPlantedBesideTheExe) {
+    const fs::path planted = fs::path(probe_).replace_filename(L"vx_planted.dll");
+    fs::remove(planted);
+    fs::copy_file(probe_, planted);
+    wchar_t path[MAX_PATH];
+    const fs::path system(std::wstring(path, ::GetSystemDirectoryW(path, MAX_PATH)));
+    for (auto load : {&LoadSystemDll, &LoadSystemDllByPath}) {
+        const DWORD length = ::GetModuleFileNameW(load(L"comdlg32.dll"), path, MAX_PATH);
+        EXPECT_EQ(fs::path(std::wstring(path, length)), system / L"comdlg32.dll");
+        EXPECT_EQ(load(L"vx_planted.dll"), nullptr);
+    }
+    HMODULE plain = ::LoadLibraryW(L"vx_planted.dll");
+    EXPECT_NE(plain, nullptr) << "the default search order did not find the planted copy";
+    ::FreeLibrary(plain);
+    fs::remove(planted);
 }
 
 TEST_F(RunHidden, AProcessStartsHiddenInTheCurrentFolderWithItsLineUnchanged) {
