@@ -161,11 +161,6 @@ constexpr wchar_t kAliases[] =
     L"|hasee=神舟|tongfang=同方|founder=方正|great wall=长城|haier=海尔|huawei=华为|honor=荣耀"
     L"|xiaomi=小米|timi=小米|mechrevo=机械革命|micro-star=微星|gigabyte=技嘉|";
 
-bool IsOemKey(const std::wstring& key) {
-    std::wstring oemKey = text::kMachineRoot;
-    return SameKey(key, oemKey += text::kOemKey);
-}
-
 // A preset's script read as `reg import` reads it, its ANSI form in the system's code page.
 ScriptReading ReadPresetScript(const std::string& bytes, PresetFiles& files) {
     return ReadRegScript(bytes, [&](std::string_view b) { return files.DecodeAnsi(b); });
@@ -265,8 +260,10 @@ bool ScriptNamesMaker(const std::wstring& script, const wchar_t* maker, PresetFi
     const std::optional<std::string> bytes = files.ReadFile(script);
     if (!bytes) return false;
     wchar_t key[kKeyChars];
+    std::wstring oemKey = text::kMachineRoot;
+    oemKey += text::kOemKey;
     for (const ScriptChange& c : ReadPresetScript(*bytes, files).changes)
-        if (c.value && !c.deletes && SameKey(*c.value, L"Manufacturer") && IsOemKey(c.key) &&
+        if (c.value && !c.deletes && SameKey(*c.value, L"Manufacturer") && SameKey(c.key, oemKey) &&
             Holds((FoldMaker(c.text, key), key), maker))
             return true;
     return false;
@@ -380,20 +377,22 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
 MachineBrand FindMachineBrand(const std::vector<std::wstring>& brands,
                               const std::wstring& manufacturer, const std::wstring& programFolder,
                               PresetFiles& files) {
-    // "|maker=name|", as the alias table holds the pairs.
-    wchar_t needle[2 * kKeyChars + 2] = L"|";
-    wchar_t* const name = FoldMaker(manufacturer, needle + 1) + 1;
-    const std::wstring maker(needle + 1, name - 1);
-    if (maker.empty()) return {-1, text::kMsgNoFirmwareMaker};
-    name[-1] = L'=';
+    // The folded maker's name, and "|maker=name|" as the alias table holds the pairs.
+    wchar_t maker[kKeyChars], needle[2 * kKeyChars + 2] = L"|";
+    if (FoldMaker(manufacturer, maker) == maker) return {-1, text::kMsgNoFirmwareMaker};
+    wchar_t* name = needle + 1;
+    for (const wchar_t* m = maker; *m;) *name++ = *m++;
+    *name++ = L'=';
     for (size_t i = 0; i < brands.size(); ++i) {
         if (KindOf(brands[i]) != SelectionKind::Brand) continue;
         wchar_t* end = FoldMaker(brands[i], name);
-        const bool named = maker == name;
+        const wchar_t *a = maker, *b = name;
+        while (*a && *a == *b) ++a, ++b;
+        const bool named = *a == *b;
         end[0] = L'|', end[1] = L'\0';
         if (named || Holds(kAliases, needle) ||
             ScriptNamesMaker(PresetFolder(programFolder, brands[i]) + text::kPresetScriptSuffix,
-                             maker.c_str(), files))
+                             maker, files))
             return {static_cast<int>(i), {}};
     }
     std::wstring message = text::kMsgNoMatchPrefix;

@@ -118,10 +118,9 @@ std::string SystemFirmware::SmbiosTable() {
     constexpr DWORD kRawSmbiosProvider = 0x52534D42;  // 'RSMB'
     // The first call tells the size. A table that changed between the calls gives nothing
     // rather than a part.
-    const UINT size = ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0);
-    std::string table(size, '\0');
-    if (size == 0 || ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size)
-        table.clear();
+    std::string table(::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0), '\0');
+    const UINT size = static_cast<UINT>(table.size());
+    if (::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size) table.clear();
     return table;
 }
 
