@@ -50,13 +50,13 @@ OwnerTexts OwnerPanel::Load(RegistryPort& registry) {
     return texts;
 }
 
-std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) const {
-    if (!loaded_) return text::kMsgOwnerNotLoaded;
+std::wstring SaveOwnerValues(RegistryPort& registry, const OwnerValues& values) {
     std::wstring failed;
     for (int i = 0; i < kOwnerFieldCount; ++i) {
         const OwnerField& field = OwnerFields()[i];
-        if (registry.SetRegistryValue(text::kOwnerKey, field.valueName,
-                                      AnyValue::FromText(texts[i]), kValueType, kExpandableFlag)
+        if (values[i].IsEmpty() ||
+            registry.SetRegistryValue(text::kOwnerKey, field.valueName, values[i], kValueType,
+                                      kExpandableFlag)
                 .ok())
             continue;
         if (!failed.empty()) failed += text::kListSeparator;
@@ -64,6 +64,13 @@ std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) c
     }
     if (failed.empty()) return text::kMsgOwnerSaved;
     return text::kMsgOwnerNotSavedPrefix + failed;
+}
+
+std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) const {
+    if (!loaded_) return text::kMsgOwnerNotLoaded;
+    OwnerValues values;
+    for (int i = 0; i < kOwnerFieldCount; ++i) values[i] = AnyValue::FromText(texts[i]);
+    return SaveOwnerValues(registry, values);
 }
 
 }  // namespace vx

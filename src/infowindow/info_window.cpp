@@ -3,12 +3,9 @@
 #include <utility>
 
 #include "core/info_layout.h"
-#include "core/reg_codec.h"
 #include "core/texts.h"
-#include "registry/registry.h"
 #include "resource_ids.h"
 #include "system/controls.h"
-#include "system/native_view.h"
 #include "system/preset_files.h"
 #include "system/ui.h"
 
@@ -19,14 +16,6 @@ using namespace info_ids;
 namespace {
 
 constexpr DWORD kInfoStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-RawValue ReadOemValue(const wchar_t* name) {
-    RawValue v;
-    DWORD type = REG_NONE;
-    v.exists = ReadRawRegistryValue(HKEY_LOCAL_MACHINE, text::kOemKey, name, &type, &v.bytes);
-    v.type = type;
-    return v;
-}
 
 LocalMinute Now() {
     SYSTEMTIME t;
@@ -59,15 +48,11 @@ void InfoWindow::OnCreate() {
 }
 
 void InfoWindow::OnLoad() {
-    for (size_t i = 0; i < values_.size(); ++i) {
-        values_[i] = ReadOemValue(kOemValueNames[i]);
+    const CurrentOem current = ReadCurrentOem();
+    values_ = current.values;
+    logoFile_ = current.logoFile;
+    for (size_t i = 0; i < values_.size(); ++i)
         ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values_[i]).c_str());
-    }
-    const RawValue& logo = values_[kLogoValueIndex];
-    const bool logoIsText = logo.type == reg::kSz || logo.type == reg::kExpandSz;
-    logoFile_ = logoIsText && !ShownText(logo).empty()
-                    ? NativeFilePath(ExpandEnvironmentText(ShownText(logo)))
-                    : std::wstring();
     ShowLogo();
     const std::wstring name = DefaultPresetName(ShownText(values_[0]), Now());
     ::SetWindowTextW(Control(kName), name.c_str());

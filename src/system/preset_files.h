@@ -11,6 +11,9 @@ namespace vx {
 // The whole file in one read, opened and closed here; false when it cannot be opened or read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 
+// The OEM information as the current OEM information window shows and saves it.
+CurrentOem ReadCurrentOem();
+
 // The save's port on the real file system; its question is a message box owned by `owner`.
 class SavedPresetFiles : public PresetFilesPort {
   public:
