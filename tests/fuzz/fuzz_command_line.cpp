@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (size_t i = 0; i + 1 < size; i += 2) line += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
     const std::vector<std::wstring> words = vx::SplitCommandLine(line);
     const vx::CommandReading reading = vx::ReadCommandLine({words.begin() + 1, words.end()});
-    if (reading.error.empty() == (reading.request.action == vx::CommandAction::None)) std::abort();
+    if (reading.error.empty() && reading.request.action == vx::CommandAction::None) std::abort();
     std::wstring quoted = L"V";
     for (size_t w = 1; w < words.size(); ++w) {
         quoted += L" \"";
