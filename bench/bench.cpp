@@ -180,6 +180,37 @@ double TimeStartup(const std::wstring& folder, LRESULT entries) {
     return ms;
 }
 
+// The command line's /apply from process start to exit, against the same three commands
+// started and awaited back to back.
+void TimeCommandLineApply(const ScratchFolder& folder, const std::wstring& brand, int runs,
+                          Measure& m) {
+    const std::wstring presetFolder = folder / (L"oemdata\\" + brand);
+    for (int i = 0; i < runs; ++i) {
+        std::wstring line = L"\"" + (folder / L"Vendrix.exe") + L"\" /apply \"" + brand + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        auto start = Clock::now();
+        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.path().c_str(), &si, &pi)) {
+            Fail("Vendrix.exe /apply did not start");
+            return;
+        }
+        ::WaitForSingleObject(pi.hProcess, 60000);
+        m.ours.push_back(Ms(Clock::now() - start));
+        DWORD code = 1;
+        ::GetExitCodeProcess(pi.hProcess, &code);
+        if (code != 0) Fail("Vendrix.exe /apply did not exit with 0");
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+        start = Clock::now();
+        for (const wchar_t* c :
+             {vx::text::kCmdMdOem, vx::text::kCmdCopyBrandLogo, vx::text::kCmdRegImport})
+            RunAwaited(c, presetFolder);
+        m.floor.push_back(Ms(Clock::now() - start));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -290,11 +321,15 @@ int main(int argc, char** argv) {
         app.WaitForExit();
     }
 
+    Measure cliApply{"/apply, process start to exit", {}, {}, "md + copy + reg import", "1.10"};
+    TimeCommandLineApply(folder, brand, runs, cliApply);
+
     std::printf(
         "\n| measure (median of %d) | Vendrix | reference | reference value | ratio | at most |\n",
         runs);
     std::printf("|---|---:|---|---:|---:|---:|\n");
-    for (const Measure* m : {&startup, &bigStartup, &brandAction, &clearAction, &customAction}) {
+    for (const Measure* m :
+         {&startup, &bigStartup, &brandAction, &clearAction, &customAction, &cliApply}) {
         const double ours = Median(m->ours), floor = Median(m->floor);
         std::printf("| %s | %.0f ms | %s | %.0f ms | %.2f | %s |\n", m->name, ours, m->floorName,
                     floor, floor > 0 ? ours / floor : 0.0, m->atMost);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/main_layout.h"
+#include "core/preset_save.h"
 #include "core/texts.h"
 #include "driver.h"
 
@@ -34,12 +35,13 @@ std::string Encode(UINT codePage, const std::wstring& s) {
 Result Out(DWORD code, const std::wstring& lines) { return {code, lines + L"\r\n"}; }
 
 // Run as a script runs it, the output redirected to a file, in this console's code page.
-Result Run(const ScratchFolder& folder, const std::wstring& args) {
+Result Silent(const ScratchFolder& folder, const std::wstring& args) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     const std::wstring path = folder / L"out.txt", exe = folder / L"Vendrix.exe";
     HANDLE out = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                                CREATE_ALWAYS, 0, nullptr);
-    STARTUPINFOW si{sizeof si};
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = out;
     PROCESS_INFORMATION pi{};
@@ -72,34 +74,34 @@ TEST(CommandLine, EachActionAsTheWindowsOwnWithItsExitCodeLinesAndLog) {
     const std::vector<std::string> byWindow = State();
     Reset();
     const std::wstring log = L" /log \"" + (folder / L"日志.txt") + L"\"";
-    EXPECT_EQ(Run(folder, L"/APPLY \"Aurora PC\"" + log), Out(0, kMsgBrandDone));
+    EXPECT_EQ(Silent(folder, L"/APPLY \"Aurora PC\"" + log), Out(0, kMsgBrandDone));
     EXPECT_EQ(State(), byWindow);
     const std::pair<std::wstring, DWORD> refused[] = {
         {L"/apply Ghost", 2}, {L"/clear /presets C:\\nowhere", 2}, {L"/clear /log C:\\no\\l", 2},
         {L"/set Model=x /logo \"" + BuildFolder() + L"\\pictures\\huge.png\"", 2},
         {L"/set Model=x Color=red", 1}, {L"-Clear /show", 1}, {L"/save \"Aurora PC\"", 2}};
     for (const auto& [args, code] : refused) {
-        EXPECT_EQ(Run(folder, args).first, code) << args;
+        EXPECT_EQ(Silent(folder, args).first, code) << args;
         EXPECT_EQ(State(), byWindow) << args << " changed something";
     }
     const RegValue owner = ReadRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner);
-    EXPECT_EQ(Run(folder, L"/owner \"RegisteredOwner=青松 店\""), Out(0, kMsgOwnerSaved));
+    EXPECT_EQ(Silent(folder, L"/owner \"RegisteredOwner=青松 店\""), Out(0, kMsgOwnerSaved));
     const std::wstring kestrel = folder / L"oemdata\\Kestrel\\oemlogo.bmp";
-    EXPECT_EQ(Run(folder, L"/set Model=青松 \"SupportURL=a b\" /logo \"" + kestrel + L"\""),
+    EXPECT_EQ(Silent(folder, L"/set Model=青松 \"SupportURL=a b\" /logo \"" + kestrel + L"\""),
               Out(0, kMsgCustomDone));
-    const Result shown = Run(folder, L"-show");
+    const Result shown = Silent(folder, L"-show");
     WriteRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner, owner.type, owner.data);
     EXPECT_EQ(shown.first, 0u);
     EXPECT_TRUE(shown.second.starts_with(L"Manufacturer=Aurora PC\r\nModel=青松\r\nSupportURL=a b\r\n"
                                          L"SupportPhone=400-820-1234\r\n")) << shown.second;
     EXPECT_NE(shown.second.find(L"\r\nRegisteredOwner=青松 店\r\n"), std::wstring::npos);
     EXPECT_EQ(State()[0], ReadFileBytes(kestrel));
-    EXPECT_EQ(Run(folder, L"/apply 青松电脑").first, 0u);
-    EXPECT_EQ(State()[1], "2:" + Utf16Bytes(L"青松电脑")) << "the Chinese brand arrived whole";
-    EXPECT_EQ(Run(folder, L"/save 备份1"), Out(0, L"已将当前OEM信息存为品牌预设“备份1”。"));
+    EXPECT_EQ(Silent(folder, L"/apply 青松电脑").first, 0u);
+    EXPECT_EQ(State()[1], "1:" + Utf16Bytes(L"青松电脑")) << "the Chinese brand arrived whole";
+    EXPECT_EQ(Silent(folder, L"/save 备份1"), Out(0, L"已将当前OEM信息存为品牌预设“备份1”。"));
     EXPECT_TRUE(FileExists(folder / L"oemdata\\备份1\\oem.reg"));
-    EXPECT_EQ(Run(folder, L"/save 备份1").second.ends_with(kCliNeedReplace + std::wstring(L"\r\n")), true);
-    EXPECT_EQ(Run(folder, L"/clear" + log), Out(0, kMsgClearDone));
+    EXPECT_EQ(Silent(folder, L"/save 备份1").second.ends_with(kCliNeedReplace + std::wstring(L"\r\n")), true);
+    EXPECT_EQ(Silent(folder, L"/clear" + log), Out(0, kMsgClearDone));
     for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(State()[i], "2:" + Utf16Bytes(L""));
     const std::string written = ReadFileBytes(folder / L"日志.txt");
     EXPECT_LT(written.find(" " + Encode(CP_UTF8, kMsgBrandDone) + "\r\n20"),
