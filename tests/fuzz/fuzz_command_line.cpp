@@ -6,12 +6,11 @@
 #include "core/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::wstring line;
+    std::wstring line, quoted = L"V";
     for (size_t i = 0; i + 1 < size; i += 2) line += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
-    const std::vector<std::wstring> words = vx::SplitCommandLine(line);
+    std::vector<std::wstring> words = vx::SplitCommandLine(line), again;
     const vx::CommandReading reading = vx::ReadCommandLine({words.begin() + 1, words.end()});
     if (reading.error.empty() && reading.request.action == vx::CommandAction::None) std::abort();
-    std::wstring quoted = L"V";
     for (size_t w = 1; w < words.size(); ++w) {
         quoted += L" \"";
         for (size_t i = 0, n = 0;; ++i, n = 0) {
@@ -22,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         quoted += L'"';
     }
-    std::vector<std::wstring> again = vx::SplitCommandLine(quoted);
+    again = vx::SplitCommandLine(quoted);
     again[0] = words[0];
     if (again != words) std::abort();
     return 0;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/apply_actions.h"
+#include "core/command_run.h"
 #include "core/preset_save.h"
 #include "core/texts.h"
 
@@ -17,7 +18,7 @@ using S = std::wstring;
 // `failure`; a value write of that name is refused. The preset's script sets nothing, no
 // reg.* lies beside it, and every question is answered No.
 struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, LogoPreparer,
-                    PresetFiles, Questioner {
+                    PresetFiles, Questioner, CurrentOemSource {
     std::wstring failing;
     CommandResult failure;
     bool folder = true, logo = true;  // the oem folder and its logo are there
@@ -57,6 +58,7 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
     std::wstring FindFile(const std::wstring& p) override { return planted ? p : L""; }
     std::wstring DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
     bool AskYesNo(const std::wstring& q) override { return asked = q, false; }
+    CurrentOem Read() override { return {{}, L"L"}; }
 };
 
 // Program folder P, preset N, logo file L; `log` lists the steps by file name.
