@@ -61,48 +61,50 @@ AnyValue* NamedValue(CommandRequest& r, std::wstring_view name) {
     return nullptr;
 }
 
-// Reads the words into the request; why they do not read, or nothing.
-std::wstring Read(const std::vector<std::wstring>& words, CommandRequest& r) {
+// Why the words do not read: the reason and the word it is about.
+struct Fault {
+    const wchar_t* why = nullptr;
+    const std::wstring* word = nullptr;
+};
+
+Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
     for (const std::wstring& word : words)
-        if (const size_t at = word.find_first_of(L"\r\n"); at != std::wstring::npos)
-            return text::kCliLineBreak + word.substr(0, at);
+        if (word.find_first_of(L"\r\n") != std::wstring::npos) return {text::kCliLineBreak, &word};
     bool seen[std::size(kSwitches)] = {};
-    for (size_t i = 0; i < words.size(); ++i) {
+    for (size_t i = 1; i < words.size(); ++i) {
         const std::wstring& word = words[i];
         if (const Switch* s = FindSwitch(word)) {
             bool& once = seen[s - kSwitches];
-            if (once) return text::kCliTwice + word;
+            if (once) return {text::kCliTwice, &word};
             once = true;
-            if (s->only != Action::None && s->only != r.action) return text::kCliUnknown + word;
+            if (s->only != Action::None && s->only != r.action) return {text::kCliUnknown, &word};
             if (s->action != Action::None) {
-                if (r.action != Action::None) return text::kCliTwoActions + word;
+                if (r.action != Action::None) return {text::kCliTwoActions, &word};
                 r.action = s->action;
             }
             if (s->flag) r.*(s->flag) = true;
             if (!s->value) continue;
             // A switch where its value should be means the value is missing.
             if (i + 1 == words.size() || words[i + 1].empty() || FindSwitch(words[i + 1]))
-                return text::kCliNoValue + word;
+                return {text::kCliNoValue, &word};
             r.*(s->value) = words[++i];
             continue;
         }
         const size_t equals = word.find(L'=');
         AnyValue* named =
             equals == std::wstring::npos ? nullptr : NamedValue(r, word.substr(0, equals));
-        if (!named) return text::kCliUnknown + word;
-        if (!named->IsEmpty()) return text::kCliTwice + word;
-        const AnyValue value = AnyValue::FromText(word.substr(equals + 1));
-        *named = value;
+        if (!named) return {text::kCliUnknown, &word};
+        if (!named->IsEmpty()) return {text::kCliTwice, &word};
+        *named = AnyValue::FromText(word.substr(equals + 1));
     }
-    if (r.action == Action::None) return text::kCliNoAction;
-    if (!r.logo.empty()) {
-        const AnyValue logo = AnyValue::FromText(r.logo);
-        r.custom.logoPath = logo;
-    }
+    if (r.action == Action::None) return {text::kCliNoAction};
+    if (!r.logo.empty()) r.custom.logoPath = AnyValue::FromText(r.logo);
     return {};
 }
 
 }  // namespace
+
+CommandRequest::~CommandRequest() = default;
 
 std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
     std::vector<std::wstring> words(1);
@@ -143,7 +145,10 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
 
 CommandReading ReadCommandLine(const std::vector<std::wstring>& words) {
     CommandReading reading;
-    reading.error = Read(words, reading.request);
+    const Fault fault = Read(words, reading.request);
+    // A word is named up to a line break it holds: the message stays one line.
+    if (fault.why)
+        reading.error = fault.why + (fault.word ? fault.word->substr(0, fault.word->find_first_of(L"\r\n")) : L"");
     return reading;
 }
 

@@ -28,6 +28,7 @@ struct CommandRequest {
     OwnerValues owner;
     std::wstring logo, presets, log;  // empty when not given
     bool yes = false, replace = false;
+    ~CommandRequest();  // one out-of-line copy of the nine values' clean-up
 };
 
 struct CommandReading {
@@ -35,7 +36,7 @@ struct CommandReading {
     std::wstring error;  // why the words do not read, for the line before the usage; empty if they do
 };
 
-// The words after the program name. Switches start with / or -, in any case; named values
+// The words of a whole command line (the program name, first, is skipped). Switches start with / or -, in any case; named values
 // are Name=value words after their action.
 CommandReading ReadCommandLine(const std::vector<std::wstring>& words);
 

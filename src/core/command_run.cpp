@@ -43,12 +43,12 @@ CommandOutcome Outcome(int exitCode, const std::wstring& message) {
     return out;
 }
 
-CommandOutcome UsageOutcome(const std::wstring& why) {
-    return Outcome(kExitUsage, why + L"\n" + text::kCliUsage);
-}
-
-CommandOutcome RunCommand(const CommandRequest& r, const std::wstring& programFolder,
-                          CommandPorts& ports) {
+CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
+                          const std::wstring& programFolder, CommandPorts& ports) {
+    const CommandRequest& r = reading.request;
+    if (!reading.error.empty())
+        return Outcome(kExitUsage, reading.error + L"\n" + text::kCliUsage);
+    if (!logOpened) return Outcome(kExitRefused, text::kCliLogUnwritable + (L"\n" + r.log));
     if (!r.presets.empty() && !ports.saveFiles.FolderExists(r.presets))
         return Outcome(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
     const std::wstring folder = r.presets.empty() ? programFolder : r.presets;
@@ -80,7 +80,7 @@ CommandOutcome RunCommand(const CommandRequest& r, const std::wstring& programFo
         case CommandAction::None:
             break;
     }
-    return UsageOutcome(text::kCliNoAction);
+    return {};
 }
 
 }  // namespace vx

@@ -45,13 +45,13 @@ struct CommandOutcome {
     std::vector<std::wstring> lines;  // to print, the messages the windows would show
 };
 
-// The preset library is in `programFolder` unless /presets names another.
-CommandOutcome RunCommand(const CommandRequest& request, const std::wstring& programFolder,
-                          CommandPorts& ports);
+// The words as read: their usage error, or the request run. The preset library is in
+// `programFolder` unless /presets names another; `logOpened` is false when the /log file could
+// not be opened.
+CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
+                          const std::wstring& programFolder, CommandPorts& ports);
 
 // The exit code with the message's lines (empty lines left out).
 CommandOutcome Outcome(int exitCode, const std::wstring& message);
-// Words that do not read: why, then the usage.
-CommandOutcome UsageOutcome(const std::wstring& why);
 
 }  // namespace vx

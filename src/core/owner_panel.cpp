@@ -68,9 +68,8 @@ std::wstring SaveOwnerValues(RegistryPort& registry, const OwnerValues& values) 
 
 std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) const {
     if (!loaded_) return text::kMsgOwnerNotLoaded;
-    OwnerValues values;
-    for (int i = 0; i < kOwnerFieldCount; ++i) values[i] = AnyValue::FromText(texts[i]);
-    return SaveOwnerValues(registry, values);
+    return SaveOwnerValues(registry, {AnyValue::FromText(texts[0]), AnyValue::FromText(texts[1]),
+                                      AnyValue::FromText(texts[2])});
 }
 
 }  // namespace vx

@@ -186,10 +186,10 @@ inline constexpr const wchar_t* kCliUsage =
     L"[SupportHours=<值>] [/logo <图片>]  写入指定的OEM信息\n"
     L"/owner [RegisteredOwner=<值>] [RegisteredOrganization=<值>] [ProductName=<值>]  "
     L"写入指定的个人信息\n"
-    L"/save <名称>  将当前OEM信息存为品牌预设\n"
-    L"/show  显示当前OEM信息和个人信息\n"
-    L"选项：/presets <文件夹>  品牌预设库  /yes  接受预设注册表文件的其他修改  "
-    L"/replace  替换同名预设  /log <文件>  同时写入日志（UTF-8）\n"
-    L"退出代码：0 完成，1 命令行有误，2 已拒绝（未做任何修改），3 有步骤失败";
+    L"/save <名称>  存为品牌预设\n"
+    L"/show  显示当前信息\n"
+    L"选项：/presets <文件夹>  品牌预设库  /yes  接受预设的其他修改  "
+    L"/replace  替换同名预设  /log <文件>  同时写入日志\n"
+    L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败";
 
 }  // namespace vx::text

@@ -1,7 +1,6 @@
 #include "mainwindow/silent_run.h"
 
 #include "core/command_run.h"
-#include "core/texts.h"
 #include "system/console_output.h"
 #include "system/preset_files.h"
 #include "system/system_ports.h"
@@ -27,29 +26,24 @@ struct MachineCurrentOem : CurrentOemSource {
     CurrentOem Read() override { return ReadCurrentOem(); }
 };
 
-int Print(const CommandOutcome& outcome, LogFile* log = nullptr) {
-    PrintLines(outcome.lines);
-    if (log) log->Append(outcome.lines);
-    return outcome.exitCode;
-}
-
 }  // namespace
 
 int RunSilently(const std::vector<std::wstring>& words) {
-    const CommandReading reading = ReadCommandLine({words.begin() + 1, words.end()});
-    if (!reading.error.empty()) return Print(UsageOutcome(reading.error));
-    const CommandRequest& request = reading.request;
+    const CommandReading reading = ReadCommandLine(words);
+    const std::wstring& logPath = reading.request.log;
     LogFile log;
-    if (!request.log.empty() && !log.Open(request.log))
-        return Print(Outcome(kExitRefused, text::kCliLogUnwritable + (L"\n" + request.log)));
-
+    // Only words that read may make a log file.
+    const bool logOpened = !reading.error.empty() || logPath.empty() || log.Open(logPath);
     SystemApplyPorts system;
     SystemPresetFiles presetFiles;
     AnsweredQuestions questions;
     AnsweredPresetFiles saveFiles(questions);
     MachineCurrentOem current;
     CommandPorts ports{system.ports, presetFiles, saveFiles, questions, current};
-    return Print(RunCommand(request, ProgramFolder(), ports), &log);
+    const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
+    PrintLines(outcome.lines);
+    log.Append(outcome.lines);
+    return outcome.exitCode;
 }
 
 }  // namespace vx

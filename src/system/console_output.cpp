@@ -14,6 +14,13 @@ void WriteText(HANDLE file, UINT codePage, const std::wstring& text) {
     ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+// The lines, each after the prefix and ended with CR LF.
+std::wstring Joined(const std::vector<std::wstring>& lines, const wchar_t* prefix) {
+    std::wstring text;
+    for (const std::wstring& line : lines) text += prefix + line + L"\r\n";
+    return text;
+}
+
 }  // namespace
 
 void PrintLines(const std::vector<std::wstring>& lines) {
@@ -29,8 +36,7 @@ void PrintLines(const std::vector<std::wstring>& lines) {
         if (out == INVALID_HANDLE_VALUE) return;
         console.reset(out);
     }
-    std::wstring text;
-    for (const std::wstring& line : lines) text += line + L"\r\n";
+    const std::wstring text = Joined(lines, L"");
     DWORD mode = 0, written = 0;
     if (::GetConsoleMode(out, &mode))
         ::WriteConsoleW(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
@@ -53,9 +59,7 @@ void LogFile::Append(const std::vector<std::wstring>& lines) {
     const WORD parts[] = {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
     for (int i = 0, end = 4; i < 6; ++i, end += 3)
         for (int at = end, v = parts[i]; at-- > end - (i ? 2 : 4); v /= 10) stamp[at] = L'0' + v % 10;
-    std::wstring text;
-    for (const std::wstring& line : lines) text += stamp + line + L"\r\n";
-    WriteText(file_.get(), CP_UTF8, text);
+    WriteText(file_.get(), CP_UTF8, Joined(lines, stamp));
 }
 
 }  // namespace vx

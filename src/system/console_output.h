@@ -20,6 +20,7 @@ class LogFile {
   public:
     // False when it cannot be opened for appending (it is made when missing).
     bool Open(const std::wstring& path);
+    // Nothing when the file is not open.
     void Append(const std::vector<std::wstring>& lines);
 
   private:

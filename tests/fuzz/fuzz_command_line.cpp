@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::wstring line, quoted = L"V";
     for (size_t i = 0; i + 1 < size; i += 2) line += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
     std::vector<std::wstring> words = vx::SplitCommandLine(line), again;
-    const vx::CommandReading reading = vx::ReadCommandLine({words.begin() + 1, words.end()});
+    const vx::CommandReading reading = vx::ReadCommandLine(words);
     if (reading.error.empty() && reading.request.action == vx::CommandAction::None) std::abort();
     for (size_t w = 1; w < words.size(); ++w) {
         quoted += L" \"";

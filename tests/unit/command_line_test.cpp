@@ -23,17 +23,17 @@ TEST(CommandLine, SplitsAsTheCRuntimeDoes) {
 
 TEST(CommandLine, ReadsOneActionWithItsValuesOrSaysWhatIsWrong) {
     const std::pair<W, S> wrong[] = {
-        {{L"/yes"}, kCliNoAction}, {{L"/bogus"}, kCliUnknown + S(L"/bogus")},
-        {{L"/clear", L"-CLEAR"}, kCliTwice + S(L"-CLEAR")},
-        {{L"/set", L"Model=a", L"model=b"}, kCliTwice + S(L"model=b")},
-        {{L"/clear", L"/show"}, kCliTwoActions + S(L"/show")},
-        {{L"/apply"}, kCliNoValue + S(L"/apply")}, {{L"/apply", L"/yes"}, kCliNoValue + S(L"/apply")},
-        {{L"/owner", L"Model=a"}, kCliUnknown + S(L"Model=a")},
-        {{L"/clear", L"/logo", L"a"}, kCliUnknown + S(L"/logo")},
-        {{L"/set", L"Model=a\r\nb"}, kCliLineBreak + S(L"Model=a")},
+        {{L"V", L"/yes"}, kCliNoAction}, {{L"V", L"/bogus"}, kCliUnknown + S(L"/bogus")},
+        {{L"V", L"/clear", L"-CLEAR"}, kCliTwice + S(L"-CLEAR")},
+        {{L"V", L"/set", L"Model=a", L"model=b"}, kCliTwice + S(L"model=b")},
+        {{L"V", L"/clear", L"/show"}, kCliTwoActions + S(L"/show")},
+        {{L"V", L"/apply"}, kCliNoValue + S(L"/apply")}, {{L"V", L"/apply", L"/yes"}, kCliNoValue + S(L"/apply")},
+        {{L"V", L"/owner", L"Model=a"}, kCliUnknown + S(L"Model=a")},
+        {{L"V", L"/clear", L"/logo", L"a"}, kCliUnknown + S(L"/logo")},
+        {{L"V", L"/set", L"Model=a\r\nb"}, kCliLineBreak + S(L"Model=a")},
     };
     for (const auto& [words, error] : wrong) EXPECT_EQ(ReadCommandLine(words).error, error);
-    const CustomValues set = ReadCommandLine({L"-Set", L"MODEL=", L"/LOGO", L"a b.png"}).request.custom;
+    const CustomValues set = ReadCommandLine({L"V", L"-Set", L"MODEL=", L"/LOGO", L"a b.png"}).request.custom;
     EXPECT_EQ(set.model, AnyValue::FromText(L"")) << "an empty value is given";
     EXPECT_EQ(set.logoPath, AnyValue::FromText(L"a b.png"));
     EXPECT_TRUE(set.supportUrl.IsEmpty()) << "not named: not given";
@@ -48,17 +48,19 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         int exit, steps;
         S last;
     } cases[] = {
-        {{L"/apply", L"B"}, L"", L"", 0, 3, kMsgBrandDone},
-        {{L"/apply", L"B", L"/presets", L"Q"}, L"", L"", 2, 0, L"Q"},
-        {{L"/apply", L"B"}, L"", L"+", 2, 0, kCliNeedYes},
-        {{L"/apply", L"B", L"/yes"}, L"", L"+", 0, 3, kMsgBrandDone},
-        {{L"/clear"}, L"Logo", L"", 3, 8, L"· 写入注册表值 Logo（拒绝访问。）"},
-        {{L"/set", L"Model=M"}, L"", L"", 0, 1, kMsgCustomDone},
-        {{L"/owner", L"RegisteredOwner=O"}, L"RegisteredOwner", L"", 3, 1, L"以下个人信息未能保存：注册用户名"},
-        {{L"/save", L"N"}, L"", L"P\\oemdata\\N", 2, 0, kCliNeedReplace},
-        {{L"/save", L"N", L"/replace"}, L"P\\oemdata\\N\\oem.reg", L"P\\oemdata\\N", 3, 0, L"denied"},
-        {{L"/save", L"a:b"}, L"", L"", 2, 0, kMsgNameBadChar},
-        {{L"/show"}, L"", L"", 0, 0, L"ProductName="},
+        {{L"V", L"/apply", L"B"}, L"", L"", 0, 3, kMsgBrandDone},
+        {{L"V", L"/apply", L"B", L"/presets", L"Q"}, L"", L"", 2, 0, L"Q"},
+        {{L"V", L"/apply", L"B"}, L"", L"+", 2, 0, kCliNeedYes},
+        {{L"V", L"/apply", L"B", L"/yes"}, L"", L"+", 0, 3, kMsgBrandDone},
+        {{L"V", L"/clear"}, L"Logo", L"", 3, 8, L"· 写入注册表值 Logo（拒绝访问。）"},
+        {{L"V", L"/set", L"Model=M"}, L"", L"", 0, 1, kMsgCustomDone},
+        {{L"V", L"/owner", L"RegisteredOwner=O"}, L"RegisteredOwner", L"", 3, 1, L"以下个人信息未能保存：注册用户名"},
+        {{L"V", L"/save", L"N"}, L"", L"P\\oemdata\\N", 2, 0, kCliNeedReplace},
+        {{L"V", L"/save", L"N", L"/replace"}, L"P\\oemdata\\N\\oem.reg", L"P\\oemdata\\N", 3, 0, L"denied"},
+        {{L"V", L"/save", L"a:b"}, L"", L"", 2, 0, kMsgNameBadChar},
+        {{L"V", L"/show"}, L"", L"", 0, 0, L"ProductName="},
+        {{L"V", L"/show", L"/log", L"L"}, L"log", L"", 2, 0, L"L"},
+        {{L"V", L"/show", L"/?"}, L"", L"", 1, 0, L"3 有步骤失败"},
     };
     for (const auto& c : cases) {
         FakeSystem sys;
@@ -69,7 +71,7 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         files.asker = &questions;
         if (c.existing == L"+") sys.script = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Run]\n";
         CommandPorts ports{sys.ports, sys, files, questions, sys};
-        const CommandOutcome out = RunCommand(ReadCommandLine(c.words).request, L"P", ports);
+        const CommandOutcome out = RunCommand(ReadCommandLine(c.words), c.failing != L"log", L"P", ports);
         EXPECT_EQ(out.exitCode, c.exit) << c.last;
         EXPECT_EQ(sys.steps, c.steps) << c.last;
         EXPECT_TRUE(!out.lines.empty() && out.lines.back().ends_with(c.last)) << c.last;
