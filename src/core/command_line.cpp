@@ -95,10 +95,14 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
             equals == std::wstring::npos ? nullptr : NamedValue(r, word.substr(0, equals));
         if (!named) return {text::kCliUnknown, &word};
         if (!named->IsEmpty()) return {text::kCliTwice, &word};
-        *named = AnyValue::FromText(word.substr(equals + 1));
+        const AnyValue value = AnyValue::FromText(word.substr(equals + 1));
+        *named = value;
     }
     if (r.action == Action::None) return {text::kCliNoAction};
-    if (!r.logo.empty()) r.custom.logoPath = AnyValue::FromText(r.logo);
+    if (!r.logo.empty()) {
+        const AnyValue logo = AnyValue::FromText(r.logo);
+        r.custom.logoPath = logo;
+    }
     return {};
 }
 

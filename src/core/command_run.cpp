@@ -67,9 +67,10 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
             return Outcome(message == text::kMsgOwnerSaved ? kExitDone : kExitFailed, message);
         }
         case CommandAction::Save: {
-            const CurrentOem current = ports.current.Read();
-            const SaveOutcome s =
-                SavePreset({folder, r.name, current.values, current.logoFile}, ports.saveFiles);
+            CurrentOem current = ports.current.Read();
+            const SaveOutcome s = SavePreset(
+                {folder, r.name, std::move(current.values), std::move(current.logoFile)},
+                ports.saveFiles);
             if (s.message.empty()) return Declined(ports.questions, text::kCliNeedReplace);
             return Outcome(s.saved ? kExitDone : s.wrote ? kExitFailed : kExitRefused, s.message);
         }
