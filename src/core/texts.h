@@ -176,20 +176,18 @@ inline constexpr const wchar_t* kCliLineBreak = L"参数中不能含有换行：
 inline constexpr const wchar_t* kCliNoAction = L"没有指定要执行的操作。";
 inline constexpr const wchar_t* kCliPresetsMissing = L"找不到品牌预设库文件夹，未做任何修改：";
 inline constexpr const wchar_t* kCliLogUnwritable = L"无法写入日志文件，未做任何修改：";
-inline constexpr const wchar_t* kCliNeedYes = L"未做任何修改。要接受这些修改，请加上 /yes。";
-inline constexpr const wchar_t* kCliNeedReplace = L"未做任何修改。要替换它，请加上 /replace。";
+inline constexpr const wchar_t* kCliNeedYes = L"未做任何修改；接受这些修改请加上 /yes。";
+inline constexpr const wchar_t* kCliNeedReplace = L"未做任何修改；替换它请加上 /replace。";
 inline constexpr const wchar_t* kCliUsage =
     L"用法：Vendrix.exe 操作 [选项]\n"
     L"/apply <品牌>  应用品牌预设\n"
     L"/clear  清除OEM信息\n"
-    L"/set [Manufacturer=<值>] [Model=<值>] [SupportURL=<值>] [SupportPhone=<值>] "
-    L"[SupportHours=<值>] [/logo <图片>]  写入指定的OEM信息\n"
-    L"/owner [RegisteredOwner=<值>] [RegisteredOrganization=<值>] [ProductName=<值>]  "
-    L"写入指定的个人信息\n"
+    L"/set [名称=值]... [/logo <图片>]  名称：Manufacturer Model SupportURL SupportPhone "
+    L"SupportHours\n"
+    L"/owner [名称=值]...  名称：RegisteredOwner RegisteredOrganization ProductName\n"
     L"/save <名称>  存为品牌预设\n"
     L"/show  显示当前信息\n"
-    L"选项：/presets <文件夹>  品牌预设库  /yes  接受预设的其他修改  "
-    L"/replace  替换同名预设  /log <文件>  同时写入日志\n"
+    L"选项：/presets <文件夹>  /yes  /replace  /log <文件>\n"
     L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败";
 
 }  // namespace vx::text

@@ -41,7 +41,7 @@ void PrintLines(const std::vector<std::wstring>& lines) {
     if (::GetConsoleMode(out, &mode))
         ::WriteConsoleW(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     else
-        WriteText(out, attached ? ::GetConsoleOutputCP() : ::GetACP(), text);
+        WriteText(out, CP_ACP, text);
 }
 
 bool LogFile::Open(const std::wstring& path) {

@@ -10,9 +10,9 @@
 namespace vx {
 
 // To the standard output the program inherited, or else to the console of the process that
-// started it: as wide characters on a console, and into a file or pipe as bytes in that
-// console's output code page (the ANSI code page when there is no console). The program stays
-// a window program, which has no console of its own.
+// started it: as wide characters on a console, and into a file or pipe as bytes in the ANSI
+// code page, as the system's own editors read a file without a byte-order mark. The program
+// stays a window program, which has no console of its own.
 void PrintLines(const std::vector<std::wstring>& lines);
 
 // A file the lines are appended to in UTF-8, each after the local date and time.

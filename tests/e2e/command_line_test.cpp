@@ -26,7 +26,7 @@ std::vector<std::string> State() {
 void Reset() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey), RemoveTree(kOem); }
 Result Out(DWORD code, const std::wstring& lines) { return {code, lines + L"\r\n"}; }
 
-// As a script runs it: the output redirected to a file, in this console's code page.
+// As a script runs it: the output redirected to a file, in the ANSI code page.
 Result Silent(const ScratchFolder& folder, const std::wstring& args) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     STARTUPINFOW si{};
@@ -43,8 +43,7 @@ Result Silent(const ScratchFolder& folder, const std::wstring& args) {
     for (HANDLE h : {si.hStdOutput, pi.hThread, pi.hProcess}) ::CloseHandle(h);
     const std::string out = ReadFileBytes(folder / L"out");
     text.resize(out.size());
-    const UINT cp = ::GetConsoleOutputCP() ? ::GetConsoleOutputCP() : CP_ACP;
-    text.resize(::MultiByteToWideChar(cp, 0, out.data(), out.size(), text.data(), text.size()));
+    text.resize(::MultiByteToWideChar(CP_ACP, 0, out.data(), out.size(), text.data(), text.size()));
     return {code, text};
 }
 
