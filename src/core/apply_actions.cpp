@@ -102,10 +102,6 @@ class StepRunner {
         return outcome;
     }
 
-    void Fail(ApplyStep step, const std::wstring& subject, const std::wstring& why) {
-        Note(step, subject, why);
-    }
-
   private:
     void RemoveStep(ApplyStep step, const wchar_t* commandLine, const wchar_t* subject) {
         std::wstring why = RunFault(ports_.commands.Run(commandLine));
@@ -355,22 +351,34 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
     if (logoPath.find(L'%') != std::wstring::npos)
         return Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoPathHasPercent);
 
+    // An empty path leaves the logo file and the Logo value as they are. A chosen picture is
+    // made ready before the first step, so one that cannot become the logo changes nothing.
+    PreparedLogo logo;
+    if (!logoPath.empty()) {
+        logo = ports.logo.Prepare(logoPath);
+        // The temporary file lies in the user's temporary folder, whose path may hold a % too.
+        if (logo.failure.empty() && logo.path.find(L'%') != std::wstring::npos)
+            logo.failure = text::kWhyTempPathHasPercent;
+        if (!logo.failure.empty()) {
+            if (logo.temporary) ports.logo.Discard(logo.path);
+            ActionOutcome refusal = Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoUnusable);
+            refusal.message += Reason(logo.failure);
+            return refusal;
+        }
+    }
     StepRunner steps(ports);
-    steps.MakeOemFolder();
-    const std::wstring shown = L'"' + logoPath + L'"';
-    const PreparedLogo logo = ports.logo.Prepare(logoPath);
-    // The temporary file lies in the user's temporary folder, whose path may hold a % as well.
-    const std::wstring why = !logo.failure.empty() ? logo.failure
-                             : logo.path.find(L'%') != std::wstring::npos
-                                 ? text::kWhyTempPathHasPercent
-                                 : L"";
-    if (why.empty())
-        steps.CopyLogo(CustomCopyCommand(logo.path), shown);
-    else
-        steps.Fail(ApplyStep::CopyLogo, shown, why);
-    if (logo.temporary) ports.logo.Discard(logo.path);
-    for (const OemValue& v : kOemValues)
-        steps.WriteValue(v.name, v.custom ? values.*v.custom : AnyValue::FromText(text::kOemLogoValue));
+    if (!logoPath.empty()) {
+        steps.MakeOemFolder();
+        steps.CopyLogo(CustomCopyCommand(logo.path), L'"' + logoPath + L'"');
+        if (logo.temporary) ports.logo.Discard(logo.path);
+    }
+    // A value not given (the empty kind) stays as it is.
+    for (const OemValue& v : kOemValues) {
+        const AnyValue value = v.custom ? values.*v.custom
+                               : logoPath.empty() ? AnyValue()
+                                                  : AnyValue::FromText(text::kOemLogoValue);
+        if (!value.IsEmpty()) steps.WriteValue(v.name, value);
+    }
     return steps.Finish(text::kMsgCustomDone, text::kMsgCustomFailed);
 }
 

@@ -21,8 +21,9 @@ enum class ApplyChoice { NothingSelected, Brand, Custom, Clear };
 // (the two fixed entries their actions, anything else a brand).
 ApplyChoice ChooseApplyAction(const std::wstring& selectedText);
 
-// The custom window's six fields as its last OK handed them over; all empty (nothing to
-// write) before the first OK of the run.
+// The custom window's six fields as its last OK handed them over (all empty before the first
+// OK of the run), or the values /set names. An empty field (the kind) is not written, and an
+// empty logo path leaves the logo as it is.
 struct CustomValues {
     AnyValue manufacturer;  // Diy1
     AnyValue model;         // Diy2
@@ -76,8 +77,8 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
                              ApplyPorts& ports, PresetPorts& preset);
 // del, rd, then the six values written empty.
 ActionOutcome RunClearAction(ApplyPorts& ports);
-// md, copy of the logo path (or of the picture it names, fitted into a temporary bitmap), then
-// the six values.
+// With a logo path, md and the copy of it (or of the picture it names, fitted into a temporary
+// bitmap made before any step); then the values given.
 ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports);
 
 struct MachineBrand {

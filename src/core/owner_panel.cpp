@@ -50,13 +50,13 @@ OwnerTexts OwnerPanel::Load(RegistryPort& registry) {
     return texts;
 }
 
-std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) const {
-    if (!loaded_) return text::kMsgOwnerNotLoaded;
+std::wstring SaveOwnerValues(RegistryPort& registry, const OwnerValues& values) {
     std::wstring failed;
     for (int i = 0; i < kOwnerFieldCount; ++i) {
         const OwnerField& field = OwnerFields()[i];
-        if (registry.SetRegistryValue(text::kOwnerKey, field.valueName,
-                                      AnyValue::FromText(texts[i]), kValueType, kExpandableFlag)
+        if (values[i].IsEmpty() ||
+            registry.SetRegistryValue(text::kOwnerKey, field.valueName, values[i], kValueType,
+                                      kExpandableFlag)
                 .ok())
             continue;
         if (!failed.empty()) failed += text::kListSeparator;
@@ -64,6 +64,12 @@ std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) c
     }
     if (failed.empty()) return text::kMsgOwnerSaved;
     return text::kMsgOwnerNotSavedPrefix + failed;
+}
+
+std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) const {
+    if (!loaded_) return text::kMsgOwnerNotLoaded;
+    return SaveOwnerValues(registry, {AnyValue::FromText(texts[0]), AnyValue::FromText(texts[1]),
+                                      AnyValue::FromText(texts[2])});
 }
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/any_value.h"
 #include "core/ports.h"
 
 namespace vx {
@@ -23,6 +24,12 @@ inline constexpr int kOwnerFieldCount = 3;
 const std::array<OwnerField, kOwnerFieldCount>& OwnerFields();
 
 using OwnerTexts = std::array<std::wstring, kOwnerFieldCount>;
+// Values to write, by field; an empty one (the kind) is not written.
+using OwnerValues = std::array<AnyValue, kOwnerFieldCount>;
+
+// Writes the given values as expandable texts, each whatever became of the one before; returns
+// the message to show, naming each field that could not be written.
+std::wstring SaveOwnerValues(RegistryPort& registry, const OwnerValues& values);
 
 struct PanelToggle {
     int widthTwips;          // the new outer width
@@ -40,8 +47,7 @@ class OwnerPanel {
     // Reads the three values (a missing one as the empty text), as the boxes show them.
     OwnerTexts Load(RegistryPort& registry);
 
-    // Writes the three texts as expandable texts, each whatever became of the one before;
-    // returns the message to show. Until the panel has been loaded once it writes nothing:
+    // Writes the three texts through SaveOwnerValues. Until the panel has been loaded once it writes nothing:
     // the boxes then hold only their placeholder, which must never replace the user's data.
     std::wstring Save(RegistryPort& registry, const OwnerTexts& texts) const;
 

@@ -15,10 +15,11 @@ bool ForbiddenInFolderName(wchar_t c) {
     return c < 32 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
 }
 
-SaveOutcome Failed(const wchar_t* what, const std::wstring& path, const std::wstring& reason) {
+SaveOutcome Failed(const wchar_t* what, const std::wstring& path, const std::wstring& reason,
+                   bool wrote = true) {
     std::wstring message = what + path;
     if (!reason.empty()) message += L"\n" + reason;
-    return {false, message};
+    return {false, message, wrote};
 }
 
 std::string AsString(const std::vector<std::uint8_t>& bytes) {
@@ -82,7 +83,7 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
     const std::wstring listPath = ListFilePath(request.programFolder);
     std::string list;
     if (files.FileExists(listPath) && !files.ReadFile(listPath, &list))
-        return Failed(text::kMsgPresetNotRead, listPath, {});
+        return Failed(text::kMsgPresetNotRead, listPath, {}, false);
     std::string logo;
     const bool hasLogo = !request.logoFile.empty() && files.ReadFile(request.logoFile, &logo);
     OemRawValues values = request.values;

@@ -69,6 +69,14 @@ struct SaveRequest {
 struct SaveOutcome {
     bool saved = false;
     std::wstring message;  // empty when the user chose not to replace an existing preset
+    bool wrote = false;    // a write was tried: a failed save is more than a refusal
+};
+
+// The machine's current OEM information as a save takes it.
+struct CurrentOem {
+    OemRawValues values;
+    // The file the Logo value names, as this process reaches it; empty when there is none.
+    std::wstring logoFile;
 };
 
 SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files);

@@ -170,6 +170,30 @@ inline constexpr const wchar_t* kPresetLogoSuffix = L"\\oemlogo.bmp";
 inline constexpr const wchar_t* kWhyTempPathHasPercent =
     L"临时文件夹的路径含有 %，复制命令会将其展开";
 
+// The silent command line, and the custom logo checked before any step.
+inline constexpr const wchar_t* kMsgLogoUnusable = L"无法使用这个LOGO图片，未做任何修改：";
+inline constexpr const wchar_t* kCliUnknown = L"无法识别的参数：";
+inline constexpr const wchar_t* kCliTwice = L"参数重复：";
+inline constexpr const wchar_t* kCliTwoActions = L"只能指定一个操作：";
+inline constexpr const wchar_t* kCliNoValue = L"参数缺少值：";
+inline constexpr const wchar_t* kCliLineBreak = L"参数中不能含有换行：";
+inline constexpr const wchar_t* kCliNoAction = L"没有指定要执行的操作。";
+inline constexpr const wchar_t* kCliPresetsMissing = L"找不到品牌预设库文件夹，未做任何修改：";
+inline constexpr const wchar_t* kCliLogUnwritable = L"无法写入日志文件，未做任何修改：";
+inline constexpr const wchar_t* kCliNeedYes = L"未做任何修改；接受这些修改请加上 /yes。";
+inline constexpr const wchar_t* kCliNeedReplace = L"未做任何修改；替换它请加上 /replace。";
+inline constexpr const wchar_t* kCliUsage =
+    L"用法：Vendrix.exe 操作 [选项]\n"
+    L"/apply <品牌>  应用品牌预设\n"
+    L"/clear  清除OEM信息\n"
+    L"/set [名称=值]... [/logo <图片>]  名称：Manufacturer Model SupportURL SupportPhone "
+    L"SupportHours\n"
+    L"/owner [名称=值]...  名称：RegisteredOwner RegisteredOrganization ProductName\n"
+    L"/save <名称>  存为品牌预设\n"
+    L"/show  显示当前信息\n"
+    L"选项：/presets <文件夹>  /yes  /replace  /log <文件>\n"
+    L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败";
+
 // This machine's maker and model, read from its firmware, and the brand preset matching them.
 inline constexpr const wchar_t* kMenuMachineBrand = L"选择本机品牌";
 inline constexpr const wchar_t* kReadMachine = L"读取本机";

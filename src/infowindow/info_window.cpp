@@ -3,13 +3,10 @@
 #include <utility>
 
 #include "core/info_layout.h"
-#include "core/reg_codec.h"
 #include "core/texts.h"
-#include "registry/registry.h"
 #include "resource_ids.h"
 #include "system/controls.h"
 #include "system/system_ports.h"
-#include "system/native_view.h"
 #include "system/preset_files.h"
 #include "system/ui.h"
 
@@ -20,14 +17,6 @@ using namespace info_ids;
 namespace {
 
 constexpr DWORD kInfoStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-RawValue ReadOemValue(const wchar_t* name) {
-    RawValue v;
-    DWORD type = REG_NONE;
-    v.exists = ReadRawRegistryValue(HKEY_LOCAL_MACHINE, text::kOemKey, name, &type, &v.bytes);
-    v.type = type;
-    return v;
-}
 
 LocalMinute Now() {
     SYSTEMTIME t;
@@ -63,29 +52,24 @@ void InfoWindow::OnCreate() {
 }
 
 void InfoWindow::OnLoad() {
-    for (size_t i = 0; i < values_.size(); ++i) {
-        values_[i] = ReadOemValue(kOemValueNames[i]);
-        ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values_[i]).c_str());
-    }
-    const RawValue& logo = values_[kLogoValueIndex];
-    const bool logoIsText = logo.type == reg::kSz || logo.type == reg::kExpandSz;
-    logoFile_ = logoIsText && !ShownText(logo).empty()
-                    ? NativeFilePath(ExpandEnvironmentText(ShownText(logo)))
-                    : std::wstring();
+    current_ = ReadCurrentOem();
+    const OemRawValues& values = current_.values;
+    for (size_t i = 0; i < values.size(); ++i)
+        ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values[i]).c_str());
     ShowLogo();
     const MachineIdentity machine = ThisMachine();
     ::SetWindowTextW(Control(kFirmwareMaker), machine.manufacturer.c_str());
     ::SetWindowTextW(Control(kFirmwareModel), machine.model.c_str());
-    const std::wstring name = DefaultPresetName(ShownText(values_[0]), Now());
+    const std::wstring name = DefaultPresetName(ShownText(values[0]), Now());
     ::SetWindowTextW(Control(kName), name.c_str());
 }
 
 void InfoWindow::ShowLogo() {
     const UINT flags = LR_CREATEDIBSECTION;
-    if (!logoFile_.empty())
+    if (!current_.logoFile.empty())
         picture_.reset(static_cast<HBITMAP>(
-            ::LoadImageW(nullptr, logoFile_.c_str(), IMAGE_BITMAP, 0, 0, flags | LR_LOADFROMFILE)));
-    if (logoFile_.empty() || !picture_)
+            ::LoadImageW(nullptr, current_.logoFile.c_str(), IMAGE_BITMAP, 0, 0, flags | LR_LOADFROMFILE)));
+    if (current_.logoFile.empty() || !picture_)
         picture_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
                                                          MAKEINTRESOURCEW(IDB_LOGO_PLACEHOLDER),
                                                          IMAGE_BITMAP, 0, 0, flags)));
@@ -95,7 +79,7 @@ void InfoWindow::ShowLogo() {
 void InfoWindow::OnSave() {
     const std::wstring name = ControlText(Control(kName));
     SavedPresetFiles files(hwnd());
-    const SaveOutcome outcome = SavePreset({ProgramFolder(), name, values_, logoFile_}, files);
+    const SaveOutcome outcome = SavePreset({ProgramFolder(), name, current_.values, current_.logoFile}, files);
     if (outcome.saved && saved_) saved_(name);
     if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);
 }

@@ -38,8 +38,7 @@ class InfoWindow : public Window {
     std::map<int, HWND> controls_;
     UniqueFont font_;
     UniqueBitmap picture_;   // the logo, or the placeholder stored with the program
-    OemRawValues values_;    // as read when the window was loaded
-    std::wstring logoFile_;  // the file the Logo value names, as this process reaches it
+    CurrentOem current_;  // as read when the window was loaded
 };
 
 }  // namespace vx

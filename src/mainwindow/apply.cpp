@@ -23,12 +23,8 @@ void MainWindow::OnApply() {
         ShowMessage(hwnd(), text::kMsgNothingSelected);
         return;
     }
-    HiddenCommandRunner commands;
-    SystemOemFiles oemFiles;
-    ProcessCurrentFolder currentFolder;
-    MachineRegistry registry;
-    TemporaryLogoFiles logo;
-    ApplyPorts ports{commands, oemFiles, currentFolder, registry, logo};
+    SystemApplyPorts system;
+    ApplyPorts& ports = system.ports;
 
     std::wstring message;
     {

@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <new>
 
+#include "core/command_line.h"
 #include "mainwindow/program.h"
+#include "mainwindow/silent_run.h"
 
 namespace {
 
@@ -48,6 +50,9 @@ void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     HardenDllSearch();
+    // The wide command line: Chinese names arrive whole whatever the ANSI code page.
+    const std::vector<std::wstring> words = vx::SplitCommandLine(::GetCommandLineW());
+    if (words.size() > 1) return vx::RunSilently(words);
     // Initialization step: no class set named; the result is of no consequence.
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = 8;

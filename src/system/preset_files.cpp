@@ -2,8 +2,11 @@
 
 #include <vector>
 
+#include "core/reg_codec.h"
 #include "core/texts.h"
+#include "registry/registry.h"
 #include "system/handles.h"
+#include "system/native_view.h"
 #include "system/ui.h"
 
 namespace vx {
@@ -30,6 +33,14 @@ bool WriteAll(const std::wstring& path, const std::string& bytes) {
     return ::FlushFileBuffers(file.get()) != FALSE;
 }
 
+RawValue ReadOemValue(const wchar_t* name) {
+    RawValue v;
+    DWORD type = REG_NONE;
+    v.exists = ReadRawRegistryValue(HKEY_LOCAL_MACHINE, text::kOemKey, name, &type, &v.bytes);
+    v.type = type;
+    return v;
+}
+
 }  // namespace
 
 std::wstring DecodeAnsiText(std::string_view bytes) {
@@ -39,6 +50,17 @@ std::wstring DecodeAnsiText(std::string_view bytes) {
     std::wstring text(static_cast<size_t>(length), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
     return text;
+}
+
+CurrentOem ReadCurrentOem() {
+    CurrentOem current;
+    for (size_t i = 0; i < current.values.size(); ++i)
+        current.values[i] = ReadOemValue(kOemValueNames[i]);
+    const RawValue& logo = current.values[kLogoValueIndex];
+    const bool logoIsText = logo.type == reg::kSz || logo.type == reg::kExpandSz;
+    if (logoIsText && !ShownText(logo).empty())
+        current.logoFile = NativeFilePath(ExpandEnvironmentText(ShownText(logo)));
+    return current;
 }
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {

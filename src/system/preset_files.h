@@ -15,6 +15,9 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 // double-byte character there, so its lines are the lines of the bytes.
 std::wstring DecodeAnsiText(std::string_view bytes);
 
+// The OEM information as the current OEM information window shows and saves it.
+CurrentOem ReadCurrentOem();
+
 // The save's port on the real file system; its question is a message box owned by `owner`.
 class SavedPresetFiles : public PresetFilesPort {
   public:

@@ -60,6 +60,8 @@ CommandResult HiddenCommandRunner::Run(const std::wstring& commandLine) {
     return RunHiddenCommand(commandLine);
 }
 
+SystemApplyPorts::SystemApplyPorts() = default;
+
 SystemOemFiles::SystemOemFiles() : folder_(NativeSystemFolder() + L"\\oem") {}
 
 bool SystemOemFiles::OemFolderExists() {

@@ -68,6 +68,17 @@ class TemporaryLogoFiles : public LogoPreparer {
     void Discard(const std::wstring& temporaryPath) override;
 };
 
+// The adapters behind one run of an action, as the windows and the command line run it.
+struct SystemApplyPorts {
+    SystemApplyPorts();
+    HiddenCommandRunner commands;
+    SystemOemFiles oemFiles;
+    ProcessCurrentFolder currentFolder;
+    MachineRegistry registry;
+    TemporaryLogoFiles logo;
+    ApplyPorts ports{commands, oemFiles, currentFolder, registry, logo};
+};
+
 // GetSystemFirmwareTable('RSMB'), and the BIOS key in the native view.
 class SystemFirmware : public FirmwarePort {
   public:

@@ -5,12 +5,14 @@
 #include <tuple>
 
 #include "core/texts.h"
+#include "fakes.h"
 
 namespace vx {
 namespace {
 
 using namespace text;
 using S = std::wstring;
+using fakes::FakeFiles;
 
 TEST(RegScript, EachTypeWithItsBytesAndEachAbsenceDeletes) {
     const std::pair<RawValue, std::wstring> cases[] = {
@@ -26,27 +28,6 @@ TEST(RegScript, EachTypeWithItsBytesAndEachAbsenceDeletes) {
               L"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + S(kOemKey) +
                   L"]\r\n\"Model\"=\"M\"\r\n\"Logo\"=-\r\n\r\n");
 }
-
-// Program folder P, preset N, logo file L; `log` lists the steps by file name.
-struct FakeFiles : PresetFilesPort {
-    S existing, failing, log;
-    std::string list;  // the list file; none when empty
-    bool yes = false;
-    bool FileExists(const S& p) override { return p != L"P\\oemlist.ini" || !list.empty(); }
-    bool FolderExists(const S& p) override { return p == existing; }
-    bool ReadFile(const S& p, std::string* b) override { return p == L"L" || (*b = list, p != L"gone"); }
-    WriteResult Do(const wchar_t* op, const S& p) {
-        log += op + p.substr(p.rfind(L'\\') + 1) + L";";
-        return p == failing ? WriteResult{5, L"denied"} : WriteResult{};
-    }
-    WriteResult MakeFolder(const S& p) override { return Do(L"md ", p); }
-    WriteResult WriteFile(const S& p, const std::string&) override { return Do(L"write ", p); }
-    WriteResult RemoveFile(const S& p) override { return Do(L"del ", p); }
-    void RemoveTree(const S& p) override { Do(L"rd ", p); }
-    bool AskYesNo(const S&) override { return log += L"ask;", yes; }
-    std::optional<std::string> ToAnsi(const S&) override { return "N"; }
-    S FromAnsi(const std::string& b) override { return {b.begin(), b.end()}; }
-};
 
 TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
     EXPECT_EQ(DefaultPresetName(L"", {2026, 12, 6, 23, 5}), L"备份20261206-2305");

@@ -1,0 +1,43 @@
+#pragma once
+// The silent command line: the words Windows splits it into and what they ask for. Reading
+// touches nothing; core/command_run.h runs what was read.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/apply_actions.h"
+#include "core/owner_panel.h"
+
+namespace vx {
+
+// The words of a whole command line, the program name first, by the rules the C runtime
+// builds argv with: the program name ends at the first space or tab outside quotes, and
+// nothing in it escapes; in the rest, 2n backslashes before a quote give n and the quote
+// opens or closes a quoted part, 2n+1 give n and a literal quote, other backslashes are
+// literal, and "" inside a quoted part gives a literal quote and ends the part.
+std::vector<std::wstring> SplitCommandLine(std::wstring_view line);
+
+enum class CommandAction { None, Usage, Apply, Clear, Set, Owner, Save, Show };
+
+struct CommandRequest {
+    CommandAction action = CommandAction::None;
+    std::wstring name;  // the brand of /apply, the preset of /save
+    // The values /set and /owner name; one not named stays empty (the kind), and is left as
+    // it is. /logo fills custom.logoPath.
+    CustomValues custom;
+    OwnerValues owner;
+    std::wstring logo, presets, log;  // empty when not given
+    bool yes = false, replace = false;
+    ~CommandRequest();  // one out-of-line copy of the nine values' clean-up
+};
+
+struct CommandReading {
+    CommandRequest request;
+    std::wstring error;  // why the words do not read, for the line before the usage; empty if they do
+};
+
+// The words of a whole command line (the program name, first, is skipped). Switches start with / or -, in any case; named values
+// are Name=value words after their action.
+CommandReading ReadCommandLine(const std::vector<std::wstring>& words);
+
+}  // namespace vx

@@ -1,0 +1,87 @@
+#include "core/command_run.h"
+
+#include "core/owner_panel.h"
+#include "core/texts.h"
+
+namespace vx {
+
+namespace {
+
+// A question answered No ended the action before any change: it is printed with how to say Yes.
+CommandOutcome Declined(const AnsweredQuestions& questions, const wchar_t* howToAccept) {
+    return Outcome(kExitRefused, questions.asked + L"\n" + howToAccept);
+}
+
+CommandOutcome Judged(const ActionOutcome& o, const AnsweredQuestions& questions) {
+    if (o.refused && o.message.empty()) return Declined(questions, text::kCliNeedYes);
+    return Outcome(o.refused ? kExitRefused : o.failures.empty() ? kExitDone : kExitFailed,
+                   o.message);
+}
+
+// Name=value lines a script can read: the six OEM values, then the owner's.
+CommandOutcome Show(CommandPorts& ports) {
+    CommandOutcome out;
+    const CurrentOem current = ports.current.Read();
+    for (size_t i = 0; i < kOemValueNames.size(); ++i)
+        out.lines.push_back(kOemValueNames[i] + (L"=" + ShownText(current.values[i])));
+    OwnerPanel owner;
+    const OwnerTexts texts = owner.Load(ports.apply.registry);
+    for (int i = 0; i < kOwnerFieldCount; ++i)
+        out.lines.push_back(OwnerFields()[i].valueName + (L"=" + texts[i]));
+    return out;
+}
+
+}  // namespace
+
+CommandOutcome Outcome(int exitCode, const std::wstring& message) {
+    CommandOutcome out{exitCode, {}};
+    for (size_t from = 0; from <= message.size();) {
+        const size_t end = std::min(message.find(L'\n', from), message.size());
+        if (end > from) out.lines.push_back(message.substr(from, end - from));
+        from = end + 1;
+    }
+    return out;
+}
+
+CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
+                          const std::wstring& programFolder, CommandPorts& ports) {
+    const CommandRequest& r = reading.request;
+    if (!reading.error.empty())
+        return Outcome(kExitUsage, reading.error + L"\n" + text::kCliUsage);
+    if (!logOpened) return Outcome(kExitRefused, text::kCliLogUnwritable + (L"\n" + r.log));
+    if (!r.presets.empty() && !ports.saveFiles.FolderExists(r.presets))
+        return Outcome(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
+    const std::wstring folder = r.presets.empty() ? programFolder : r.presets;
+    ports.questions.answer = r.action == CommandAction::Save ? r.replace : r.yes;
+    switch (r.action) {
+        case CommandAction::Apply: {
+            PresetPorts preset{ports.presetFiles, ports.questions};
+            return Judged(RunBrandAction(folder, r.name, ports.apply, preset), ports.questions);
+        }
+        case CommandAction::Clear:
+            return Judged(RunClearAction(ports.apply), ports.questions);
+        case CommandAction::Set:
+            return Judged(RunCustomAction(r.custom, ports.apply), ports.questions);
+        case CommandAction::Owner: {
+            const std::wstring message = SaveOwnerValues(ports.apply.registry, r.owner);
+            return Outcome(message == text::kMsgOwnerSaved ? kExitDone : kExitFailed, message);
+        }
+        case CommandAction::Save: {
+            CurrentOem current = ports.current.Read();
+            const SaveOutcome s = SavePreset(
+                {folder, r.name, std::move(current.values), std::move(current.logoFile)},
+                ports.saveFiles);
+            if (s.message.empty()) return Declined(ports.questions, text::kCliNeedReplace);
+            return Outcome(s.saved ? kExitDone : s.wrote ? kExitFailed : kExitRefused, s.message);
+        }
+        case CommandAction::Show:
+            return Show(ports);
+        case CommandAction::Usage:
+            return Outcome(kExitDone, text::kCliUsage);
+        case CommandAction::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace vx

@@ -1,0 +1,28 @@
+// Any command line splits and reads to an end, and every word it splits into comes back whole
+// when quoted the way a caller quotes one argument.
+#include <cstdint>
+#include <cstdlib>
+
+#include "core/command_line.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::wstring line, quoted = L"V";
+    for (size_t i = 0; i + 1 < size; i += 2) line += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
+    std::vector<std::wstring> words = vx::SplitCommandLine(line), again;
+    const vx::CommandReading reading = vx::ReadCommandLine(words);
+    if (reading.error.empty() && reading.request.action == vx::CommandAction::None) std::abort();
+    for (size_t w = 1; w < words.size(); ++w) {
+        quoted += L" \"";
+        for (size_t i = 0, n = 0;; ++i, n = 0) {
+            while (i < words[w].size() && words[w][i] == L'\\') ++i, ++n;
+            quoted.append(i == words[w].size() || words[w][i] == L'"' ? 2 * n : n, L'\\');
+            if (i == words[w].size()) break;
+            quoted += words[w][i] == L'"' ? L"\\\"" : std::wstring(1, words[w][i]);
+        }
+        quoted += L'"';
+    }
+    again = vx::SplitCommandLine(quoted);
+    again[0] = words[0];
+    if (again != words) std::abort();
+    return 0;
+}
