@@ -270,6 +270,19 @@ TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
         EXPECT_EQ(TextOf(::GetDlgItem(info, vx::info_ids::kFirmwareModel)), m.model);
         ::PostMessageW(info, WM_CLOSE, 0, 0);
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(info) && !::IsWindow(box); }));
+        // The command line: the same preset applied, or 4 and the same message; /show and /set.
+        const Result applied = m.said.empty() ? Out(0, kMsgBrandDone) : Out(4, m.said);
+        EXPECT_EQ(Silent(folder, L"/apply auto"), applied);
+        const std::string model = m.said.empty() ? Utf16Bytes(L"Kestrel K2") : "";
+        EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Model").data, model);
+        const std::wstring shown = Silent(folder, L"/show").second;
+        EXPECT_TRUE(shown.ends_with(L"FirmwareManufacturer=" + m.maker + L"\r\nFirmwareModel=" +
+                                    m.model + L"\r\n"));
+        EXPECT_EQ(Silent(folder, L"/set /machine Model=M"), Out(0, kMsgCustomDone));
+        ExpectText(kOemKey, L"Model", L"M");
+        EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Manufacturer").data,
+                  m.maker.empty() ? "" : Utf16Bytes(m.maker));
+        DeleteRegKeyTree(kHklm, kOemKey);
     }
 }
 
