@@ -33,6 +33,7 @@ const Switch kSwitches[] = {
     {L"log", Action::None, &CommandRequest::log},
     {L"yes", Action::None, nullptr, &CommandRequest::yes},
     {L"replace", Action::None, nullptr, &CommandRequest::replace},
+    {L"machine", Action::None, nullptr, &CommandRequest::machine, Action::Set},
 };
 
 const Switch* FindSwitch(std::wstring_view word) {

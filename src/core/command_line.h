@@ -17,6 +17,9 @@ namespace vx {
 // literal, and "" inside a quoted part gives a literal quote and ends the part.
 std::vector<std::wstring> SplitCommandLine(std::wstring_view line);
 
+// /apply's brand that means the preset matching this machine's firmware.
+inline constexpr const wchar_t* kAutoBrand = L"auto";
+
 enum class CommandAction { None, Usage, Apply, Clear, Set, Owner, Save, Show };
 
 struct CommandRequest {
@@ -28,6 +31,7 @@ struct CommandRequest {
     OwnerValues owner;
     std::wstring logo, presets, log;  // empty when not given
     bool yes = false, replace = false;
+    bool machine = false;  // /set /machine: Manufacturer and Model from the firmware
     ~CommandRequest();  // one out-of-line copy of the nine values' clean-up
 };
 

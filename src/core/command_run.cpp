@@ -1,6 +1,8 @@
 #include "core/command_run.h"
 
+#include "core/brand_list.h"
 #include "core/owner_panel.h"
+#include "core/reg_script.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -28,7 +30,35 @@ CommandOutcome Show(CommandPorts& ports) {
     const OwnerTexts texts = owner.Load(ports.apply.registry);
     for (int i = 0; i < kOwnerFieldCount; ++i)
         out.lines.push_back(OwnerFields()[i].valueName + (L"=" + texts[i]));
+    const MachineIdentity machine = ReadMachineIdentity(ports.firmware);
+    out.lines.push_back(L"FirmwareManufacturer=" + machine.manufacturer);
+    out.lines.push_back(L"FirmwareModel=" + machine.model);
     return out;
+}
+
+// /set /machine: Manufacturer and Model from the firmware where the line names none and the
+// firmware does.
+CustomValues WithMachine(const CustomValues& v, FirmwarePort& firmware) {
+    const MachineIdentity machine = ReadMachineIdentity(firmware);
+    const auto pick = [](const AnyValue& given, const std::wstring& read) {
+        return given.IsEmpty() && !read.empty() ? AnyValue::FromText(read) : given;
+    };
+    return {pick(v.manufacturer, machine.manufacturer), pick(v.model, machine.model),
+            v.supportUrl, v.supportPhone, v.logoPath, v.supportHours};
+}
+
+// /apply auto: the listed brand that matches the firmware's maker, as 选择本机品牌 finds it.
+CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports,
+                                 PresetPorts& preset) {
+    const std::wstring list = ListFilePath(folder);
+    const std::optional<std::string> bytes = ports.presetFiles.ReadFile(list);
+    if (!bytes) return Outcome(kExitRefused, text::kMsgListUnreadable + list);
+    const std::vector<std::wstring> brands = SplitListLines(ports.presetFiles.DecodeAnsi(*bytes));
+    const MachineBrand brand = FindMachineBrand(
+        brands, ReadMachineIdentity(ports.firmware).manufacturer, folder, ports.presetFiles);
+    if (brand.index < 0) return Outcome(kExitNoBrand, brand.message);
+    return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset),
+                  ports.questions);
 }
 
 }  // namespace
@@ -56,12 +86,17 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
     switch (r.action) {
         case CommandAction::Apply: {
             PresetPorts preset{ports.presetFiles, ports.questions};
+            if (SameKey(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
             return Judged(RunBrandAction(folder, r.name, ports.apply, preset), ports.questions);
         }
         case CommandAction::Clear:
             return Judged(RunClearAction(ports.apply), ports.questions);
-        case CommandAction::Set:
-            return Judged(RunCustomAction(r.custom, ports.apply), ports.questions);
+        case CommandAction::Set: {
+            const CustomValues filled =
+                r.machine ? WithMachine(r.custom, ports.firmware) : CustomValues{};
+            return Judged(RunCustomAction(r.machine ? filled : r.custom, ports.apply),
+                          ports.questions);
+        }
         case CommandAction::Owner: {
             const std::wstring message = SaveOwnerValues(ports.apply.registry, r.owner);
             return Outcome(message == text::kMsgOwnerSaved ? kExitDone : kExitFailed, message);

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "core/command_line.h"
+#include "core/firmware.h"
 #include "core/ports.h"
 #include "core/preset_save.h"
 
 namespace vx {
 
-enum ExitCode { kExitDone = 0, kExitUsage = 1, kExitRefused = 2, kExitFailed = 3 };
+// kExitNoBrand: /apply auto found no preset for this machine's maker.
+enum ExitCode { kExitDone, kExitUsage, kExitRefused, kExitFailed, kExitNoBrand };
 
 // Answers every question alike, as the command line said beforehand, and keeps the last one
 // to be printed.
@@ -38,6 +40,7 @@ struct CommandPorts {
     PresetFilesPort& saveFiles;
     AnsweredQuestions& questions;
     CurrentOemSource& current;
+    FirmwarePort& firmware;
 };
 
 struct CommandOutcome {

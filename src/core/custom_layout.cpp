@@ -25,7 +25,8 @@ constexpr ControlDef kCustom[] = {
     {kText5, "Text5", Edit, L"", 1020, 1725, 3540, 315, 6},
     {kCommand3, "Command3", Button, text::kBrowse, 4755, 1725, 465, 300, 7},
     {kCommand1, "Command1", Button, text::kOk, 1125, 2340, 690, 330, 8},
-    {kCommand2, "Command2", Button, text::kCancel, 3645, 2340, 690, 330, 9},
+    {kCommand4, "Command4", Button, text::kReadMachine, 2205, 2340, 1050, 330, 9},
+    {kCommand2, "Command2", Button, text::kCancel, 3645, 2340, 690, 330, 10},
 };
 
 }  // namespace

@@ -11,7 +11,7 @@ inline constexpr int kLabel1 = 101, kLabel2 = 102, kLabel3 = 103, kLabel4 = 104,
                      kLabel6 = 106;
 inline constexpr int kText1 = 111, kText2 = 112, kText3 = 113, kText4 = 114, kText5 = 115,
                      kText6 = 116;
-inline constexpr int kCommand3 = 121;
+inline constexpr int kCommand3 = 121, kCommand4 = 122;
 }  // namespace vx::custom_ids
 
 namespace vx {

@@ -9,7 +9,8 @@ namespace {
 using enum ControlKind;
 using namespace info_ids;
 
-// The name box comes first in the focus order, then the buttons, then the read-only values.
+// The name box comes first in the focus order, then the buttons, then the read-only values,
+// the firmware's last, below everything that belongs to the saved preset.
 // The value boxes stand in one column beside the logo, which shows a 120 x 120 bitmap whole
 // inside its one-pixel frame.
 constexpr ControlDef kInfo[] = {
@@ -30,6 +31,10 @@ constexpr ControlDef kInfo[] = {
     {kName, "Name", Edit, L"", 1290, 3000, 3240, 315, 0},
     {kSave, "Save", Button, text::kInfoSave, 4770, 2340, 1830, 360, 1},
     {kClose, "Close", Button, text::kInfoClose, 4770, 2985, 1830, 360, 2},
+    {kFirmwareLabel1, "Label7", Label, text::kInfoFirmwareMaker, 240, 3458, 1020, 240, -1},
+    {kFirmwareMaker, "Value7", Edit, L"", 1290, 3420, 5310, 315, 9},
+    {kFirmwareLabel2, "Label8", Label, text::kInfoFirmwareModel, 240, 3878, 1020, 240, -1},
+    {kFirmwareModel, "Value8", Edit, L"", 1290, 3840, 5310, 315, 10},
 };
 
 }  // namespace

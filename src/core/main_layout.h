@@ -11,7 +11,8 @@ inline constexpr int kLabel1 = 101, kCombolist = 102, kLogo = 103, kLabel2 = 105
                      kText3 = 107, kLabel4 = 108, kText2 = 109, kLabel3 = 110, kCgUser = 111,
                      kCleanOEM = 112, kLine1 = 113;
 // Menu commands.
-inline constexpr int kMenu11 = 201, kMenu2 = 202, kMenu3 = 203, kMenu9 = 204, kMenu12 = 205;
+inline constexpr int kMenu11 = 201, kMenu2 = 202, kMenu3 = 203, kMenu9 = 204, kMenu12 = 205,
+                     kMenu13 = 206;
 }  // namespace vx::main_ids
 
 namespace vx {

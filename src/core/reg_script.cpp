@@ -135,7 +135,7 @@ class Reader {
         if (name.empty() || IsBlank(name[0])) return false;
         const std::optional<std::wstring> key = NormalKey(name);
         if (!key) return false;
-        reading_.changes.push_back({*key, std::nullopt, deletes});
+        reading_.changes.push_back({*key, std::nullopt, deletes, {}});
         // Values after a deleted key are not written anywhere.
         key_ = deletes ? std::nullopt : key;
         return true;
@@ -158,12 +158,14 @@ class Reader {
         const std::wstring_view data = s.substr(i);
         bool deletes = false;
         bool read = false;
+        std::wstring text;
         if (data.starts_with(L'-')) {
             deletes = true;
             read = RestIsEmpty(data, 1);
         } else if (data.starts_with(L'"')) {
             const auto quoted = Quoted(data, 0);
             read = quoted && RestIsEmpty(data, quoted->second);
+            if (read) text = quoted->first;
         } else if (data.starts_with(L"dword:")) {
             size_t digits = 6;
             while (digits < data.size() && IsHex(data[digits])) ++digits;
@@ -176,7 +178,7 @@ class Reader {
             read = digits > 4 && digits <= 12 && data.substr(digits).starts_with(L"):") &&
                    Hex(data.substr(digits + 2));
         }
-        if (read) reading_.changes.push_back({*key_, name, deletes});
+        if (read) reading_.changes.push_back({*key_, name, deletes, std::move(text)});
         return read;
     }
 

@@ -36,7 +36,11 @@ struct ScriptChange {
     // Empty: the key itself. An empty name is the default value (@).
     std::optional<std::wstring> value;
     bool deletes = false;
-    friend bool operator==(const ScriptChange&, const ScriptChange&) = default;
+    std::wstring text;  // what a "text" value would hold; empty for any other data
+    // The same thing changed, whatever it is set to.
+    friend bool operator==(const ScriptChange& a, const ScriptChange& b) {
+        return a.key == b.key && a.value == b.value && a.deletes == b.deletes;
+    }
 };
 
 struct ScriptReading {

@@ -184,14 +184,24 @@ inline constexpr const wchar_t* kCliNeedYes = L"未做任何修改；接受这�
 inline constexpr const wchar_t* kCliNeedReplace = L"未做任何修改；替换它请加上 /replace。";
 inline constexpr const wchar_t* kCliUsage =
     L"用法：Vendrix.exe 操作 [选项]\n"
-    L"/apply <品牌>  应用品牌预设\n"
+    L"/apply <品牌>|auto  应用品牌预设，auto：与本机相符的预设\n"
     L"/clear  清除OEM信息\n"
-    L"/set [名称=值]... [/logo <图片>]  名称：Manufacturer Model SupportURL SupportPhone "
-    L"SupportHours\n"
+    L"/set [名称=值]... [/logo <图片>] [/machine]  名称：Manufacturer Model SupportURL "
+    L"SupportPhone SupportHours；/machine：品牌、型号取自本机\n"
     L"/owner [名称=值]...  名称：RegisteredOwner RegisteredOrganization ProductName\n"
     L"/save <名称>  存为品牌预设\n"
     L"/show  显示当前信息\n"
     L"选项：/presets <文件夹>  /yes  /replace  /log <文件>\n"
-    L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败";
+    L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败，4 没有与本机相符的预设";
+
+// This machine's maker and model, read from its firmware, and the brand preset matching them.
+inline constexpr const wchar_t* kMenuMachineBrand = L"选择本机品牌";
+inline constexpr const wchar_t* kReadMachine = L"读取本机";
+inline constexpr const wchar_t* kMsgNoFirmwareMaker =
+    L"本机固件中没有制造商信息，无法选择本机品牌。";
+inline constexpr const wchar_t* kMsgNoMatchPrefix = L"本机固件中的制造商为“";
+inline constexpr const wchar_t* kMsgNoMatchSuffix = L"”，没有与之相符的品牌预设。";
+inline constexpr const wchar_t* kInfoFirmwareMaker = L"本机品牌：";
+inline constexpr const wchar_t* kInfoFirmwareModel = L"本机型号：";
 
 }  // namespace vx::text

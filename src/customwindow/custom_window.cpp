@@ -9,6 +9,7 @@
 #include "core/custom_form.h"
 #include "core/custom_layout.h"
 #include "core/texts.h"
+#include "system/system_ports.h"
 #include "system/controls.h"
 #include "system/system_dll.h"
 #include "system/ui.h"
@@ -69,6 +70,9 @@ void CustomWindow::OnCommand(int id) {
         case kCommand3:
             OnBrowse();
             return;
+        case kCommand4:
+            OnReadMachine();
+            return;
         default:
             return;
     }
@@ -77,6 +81,14 @@ void CustomWindow::OnCommand(int id) {
 void CustomWindow::OnOk() {
     if (confirmed_) confirmed_(HandOver([this](int box) { return ControlText(Control(box)); }));
     ::DestroyWindow(hwnd());
+}
+
+void CustomWindow::OnReadMachine() {
+    // Where the firmware has nothing the box keeps what it shows, its hint or the user's text.
+    const MachineIdentity machine = ThisMachine();
+    if (!machine.manufacturer.empty())
+        ::SetWindowTextW(Control(kText1), machine.manufacturer.c_str());
+    if (!machine.model.empty()) ::SetWindowTextW(Control(kText2), machine.model.c_str());
 }
 
 void CustomWindow::OnBrowse() {
@@ -129,7 +141,7 @@ LRESULT CustomWindow::DefaultButton() const {
     // Enter presses the focused button, and OK everywhere else.
     HWND focus = ::GetFocus();
     int id = kCommand1;
-    for (int button : {kCommand1, kCommand2, kCommand3})
+    for (int button : {kCommand1, kCommand2, kCommand3, kCommand4})
         if (focus && focus == Control(button)) id = button;
     return MAKELRESULT(id, DC_HASDEFID);
 }

@@ -38,6 +38,7 @@ class CustomWindow : public Window {
     LRESULT DefaultButton() const;
     void OnOk();
     void OnBrowse();
+    void OnReadMachine();
     void OnBoxClick(HWND box);
     static LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                     DWORD_PTR self);

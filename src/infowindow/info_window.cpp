@@ -6,6 +6,7 @@
 #include "core/texts.h"
 #include "resource_ids.h"
 #include "system/controls.h"
+#include "system/system_ports.h"
 #include "system/preset_files.h"
 #include "system/ui.h"
 
@@ -44,7 +45,10 @@ HWND InfoWindow::Control(int id) const { return FindControl(controls_, id); }
 void InfoWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
     controls_ = CreateControls(hwnd(), InfoLayout(), font_.get(), {.defaultButtonId = kSave});
-    for (int i = 0; i < 6; ++i) ::SendMessageW(Control(kValue1 + i), EM_SETREADONLY, TRUE, 0);
+    // Every box but the name shows what was read.
+    for (const ControlDef& c : InfoLayout())
+        if (c.kind == ControlKind::Edit && c.id != kName)
+            ::SendMessageW(Control(c.id), EM_SETREADONLY, TRUE, 0);
 }
 
 void InfoWindow::OnLoad() {
@@ -53,6 +57,9 @@ void InfoWindow::OnLoad() {
     for (size_t i = 0; i < values.size(); ++i)
         ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values[i]).c_str());
     ShowLogo();
+    const MachineIdentity machine = ThisMachine();
+    ::SetWindowTextW(Control(kFirmwareMaker), machine.manufacturer.c_str());
+    ::SetWindowTextW(Control(kFirmwareModel), machine.model.c_str());
     const std::wstring name = DefaultPresetName(ShownText(values[0]), Now());
     ::SetWindowTextW(Control(kName), name.c_str());
 }

@@ -1,4 +1,6 @@
 #include "core/brand_list.h"
+#include "core/apply_actions.h"
+#include "core/firmware.h"
 
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "customwindow/custom_window.h"
+#include "system/system_ports.h"
 #include "system/preset_files.h"
 #include "system/ui.h"
 
@@ -57,6 +60,7 @@ void MainWindow::LoadBrandList() {
     entries.emplace_back(text::kCustomEntry);
     entries.emplace_back(text::kClearEntry);
     FillList(Control(kCombolist), entries);
+    entries_ = std::move(entries);
 }
 
 void MainWindow::ReloadBrandList(const std::wstring& brand) {
@@ -72,7 +76,8 @@ void MainWindow::ReloadBrandList(const std::wstring& brand) {
         break;
     }
     ::ShowWindow(Control(kCleanOEM), SW_HIDE);
-    if (ShowLogoFile(PresetLogoPath(ProgramFolder(), brand)) != PictureFault::None) ShowPlaceholder();
+    if (ShowLogoFile(PresetLogoPath(ProgramFolder(), brand)) != PictureFault::None)
+        ShowPlaceholder();
 }
 
 void MainWindow::OnPick() {
@@ -93,6 +98,15 @@ void MainWindow::OnPick() {
             PreviewBrand(entry);
             return;
     }
+}
+
+void MainWindow::OnMachineBrand() {
+    SystemPresetFiles files;
+    const MachineBrand brand =
+        FindMachineBrand(entries_, ThisMachine().manufacturer, ProgramFolder(), files);
+    if (brand.index < 0) return ShowMessage(hwnd(), brand.message);
+    ::SendMessageW(Control(kCombolist), CB_SETCURSEL, static_cast<WPARAM>(brand.index), 0);
+    OnPick();
 }
 
 void MainWindow::PreviewBrand(const std::wstring& brand) {

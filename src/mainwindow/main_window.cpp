@@ -41,6 +41,7 @@ HMENU MainWindow::BuildMenu() const {
     HMENU bar = ::CreateMenu();
     HMENU file = ::CreatePopupMenu();
     ::AppendMenuW(file, MF_STRING, kMenu12, text::kMenuSaveCurrent);
+    ::AppendMenuW(file, MF_STRING, kMenu13, text::kMenuMachineBrand);
     ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(file, MF_STRING, kMenu11, text::kMenuExit);
     ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
@@ -70,6 +71,9 @@ void MainWindow::OnCommand(int id, int code, HWND) {
             return;
         case kMenu12:
             program_.Info().Show();
+            return;
+        case kMenu13:
+            OnMachineBrand();
             return;
         case kMenu3:
             OpenWebPage(kDownloadPage, hwnd());

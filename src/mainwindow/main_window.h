@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/any_value.h"
 #include "core/owner_panel.h"
@@ -44,6 +45,8 @@ class MainWindow : public Window {
     // Brand list and preview (brand_list.cpp, preview.cpp).
     void LoadBrandList();
     void OnPick();
+    // Selects and previews the brand preset that matches the firmware's maker, as a pick does.
+    void OnMachineBrand();
     void PreviewBrand(const std::wstring& brand);
     void LoadStoredPictures();
     // Shows the placeholder stored with the window in `logo` again.
@@ -61,6 +64,7 @@ class MainWindow : public Window {
     // A problem met by the load step, reported once the window is on screen.
     std::wstring startupProblem_;
     std::map<int, HWND> controls_;
+    std::vector<std::wstring> entries_;  // the list's entries as it was last filled
     UniqueFont font_;
     UniqueBitmap placeholderPicture_;  // stored with the window: the logo placeholder
     UniqueBitmap cleanPicture_;        // stored with the window: the prohibition sign

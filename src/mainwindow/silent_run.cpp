@@ -39,7 +39,8 @@ int RunSilently(const std::vector<std::wstring>& words) {
     AnsweredQuestions questions;
     AnsweredPresetFiles saveFiles(questions);
     MachineCurrentOem current;
-    CommandPorts ports{system.ports, presetFiles, saveFiles, questions, current};
+    SystemFirmware firmware;
+    CommandPorts ports{system.ports, presetFiles, saveFiles, questions, current, firmware};
     const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
     PrintLines(outcome.lines);
     log.Append(outcome.lines);

@@ -116,4 +116,25 @@ void TemporaryLogoFiles::Discard(const std::wstring& temporaryPath) {
     ::DeleteFileW(temporaryPath.c_str());
 }
 
+std::string SystemFirmware::SmbiosTable() {
+    constexpr DWORD kRawSmbiosProvider = 0x52534D42;  // 'RSMB'
+    // The first call tells the size. A table that changed between the calls gives nothing
+    // rather than a part.
+    std::string table(::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0), '\0');
+    const UINT size = static_cast<UINT>(table.size());
+    if (::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size) table.clear();
+    return table;
+}
+
+std::wstring SystemFirmware::BiosValue(const wchar_t* name) {
+    const AnyValue v =
+        GetRegistryValue(HKEY_LOCAL_MACHINE, L"HARDWARE\\DESCRIPTION\\System\\BIOS", name);
+    return v.kind() == AnyValue::Kind::Text ? v.AsText() : std::wstring();
+}
+
+MachineIdentity ThisMachine() {
+    SystemFirmware firmware;
+    return ReadMachineIdentity(firmware);
+}
+
 }  // namespace vx

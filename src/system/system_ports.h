@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/firmware.h"
 #include "core/ports.h"
 
 namespace vx {
@@ -77,5 +78,15 @@ struct SystemApplyPorts {
     TemporaryLogoFiles logo;
     ApplyPorts ports{commands, oemFiles, currentFolder, registry, logo};
 };
+
+// GetSystemFirmwareTable('RSMB'), and the BIOS key in the native view.
+class SystemFirmware : public FirmwarePort {
+  public:
+    std::string SmbiosTable() override;
+    std::wstring BiosValue(const wchar_t* name) override;
+};
+
+// ReadMachineIdentity over the system's firmware.
+MachineIdentity ThisMachine();
 
 }  // namespace vx

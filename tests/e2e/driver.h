@@ -346,4 +346,29 @@ inline std::string Utf16Bytes(const std::wstring& text, bool terminator = true) 
     return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + terminator) * 2);
 }
 
+// The silent command line's exit code and what it printed.
+using Result = std::pair<DWORD, std::wstring>;
+inline Result Out(DWORD code, const std::wstring& lines) { return {code, lines + L"\r\n"}; }
+
+// As a script runs it: the output redirected to a file, in the ANSI code page.
+inline Result Silent(const ScratchFolder& folder, const std::wstring& args) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    STARTUPINFOW si{};
+    si.cb = sizeof si, si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = ::CreateFileW((folder / L"out").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                  &inherit, CREATE_ALWAYS, 0, nullptr);
+    PROCESS_INFORMATION pi{};
+    std::wstring line = L"\"" + (folder / L"Vendrix.exe") + L"\" " + args, text;
+    DWORD code = 99;
+    if (::CreateProcessW(nullptr, line.data(), 0, 0, TRUE, 0, 0, 0, &si, &pi)) {
+        ::WaitForSingleObject(pi.hProcess, 60000);
+        ::GetExitCodeProcess(pi.hProcess, &code);
+    }
+    for (HANDLE h : {si.hStdOutput, pi.hThread, pi.hProcess}) ::CloseHandle(h);
+    const std::string out = ReadFileBytes(folder / L"out");
+    text.resize(out.size());
+    text.resize(::MultiByteToWideChar(CP_ACP, 0, out.data(), out.size(), text.data(), text.size()));
+    return {code, text};
+}
+
 }  // namespace e2e

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/custom_layout.h"
+#include "core/info_layout.h"
 #include "core/main_layout.h"
 #include "core/texts.h"
 #include "driver.h"
@@ -147,7 +148,7 @@ TEST_F(Journey, CustomWritesTheBoxesAndCopiesTheLogoChosenByBrowsing) {
 
     // A whole round of Tab leaves every hint; only a click removes one.
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) == boxes[0]; }));
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 10; ++i) {
         HWND from = FocusOf(diy);
         PostKey(from, VK_TAB);
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) != from; }));
@@ -209,6 +210,80 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     for (int i = 0; i < 3; ++i) SetText(boxes[i], texts[i]);
     EXPECT_EQ(Answer(Control(kCgUser)), kMsgOwnerSaved);
     for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i]);
+}
+
+// Three machines, each stood for by the BIOS key's values (Wine's own tables name nobody).
+TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
+    namespace diy = vx::custom_ids;
+    const std::wstring bios = L"HARDWARE\\DESCRIPTION\\System\\BIOS";
+    const wchar_t* const names[] = {L"SystemManufacturer", L"SystemProductName", L"SystemVersion",
+                                    L"BaseBoardManufacturer", L"BaseBoardProduct"};
+    const auto put = [bios](const wchar_t* name, const RegValue& v) {  // deleted unless it exists
+        ::RegDeleteKeyValueW(kHklm, bios.c_str(), name);
+        if (v.exists) WriteRegValue(kHklm, bios, name, v.type, v.data);
+    };
+    for (const wchar_t* name : names)
+        undo_.push_back([=, was = ReadRegValue(kHklm, bios, name)] { put(name, was); });
+    ScratchFolder folder(L"firmware");
+    folder.AddSamplePresets();
+    folder.MakeFolder(L"oemdata\\联想");
+    for (const std::wstring file : {L"\\oem.reg", L"\\oemlogo.bmp"})
+        folder.WriteFile(L"oemdata\\联想" + file, ReadFileBytes(folder / L"oemdata\\Kestrel" + file));
+    folder.WriteFile(L"oemlist.ini", "Kestrel\r\n\xC1\xAA\xCF\xEB\r\n");  // 联想 in GBK
+    ASSERT_NO_FATAL_FAILURE(Start(folder));
+    const std::wstring acme = kMsgNoMatchPrefix + std::wstring(L"Acme PC") + kMsgNoMatchSuffix;
+    const struct {
+        const wchar_t* bios[5];
+        std::wstring said, maker, model;  // said: the message, or none when 联想 is selected
+    } machines[] = {{{L"LENOVO", L"20KHCTO1WW", L"ThinkPad T14"}, L"", L"LENOVO", L"ThinkPad T14"},
+                    {{L" Acme PC ", L"Box 9", L"x.x"}, acme, L"Acme PC", L"Box 9"},
+                    {{}, kMsgNoFirmwareMaker, L"", L""}};
+    for (const auto& m : machines) {
+        for (size_t i = 0; i < 5; ++i)  // null: deleted
+            put(names[i], {m.bios[i] != nullptr, REG_SZ, Utf16Bytes(m.bios[i] ? m.bios[i] : L"")});
+        // 文件 > 选择本机品牌 as the keyboard reaches it: the drop-down opened, one item down.
+        const int selected = ComboSelection(list_);
+        ::PostMessageW(main_, WM_SYSCOMMAND, SC_KEYMENU, 0);
+        PostKey(main_, VK_RETURN);
+        ASSERT_TRUE(app_->WaitTopWindow([](HWND w) { return ClassOf(w) == L"#32768"; }));
+        PostKey(main_, VK_DOWN);
+        PostKey(main_, VK_RETURN);
+        if (m.said.empty()) {
+            EXPECT_TRUE(WaitUntil([&] { return ComboSelection(list_) == 1; }));
+            EXPECT_TRUE(ShowsBitmap(Control(kLogo), folder / L"oemdata\\联想\\oemlogo.bmp"));
+        } else {
+            EXPECT_EQ(WaitMessageBox(*app_).text, m.said);
+            PressOk(WaitMessageBox(*app_));
+            EXPECT_EQ(ComboSelection(list_), selected);
+        }
+        // 读取本机 fills what the firmware names; a box keeps its hint where it names nothing.
+        ASSERT_TRUE(PickText(list_, kCustomEntry));
+        HWND box = app_->WaitForWindow(kDiyCaption), read = ::GetDlgItem(box, diy::kCommand4);
+        Click(read);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(box) == read; }));
+        EXPECT_EQ(TextOf(::GetDlgItem(box, diy::kText1)), m.maker.empty() ? kHint1 : m.maker);
+        EXPECT_EQ(TextOf(::GetDlgItem(box, diy::kText2)), m.model.empty() ? kHint2 : m.model);
+        ::PostMessageW(box, WM_CLOSE, 0, 0);
+        ChooseMenu(main_, kMenu12);
+        HWND info = app_->WaitForWindow(kInfoCaption);
+        EXPECT_EQ(TextOf(::GetDlgItem(info, vx::info_ids::kFirmwareMaker)), m.maker);
+        EXPECT_EQ(TextOf(::GetDlgItem(info, vx::info_ids::kFirmwareModel)), m.model);
+        ::PostMessageW(info, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(info) && !::IsWindow(box); }));
+        // The command line: the same preset applied, or 4 and the same message; /show and /set.
+        const Result applied = m.said.empty() ? Out(0, kMsgBrandDone) : Out(4, m.said);
+        EXPECT_EQ(Silent(folder, L"/apply auto"), applied);
+        const std::string model = m.said.empty() ? Utf16Bytes(L"Kestrel K2") : "";
+        EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Model").data, model);
+        const std::wstring shown = Silent(folder, L"/show").second;
+        EXPECT_TRUE(shown.ends_with(L"FirmwareManufacturer=" + m.maker + L"\r\nFirmwareModel=" +
+                                    m.model + L"\r\n"));
+        EXPECT_EQ(Silent(folder, L"/set /machine Model=M"), Out(0, kMsgCustomDone));
+        ExpectText(kOemKey, L"Model", L"M");
+        EXPECT_EQ(ReadRegValue(kHklm, kOemKey, L"Manufacturer").data,
+                  m.maker.empty() ? "" : Utf16Bytes(m.maker));
+        DeleteRegKeyTree(kHklm, kOemKey);
+    }
 }
 
 }  // namespace

@@ -99,5 +99,23 @@ TEST(BrandAction, ChecksThePresetBeforeAnyStep) {
     }
 }
 
+// The first listed brand named, aliased or scripted by the maker (every script here names ASUS
+// as the OEM information's maker, and Dell elsewhere).
+TEST(MachineBrand, TheFirstBrandNamedAliasedOrScriptedByTheMakerWins) {
+    FakeSystem f;
+    f.script = "REGEDIT4\n[HKLM\\SOFTWARE\\X]\n\"Manufacturer\"=\"Dell\"\n[HKLM\\SOFTWARE\\"
+               "Microsoft\\Windows\\CurrentVersion\\OEMInformation]\n\"Manufacturer\"=\"ASUS K\"\n";
+    const std::vector<std::wstring> brands = {kCustomEntry, L"Kestrel", L"惠普", L"DELL",
+                                              L"联想"};
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"LENOVO", L"联想"}, {L"Hewlett-Packard", L"惠普"}, {L"Dell Inc.", L"DELL"},
+        {L"Asus", L"Kestrel"}, {L"", kMsgNoFirmwareMaker},
+        {L"Acme", L"本机固件中的制造商为“Acme”，没有与之相符的品牌预设。"}};
+    for (const auto& [maker, expected] : cases) {
+        const MachineBrand b = FindMachineBrand(brands, maker, L"C:\\V", f);
+        EXPECT_EQ(b.index < 0 ? b.message : brands[b.index], expected) << maker;
+    }
+}
+
 }  // namespace
 }  // namespace vx

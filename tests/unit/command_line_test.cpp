@@ -58,9 +58,11 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         {{L"V", L"/save", L"N"}, L"", L"P\\oemdata\\N", 2, 0, kCliNeedReplace},
         {{L"V", L"/save", L"N", L"/replace"}, L"P\\oemdata\\N\\oem.reg", L"P\\oemdata\\N", 3, 0, L"denied"},
         {{L"V", L"/save", L"a:b"}, L"", L"", 2, 0, kMsgNameBadChar},
-        {{L"V", L"/show"}, L"", L"", 0, 0, L"ProductName="},
+        {{L"V", L"/show"}, L"", L"", 0, 0, L"FirmwareModel="},
+        {{L"V", L"/set", L"Model=M", L"/machine"}, L"", L"", 0, 2, kMsgCustomDone},
+        {{L"V", L"/apply", L"AUTO"}, L"", L"", 4, 0, L"“Acme”，没有与之相符的品牌预设。"},
         {{L"V", L"/show", L"/log", L"L"}, L"log", L"", 2, 0, L"L"},
-        {{L"V", L"/show", L"/?"}, L"", L"", 1, 0, L"3 有步骤失败"},
+        {{L"V", L"/show", L"/?"}, L"", L"", 1, 0, L"4 没有与本机相符的预设"},
     };
     for (const auto& c : cases) {
         FakeSystem sys;
@@ -70,7 +72,7 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         files.existing = c.existing;
         files.asker = &questions;
         if (c.existing == L"+") sys.script = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Run]\n";
-        CommandPorts ports{sys.ports, sys, files, questions, sys};
+        CommandPorts ports{sys.ports, sys, files, questions, sys, sys};
         const CommandOutcome out = RunCommand(ReadCommandLine(c.words), c.failing != L"log", L"P", ports);
         EXPECT_EQ(out.exitCode, c.exit) << c.last;
         EXPECT_EQ(sys.steps, c.steps) << c.last;

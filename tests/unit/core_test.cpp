@@ -1,4 +1,5 @@
-// The list file's line ends, the owner panel's guard and the browser's command line.
+// The list file's line ends, the owner panel's guard, the browser's command line and the
+// firmware's tables.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 
 #include "core/any_value.h"
 #include "core/brand_list.h"
+#include "core/firmware.h"
 #include "core/owner_panel.h"
 #include "core/texts.h"
 #include "core/web_page.h"
@@ -111,6 +113,60 @@ TEST(AnyValue, ANumberReadsAsPrintfWritesIt) {
         std::snprintf(c, sizeof c, "%.15g", x);
         EXPECT_EQ(AnyValue::FromDouble(x).ToText(), std::wstring(c, c + std::strlen(c))) << c;
     }
+}
+
+using namespace std::string_literals;
+
+// SMBIOS tables of real machines and of broken ones, and the BIOS key where they name no maker.
+// A structure: type, length, handle, the string numbers from offset 4, the string set. Type 1
+// numbers maker, product, version, serial, then SKU and family at 0x19; type 2 maker, product.
+std::string Structure(char type, const std::string& numbers, const std::string& strings) {
+    return std::string{type, char(4 + numbers.size()), 0, 0} + numbers + strings + '\0';
+}
+std::string System(const std::string& s) {
+    return Structure(1, "\1\2\3\4"s + std::string(17, 0) + "\5\6", s);
+}
+std::string Board(const std::string& s) { return Structure(2, "\1\2", s); }
+std::string Raw(const std::string& body, size_t n = 0) {  // the header, with the body's length
+    return "\0\3\2\0"s + char(n ? n : body.size()) + "\0\0\0"s + body;
+}
+const std::string kBios = Structure(0, "\1", "N23ET59W\0"s), kEnd = Structure(127, "", "\0"s);
+const std::string kLenovo = Raw(kBios + System("LENOVO\00020KHCTO1WW\0ThinkPad X1 Carbon 6th\0PF\0"
+                                               "LENOVO_MT_20KH\0ThinkPad X1 Carbon 6th\0"s) +
+                                Board("LENOVO\0SDK0J40697\0"s) + kEnd);
+
+// The tables given; the BIOS key names a LENOVO T14.
+struct FakeFirmware : FirmwarePort {
+    std::string table;
+    std::string SmbiosTable() override { return table; }
+    std::wstring BiosValue(const wchar_t* n) override {
+        return n == L"SystemManufacturer"s ? L" LENOVO " : n == L"SystemVersion"s ? L"T14" : L"";
+    }
+};
+
+TEST(Smbios, ReadsRealTablesNothingOfBrokenOnesAndTheBiosKeyInstead) {
+    const std::wstring bios = L"LENOVO / T14";
+    const std::pair<std::string, std::wstring> cases[] = {
+        {kLenovo, L"LENOVO / ThinkPad X1 Carbon 6th"},
+        {Raw(System("  HP \0HP EliteBook 840 G5\0 \0CND\0\xE9\0"s)), L"HP / HP EliteBook 840 G5"},
+        {Raw(System("Dell Inc.\0Latitude 7490\0Not Specified\0"s) + kEnd + System("HP\0"s)),
+         L"Dell Inc. / Latitude 7490"},
+        {Raw(System("System manufacturer\0"s) + Board("ASUSTeK COMPUTER INC.\0PRIME B450M-A\0"s)),
+         L"ASUSTeK COMPUTER INC. / PRIME B450M-A"},
+        {Raw(System("To Be Filled By O.E.M.\0x.x\0"s) + Board("Default string\0OEM\0"s)), bios},
+        {kLenovo.substr(0, kBios.size() + 8 + 27 + 12), bios},  // cut short in a string set
+        {Raw(kBios + System("Dell\0"s), kBios.size() + 30), bios},  // and by the header's length
+        {Raw("\1\xF0\0\0Dell\0\0"s), bios},  // a length past the end
+        {"\0\3\2\0\xFF\xFF"s, bios}};
+    FakeFirmware f;
+    for (const auto& [raw, expected] : cases) {
+        f.table = raw;
+        const MachineIdentity id = ReadMachineIdentity(f);
+        EXPECT_EQ(id.manufacturer + L" / " + id.model, expected) << raw.size();
+    }
+    const SmbiosStrings s = ParseSmbios(kLenovo), hp = ParseSmbios(cases[1].first);
+    EXPECT_EQ(s.product + L'|' + s.sku + L'|' + s.family + L'|' + s.boardProduct + L'|' + hp.sku,
+              L"20KHCTO1WW|LENOVO_MT_20KH|ThinkPad X1 Carbon 6th|SDK0J40697|?");
 }
 
 }  // namespace

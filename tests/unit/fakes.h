@@ -18,7 +18,7 @@ using S = std::wstring;
 // `failure`; a value write of that name is refused. The preset's script sets nothing, no
 // reg.* lies beside it, and every question is answered No.
 struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, LogoPreparer,
-                    PresetFiles, Questioner, CurrentOemSource {
+                    PresetFiles, Questioner, CurrentOemSource, FirmwarePort {
     std::wstring failing;
     CommandResult failure;
     bool folder = true, logo = true;  // the oem folder and its logo are there
@@ -60,6 +60,8 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
     std::wstring DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
     bool AskYesNo(const std::wstring& q) override { return asked = q, false; }
     CurrentOem Read() override { return {{}, L"L"}; }
+    std::string SmbiosTable() override { return {}; }  // the BIOS key names Acme, no model
+    S BiosValue(const wchar_t* n) override { return n == S(L"SystemManufacturer") ? L"Acme" : L""; }
 };
 
 // Program folder P, preset N, logo file L; `log` lists the steps by file name.
