@@ -110,12 +110,20 @@ int main(int argc, char** argv) {
     Click(ChildByText(main, L"Button", vx::text::kOk));
     const MessageBoxInfo done = WaitMessageBox(app, 60s);
     if (done.hwnd) PressOk(done);
+    // ...and firmware that names its maker and model (Wine's own names nobody); taken back after.
+    const std::wstring bios = L"HARDWARE\\DESCRIPTION\\System\\BIOS";
+    const std::pair<const wchar_t*, const wchar_t*> firmware[] = {
+        {L"SystemManufacturer", L"QINGSONG"}, {L"SystemProductName", L"TianXing T500"}};
+    for (const auto& [name, value] : firmware)
+        WriteRegValue(HKEY_LOCAL_MACHINE, bios, name, REG_SZ, Utf16Bytes(value));
     ChooseMenu(main, vx::main_ids::kMenu12);
     HWND info = app.WaitForWindow(vx::text::kInfoCaption);
     if (info) {
         ::SetWindowPos(info, HWND_TOP, 260, 40, 0, 0, SWP_NOSIZE);
         SaveWindow(info, JoinPath(out, L"info.bmp"));
     }
+    for (const auto& [name, value] : firmware)
+        WriteRegValue(HKEY_LOCAL_MACHINE, bios, name, REG_SZ, Utf16Bytes(L""));
     ChooseMenu(main, vx::main_ids::kMenu11);
     app.WaitForExit();
     WriteFileBytes(JoinPath(out, L"done"), diy && about ? "ok" : "incomplete");
