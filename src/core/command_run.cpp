@@ -91,12 +91,11 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
         }
         case CommandAction::Clear:
             return Judged(RunClearAction(ports.apply), ports.questions);
-        case CommandAction::Set: {
-            const CustomValues filled =
-                r.machine ? WithMachine(r.custom, ports.firmware) : CustomValues{};
-            return Judged(RunCustomAction(r.machine ? filled : r.custom, ports.apply),
+        case CommandAction::Set:
+            return Judged(RunCustomAction(r.machine ? WithMachine(r.custom, ports.firmware)
+                                                    : r.custom,
+                                          ports.apply),
                           ports.questions);
-        }
         case CommandAction::Owner: {
             const std::wstring message = SaveOwnerValues(ports.apply.registry, r.owner);
             return Outcome(message == text::kMsgOwnerSaved ? kExitDone : kExitFailed, message);
