@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "core/apply_actions.h"
+#include "core/oem/apply_actions.h"
 #include "core/texts.h"
 #include "driver.h"
 

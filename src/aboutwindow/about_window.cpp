@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/about_layout.h"
+#include "core/layouts/about_layout.h"
 #include "core/texts.h"
 #include "core/web_page.h"
 #include "resource_ids.h"

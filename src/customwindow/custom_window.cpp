@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/custom_form.h"
-#include "core/custom_layout.h"
+#include "core/oem/custom_form.h"
+#include "core/layouts/custom_layout.h"
 #include "core/texts.h"
 #include "system/system_ports.h"
 #include "system/controls.h"

@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "core/apply_actions.h"
-#include "core/picture_fit.h"
+#include "core/oem/apply_actions.h"
+#include "core/oem/picture_fit.h"
 #include "system/handles.h"
 #include "system/window.h"
 

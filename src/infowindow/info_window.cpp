@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/info_layout.h"
+#include "core/layouts/info_layout.h"
 #include "core/texts.h"
 #include "resource_ids.h"
 #include "system/controls.h"

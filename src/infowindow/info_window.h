@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "core/preset_save.h"
+#include "core/preset/preset_save.h"
 #include "system/handles.h"
 #include "system/window.h"
 

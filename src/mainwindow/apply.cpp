@@ -1,7 +1,7 @@
 // The apply button `ok`: the selected entry's action run against the real system, its one
 // message shown when it is done.
-#include "core/apply_actions.h"
-#include "core/main_layout.h"
+#include "core/oem/apply_actions.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"

@@ -1,11 +1,11 @@
-#include "core/brand_list.h"
-#include "core/apply_actions.h"
-#include "core/firmware.h"
+#include "core/preset/brand_list.h"
+#include "core/oem/apply_actions.h"
+#include "core/machine/firmware.h"
 
 #include <string>
 #include <vector>
 
-#include "core/main_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"

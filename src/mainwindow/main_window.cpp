@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "aboutwindow/about_window.h"
-#include "core/main_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "core/web_page.h"
 #include "infowindow/info_window.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/any_value.h"
-#include "core/owner_panel.h"
-#include "core/picture_fit.h"
+#include "core/oem/owner_panel.h"
+#include "core/oem/picture_fit.h"
 #include "system/handles.h"
 #include "system/window.h"
 

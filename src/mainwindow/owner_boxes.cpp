@@ -1,5 +1,5 @@
-#include "core/main_layout.h"
-#include "core/owner_panel.h"
+#include "core/layouts/main_layout.h"
+#include "core/oem/owner_panel.h"
 #include "mainwindow/main_window.h"
 #include "system/system_ports.h"
 #include "system/controls.h"

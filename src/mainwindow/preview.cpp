@@ -1,4 +1,4 @@
-#include "core/main_layout.h"
+#include "core/layouts/main_layout.h"
 #include "mainwindow/main_window.h"
 #include "resource_ids.h"
 #include "system/controls.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "core/apply_actions.h"
+#include "core/oem/apply_actions.h"
 
 namespace vx {
 

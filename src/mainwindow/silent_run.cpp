@@ -1,6 +1,6 @@
 #include "mainwindow/silent_run.h"
 
-#include "core/command_run.h"
+#include "core/command/command_run.h"
 #include "system/console_output.h"
 #include "system/preset_files.h"
 #include "system/system_ports.h"

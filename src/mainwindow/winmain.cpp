@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "core/command_line.h"
+#include "core/command/command_line.h"
 #include "mainwindow/program.h"
 #include "mainwindow/silent_run.h"
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/layout.h"
+#include "core/layouts/layout.h"
 
 namespace vx {
 

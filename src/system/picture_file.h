@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/picture_fit.h"
+#include "core/oem/picture_fit.h"
 
 namespace vx {
 

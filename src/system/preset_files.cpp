@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "core/reg_codec.h"
+#include "core/preset/reg_codec.h"
 #include "core/texts.h"
-#include "registry/registry.h"
+#include "system/registry.h"
 #include "system/handles.h"
 #include "system/native_view.h"
 #include "system/ui.h"

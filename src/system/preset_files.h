@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/preset_save.h"
+#include "core/preset/preset_save.h"
 
 namespace vx {
 

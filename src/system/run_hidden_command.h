@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/apply_actions.h"
+#include "core/oem/apply_actions.h"
 #include "core/ports.h"
 
 namespace vx {

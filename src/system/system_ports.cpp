@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "core/texts.h"
-#include "registry/registry.h"
+#include "system/registry.h"
 #include "system/handles.h"
 #include "system/native_view.h"
 #include "system/preset_files.h"

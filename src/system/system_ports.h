@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/firmware.h"
+#include "core/machine/firmware.h"
 #include "core/ports.h"
 
 namespace vx {

@@ -1,6 +1,6 @@
 #include "system/window.h"
 
-#include "core/layout.h"
+#include "core/layouts/layout.h"
 #include "core/texts.h"
 #include "system/browser.h"
 #include "system/ui.h"

@@ -2,8 +2,8 @@
 // values with their types, files and log, against what the window's own action leaves.
 #include <gtest/gtest.h>
 
-#include "core/main_layout.h"
-#include "core/preset_save.h"
+#include "core/layouts/main_layout.h"
+#include "core/preset/preset_save.h"
 #include "core/texts.h"
 #include "driver.h"
 

@@ -4,9 +4,9 @@
 
 #include <tuple>
 
-#include "core/info_layout.h"
-#include "core/main_layout.h"
-#include "core/preset_save.h"
+#include "core/layouts/info_layout.h"
+#include "core/layouts/main_layout.h"
+#include "core/preset/preset_save.h"
 #include "core/texts.h"
 #include "driver.h"
 

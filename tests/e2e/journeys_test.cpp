@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "core/custom_layout.h"
-#include "core/info_layout.h"
-#include "core/main_layout.h"
+#include "core/layouts/custom_layout.h"
+#include "core/layouts/info_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "driver.h"
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "core/main_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "driver.h"
 #include <psapi.h>

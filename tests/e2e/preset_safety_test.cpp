@@ -2,7 +2,7 @@
 // before, a Run value too is asked about first, plain text is refused before any step.
 #include <gtest/gtest.h>
 
-#include "core/main_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "driver.h"
 

@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "core/about_layout.h"
-#include "core/main_layout.h"
+#include "core/layouts/about_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "core/web_page.h"
 #include "driver.h"

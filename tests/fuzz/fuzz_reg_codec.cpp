@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "core/reg_codec.h"
+#include "core/preset/reg_codec.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/reg_codec.h"
-#include "core/reg_script.h"
+#include "core/preset/reg_codec.h"
+#include "core/preset/reg_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto latin1 = [](std::string_view b) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/firmware.h"
+#include "core/machine/firmware.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const vx::SmbiosStrings s = vx::ParseSmbios({reinterpret_cast<const char*>(data), size});

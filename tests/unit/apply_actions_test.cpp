@@ -1,6 +1,6 @@
 // The apply button's actions against a fake system: every step runs even after one failed, the
 // completion message comes only when all did, and what is refused runs nothing.
-#include "core/apply_actions.h"
+#include "core/oem/apply_actions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The silent command line: split as Windows splits argv, read into one request or refused with
 // the usage, and run through the windows' own actions with each outcome's exit code.
-#include "core/command_line.h"
+#include "core/command/command_line.h"
 
-#include "core/command_run.h"
+#include "core/command/command_run.h"
 #include "fakes.h"
 
 namespace vx {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/any_value.h"
-#include "core/brand_list.h"
-#include "core/firmware.h"
-#include "core/owner_panel.h"
+#include "core/preset/brand_list.h"
+#include "core/machine/firmware.h"
+#include "core/oem/owner_panel.h"
 #include "core/texts.h"
 #include "core/web_page.h"
 

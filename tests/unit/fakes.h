@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "core/apply_actions.h"
-#include "core/command_run.h"
-#include "core/preset_save.h"
+#include "core/oem/apply_actions.h"
+#include "core/command/command_run.h"
+#include "core/preset/preset_save.h"
 #include "core/texts.h"
 
 namespace vx::fakes {

@@ -1,7 +1,7 @@
 // Any picture fitted into the 120 x 120 logo and the bitmap file that carries it.
 #include <gtest/gtest.h>
 
-#include "core/picture_fit.h"
+#include "core/oem/picture_fit.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/preset_save.h"
+#include "core/preset/preset_save.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Registry scripts read as `reg import` reads them; a line it would skip makes them unreadable.
 #include <gtest/gtest.h>
 
-#include "core/reg_codec.h"
-#include "core/reg_script.h"
+#include "core/preset/reg_codec.h"
+#include "core/preset/reg_script.h"
 
 namespace vx {
 namespace {

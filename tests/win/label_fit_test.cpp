@@ -4,11 +4,11 @@
 
 #include <cwchar>
 
-#include "core/about_layout.h"
-#include "core/custom_form.h"
-#include "core/custom_layout.h"
-#include "core/info_layout.h"
-#include "core/main_layout.h"
+#include "core/layouts/about_layout.h"
+#include "core/oem/custom_form.h"
+#include "core/layouts/custom_layout.h"
+#include "core/layouts/info_layout.h"
+#include "core/layouts/main_layout.h"
 #include "system/controls.h"
 #include "system/handles.h"
 

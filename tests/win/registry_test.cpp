@@ -1,6 +1,6 @@
 // The registry procedures against Wine's real registry, in a scratch key that each test starts
 // without and leaves removed; what they stored is read back with the raw API.
-#include "registry/registry.h"
+#include "system/registry.h"
 
 #include <gtest/gtest.h>
 

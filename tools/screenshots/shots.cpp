@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "core/main_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "driver.h"
 

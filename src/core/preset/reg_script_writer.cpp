@@ -1,6 +1,6 @@
-#include "core/reg_script_writer.h"
+#include "core/preset/reg_script_writer.h"
 
-#include "core/reg_codec.h"
+#include "core/preset/reg_codec.h"
 #include "core/texts.h"
 
 namespace vx {

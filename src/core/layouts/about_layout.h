@@ -2,7 +2,7 @@
 // The about window's controls and size in twips.
 #include <span>
 
-#include "core/layout.h"
+#include "core/layouts/layout.h"
 #include "core/texts.h"
 
 namespace vx::about_ids {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/apply_actions.h"
-#include "core/picture_fit.h"
+#include "core/oem/apply_actions.h"
+#include "core/oem/picture_fit.h"
 
 namespace vx {
 

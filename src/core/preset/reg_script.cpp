@@ -1,11 +1,11 @@
-#include "core/reg_script.h"
+#include "core/preset/reg_script.h"
 
 #include <array>
 #include <cstdint>
 #include <tuple>
 #include <utility>
 
-#include "core/reg_codec.h"
+#include "core/preset/reg_codec.h"
 
 namespace vx {
 

@@ -2,7 +2,7 @@
 // The custom OEM information window `diy`: its controls and size in twips.
 #include <span>
 
-#include "core/layout.h"
+#include "core/layouts/layout.h"
 
 namespace vx::custom_ids {
 // OK and Cancel carry IDOK's and IDCANCEL's values so that Enter and Esc press them.

@@ -1,4 +1,4 @@
-#include "core/picture_fit.h"
+#include "core/oem/picture_fit.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "core/command_run.h"
+#include "core/command/command_run.h"
 
-#include "core/brand_list.h"
-#include "core/owner_panel.h"
-#include "core/reg_script.h"
+#include "core/preset/brand_list.h"
+#include "core/oem/owner_panel.h"
+#include "core/preset/reg_script.h"
 #include "core/texts.h"
 
 namespace vx {

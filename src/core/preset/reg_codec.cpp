@@ -1,4 +1,4 @@
-#include "core/reg_codec.h"
+#include "core/preset/reg_codec.h"
 
 namespace vx::reg {
 

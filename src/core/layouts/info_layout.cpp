@@ -1,4 +1,4 @@
-#include "core/info_layout.h"
+#include "core/layouts/info_layout.h"
 
 #include "core/texts.h"
 

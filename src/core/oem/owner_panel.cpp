@@ -1,6 +1,6 @@
-#include "core/owner_panel.h"
+#include "core/oem/owner_panel.h"
 
-#include "core/layout.h"
+#include "core/layouts/layout.h"
 #include "core/texts.h"
 
 namespace vx {

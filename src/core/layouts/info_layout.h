@@ -2,7 +2,7 @@
 // The current OEM information window: its controls and size in twips.
 #include <span>
 
-#include "core/layout.h"
+#include "core/layouts/layout.h"
 
 namespace vx::info_ids {
 // Save and close carry IDOK's and IDCANCEL's values so that Enter and Esc press them.

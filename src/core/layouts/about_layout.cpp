@@ -1,4 +1,4 @@
-#include "core/about_layout.h"
+#include "core/layouts/about_layout.h"
 
 #include "core/texts.h"
 

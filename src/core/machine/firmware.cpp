@@ -1,4 +1,4 @@
-#include "core/firmware.h"
+#include "core/machine/firmware.h"
 
 #include <cstdint>
 #include <cstring>

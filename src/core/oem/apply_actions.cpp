@@ -1,13 +1,13 @@
-#include "core/apply_actions.h"
+#include "core/oem/apply_actions.h"
 
 #include <algorithm>
 #include <optional>
 #include <tuple>
 
-#include "core/brand_list.h"
+#include "core/preset/brand_list.h"
 #include "core/decimal.h"
-#include "core/firmware.h"
-#include "core/reg_script.h"
+#include "core/machine/firmware.h"
+#include "core/preset/reg_script.h"
 #include "core/texts.h"
 
 namespace vx {

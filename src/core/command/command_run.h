@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "core/command_line.h"
-#include "core/firmware.h"
+#include "core/command/command_line.h"
+#include "core/machine/firmware.h"
 #include "core/ports.h"
-#include "core/preset_save.h"
+#include "core/preset/preset_save.h"
 
 namespace vx {
 

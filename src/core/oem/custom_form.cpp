@@ -1,6 +1,6 @@
-#include "core/custom_form.h"
+#include "core/oem/custom_form.h"
 
-#include "core/custom_layout.h"
+#include "core/layouts/custom_layout.h"
 #include "core/texts.h"
 
 namespace vx {

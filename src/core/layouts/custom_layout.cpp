@@ -1,4 +1,4 @@
-#include "core/custom_layout.h"
+#include "core/layouts/custom_layout.h"
 
 #include "core/texts.h"
 

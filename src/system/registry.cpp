@@ -1,11 +1,11 @@
-#include "registry/registry.h"
+#include "system/registry.h"
 
 #include <algorithm>
 #include <span>
 #include <utility>
 #include <vector>
 
-#include "core/reg_codec.h"
+#include "core/preset/reg_codec.h"
 #include "system/native_view.h"
 
 namespace vx {

@@ -1,4 +1,4 @@
-#include "core/main_layout.h"
+#include "core/layouts/main_layout.h"
 
 #include "core/texts.h"
 

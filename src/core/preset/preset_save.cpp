@@ -1,10 +1,10 @@
-#include "core/preset_save.h"
+#include "core/preset/preset_save.h"
 
 #include <algorithm>
 
-#include "core/brand_list.h"
+#include "core/preset/brand_list.h"
 #include "core/decimal.h"
-#include "core/reg_codec.h"
+#include "core/preset/reg_codec.h"
 #include "core/texts.h"
 
 namespace vx {

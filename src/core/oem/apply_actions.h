@@ -8,7 +8,7 @@
 
 #include "core/any_value.h"
 #include "core/ports.h"
-#include "core/reg_script.h"
+#include "core/preset/reg_script.h"
 
 namespace vx {
 

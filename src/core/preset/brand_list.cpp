@@ -1,4 +1,4 @@
-#include "core/brand_list.h"
+#include "core/preset/brand_list.h"
 
 #include "core/texts.h"
 

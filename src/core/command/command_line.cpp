@@ -1,6 +1,6 @@
-#include "core/command_line.h"
+#include "core/command/command_line.h"
 
-#include "core/reg_script.h"
+#include "core/preset/reg_script.h"
 #include "core/texts.h"
 
 namespace vx {

@@ -2,7 +2,7 @@
 // The main window's controls, menu and size in twips.
 #include <span>
 
-#include "core/layout.h"
+#include "core/layouts/layout.h"
 
 namespace vx::main_ids {
 // ok answers Enter as the window's default button, so it carries IDOK's value.

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/ports.h"
-#include "core/reg_script_writer.h"
+#include "core/preset/reg_script_writer.h"
 
 namespace vx {
 

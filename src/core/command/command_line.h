@@ -1,12 +1,12 @@
 #pragma once
 // The silent command line: the words Windows splits it into and what they ask for. Reading
-// touches nothing; core/command_run.h runs what was read.
+// touches nothing; core/command/command_run.h runs what was read.
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/apply_actions.h"
-#include "core/owner_panel.h"
+#include "core/oem/apply_actions.h"
+#include "core/oem/owner_panel.h"
 
 namespace vx {
 
