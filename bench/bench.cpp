@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "core/oem/apply_actions.h"
+#include "core/preset/script_review.h"
 #include "core/texts.h"
 #include "driver.h"
 

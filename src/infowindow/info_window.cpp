@@ -52,7 +52,7 @@ void InfoWindow::OnCreate() {
 }
 
 void InfoWindow::OnLoad() {
-    current_ = ReadCurrentOem();
+    current_ = RegistryCurrentOem().Read();
     const OemRawValues& values = current_.values;
     for (size_t i = 0; i < values.size(); ++i)
         ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values[i]).c_str());
@@ -78,8 +78,10 @@ void InfoWindow::ShowLogo() {
 
 void InfoWindow::OnSave() {
     const std::wstring name = ControlText(Control(kName));
-    SavedPresetFiles files(hwnd());
-    const SaveOutcome outcome = SavePreset({ProgramFolder(), name, current_.values, current_.logoFile}, files);
+    SystemPresetFiles files;
+    MessageBoxQuestioner questioner(hwnd());
+    PresetPorts preset{files, questioner};
+    const SaveOutcome outcome = SavePreset({ProgramFolder(), name, current_.values, current_.logoFile}, preset);
     if (outcome.saved && saved_) saved_(name);
     if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "system/controls.h"
+#include "system/preset_files.h"
 #include "system/system_ports.h"
 #include "system/ui.h"
 

@@ -8,26 +8,6 @@
 
 namespace vx {
 
-namespace {
-
-// The save's files as the current OEM information window writes them, its question answered
-// by the command line instead of a message box.
-class AnsweredPresetFiles : public SavedPresetFiles {
-  public:
-    explicit AnsweredPresetFiles(Questioner& questions)
-        : SavedPresetFiles(nullptr), questions_(questions) {}
-    bool AskYesNo(const std::wstring& question) override { return questions_.AskYesNo(question); }
-
-  private:
-    Questioner& questions_;
-};
-
-struct MachineCurrentOem : CurrentOemSource {
-    CurrentOem Read() override { return ReadCurrentOem(); }
-};
-
-}  // namespace
-
 int RunSilently(const std::vector<std::wstring>& words) {
     const CommandReading reading = ReadCommandLine(words);
     const std::wstring& logPath = reading.request.log;
@@ -37,10 +17,9 @@ int RunSilently(const std::vector<std::wstring>& words) {
     SystemApplyPorts system;
     SystemPresetFiles presetFiles;
     AnsweredQuestions questions;
-    AnsweredPresetFiles saveFiles(questions);
-    MachineCurrentOem current;
+    RegistryCurrentOem current;
     SystemFirmware firmware;
-    CommandPorts ports{system.ports, presetFiles, saveFiles, questions, current, firmware};
+    CommandPorts ports{system.ports, presetFiles, questions, current, firmware};
     const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
     PrintLines(outcome.lines);
     log.Append(outcome.lines);

@@ -15,7 +15,7 @@ namespace {
 
 using namespace vx::text;
 using namespace vx::info_ids;
-const auto& kNames = vx::kOemValueNames;
+const auto& kNames = vx::kOemValues;
 
 std::wstring OemFolder() { return JoinPath(WindowsFolder(), L"system32\\oem"); }
 void ResetOem() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey), RemoveTree(OemFolder()); }
@@ -45,7 +45,7 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     const std::string data[] = {Utf16Bytes(maker), Utf16Bytes(model), sz, dword, "", lv};
     const std::wstring shown[] = {maker, model, L"", L"hex(4):2a,00,00,00", L"", kOemLogoValue};
     for (int i = 0; i < 6; ++i)  // REG_NONE: absent
-        if (types[i]) WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i], types[i], data[i]);
+        if (types[i]) WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i].name, types[i], data[i]);
     Vendrix app(folder.path());
     HWND main = app.Main(), combo = ::GetDlgItem(main, vx::main_ids::kCombolist);
     PressOk(WaitMessageBox(app));  // the missing list
@@ -87,7 +87,7 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
         EXPECT_EQ(Enter(app, combo, nullptr), entry == 5 ? kMsgClearDone : kMsgBrandDone);
     }
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Fields(ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i])),
+        EXPECT_EQ(Fields(ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i].name)),
                   std::make_tuple(types[i] != REG_NONE, types[i], data[i]));
     EXPECT_EQ(ReadFileBytes(oemLogo), logo);
     ResetOem();

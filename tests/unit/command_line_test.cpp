@@ -55,8 +55,8 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         {{L"V", L"/clear"}, L"Logo", L"", 3, 8, L"· 写入注册表值 Logo（拒绝访问。）"},
         {{L"V", L"/set", L"Model=M"}, L"", L"", 0, 1, kMsgCustomDone},
         {{L"V", L"/owner", L"RegisteredOwner=O"}, L"RegisteredOwner", L"", 3, 1, L"以下个人信息未能保存：注册用户名"},
-        {{L"V", L"/save", L"N"}, L"", L"P\\oemdata\\N", 2, 0, kCliNeedReplace},
-        {{L"V", L"/save", L"N", L"/replace"}, L"P\\oemdata\\N\\oem.reg", L"P\\oemdata\\N", 3, 0, L"denied"},
+        {{L"V", L"/save", L"N"}, L"", L"C:\\V\\oemdata\\N", 2, 0, kCliNeedReplace},
+        {{L"V", L"/save", L"N", L"/replace"}, L"C:\\V\\oemdata\\N\\oem.reg", L"C:\\V\\oemdata\\N", 3, 0, L"denied"},
         {{L"V", L"/save", L"a:b"}, L"", L"", 2, 0, kMsgNameBadChar},
         {{L"V", L"/show"}, L"", L"", 0, 0, L"FirmwareModel="},
         {{L"V", L"/set", L"Model=M", L"/machine"}, L"", L"", 0, 2, kMsgCustomDone},
@@ -66,14 +66,12 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
     };
     for (const auto& c : cases) {
         FakeSystem sys;
-        FakeFiles files;
         AnsweredQuestions questions;
-        sys.failing = files.failing = c.failing;
-        files.existing = c.existing;
-        files.asker = &questions;
-        if (c.existing == L"+") sys.script = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Run]\n";
-        CommandPorts ports{sys.ports, sys, files, questions, sys, sys};
-        const CommandOutcome out = RunCommand(ReadCommandLine(c.words), c.failing != L"log", L"P", ports);
+        sys.failing = c.failing;
+        sys.folders.insert(c.existing);
+        if (c.existing == L"+") sys.files[L"C:\\V\\oemdata\\B\\oem.reg"] = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Run]\n";
+        CommandPorts ports{sys.ports, sys, questions, sys, sys};
+        const CommandOutcome out = RunCommand(ReadCommandLine(c.words), c.failing != L"log", L"C:\\V", ports);
         EXPECT_EQ(out.exitCode, c.exit) << c.last;
         EXPECT_EQ(sys.steps, c.steps) << c.last;
         EXPECT_TRUE(!out.lines.empty() && out.lines.back().ends_with(c.last)) << c.last;

@@ -1,12 +1,13 @@
 #pragma once
-// Fakes of the system for the actions' tests.
+// The system faked for the actions' tests.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <set>
 
-#include "core/oem/apply_actions.h"
 #include "core/command/command_run.h"
-#include "core/preset/preset_save.h"
+#include "core/oem/apply_actions.h"
 #include "core/texts.h"
 
 namespace vx::fakes {
@@ -14,22 +15,27 @@ namespace vx::fakes {
 using namespace text;
 using S = std::wstring;
 
-// Commands succeed and have their effect, except the one named `failing`, which gives
-// `failure`; a value write of that name is refused. The preset's script sets nothing, no
-// reg.* lies beside it, and every question is answered No.
+// Commands have their effect on the oem folder and its logo, except the one named `failing`,
+// which only gives `failure` (its default: not started; {true, true, 0}: says it succeeded and
+// did nothing); a write of a value or file of that name is refused. The registry keeps the
+// texts written by value name. The preset library keeps its files' bytes by path: program
+// folder C:\V lists and holds preset B, whose script sets nothing. Every question is answered `yes`.
 struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, LogoPreparer,
                     PresetFiles, Questioner, CurrentOemSource, FirmwarePort {
-    std::wstring failing;
+    S failing;
     CommandResult failure;
     bool folder = true, logo = true;  // the oem folder and its logo are there
-    int steps = 0;
-    std::optional<std::string> script = "REGEDIT4\r\n";
-    bool planted = false;
-    std::wstring asked, temporary;  // what a picture becomes: nothing, it is the logo
+    int steps = 0;                    // commands run and values written
+    std::map<S, S> values;
+    std::map<S, std::string> files = {{L"C:\\V\\oemlist.ini", "B\r\n"},
+                                      {L"C:\\V\\oemdata\\B\\oem.reg", "REGEDIT4\r\n"}};
+    std::set<S> folders = {L"C:\\V\\oemdata\\B"};
+    bool yes = false;
+    S asked, temporary;  // what a picture becomes: nothing, it is the logo
     ApplyPorts ports{*this, *this, *this, *this, *this};
     PresetPorts preset{*this, *this};
 
-    CommandResult Run(const std::wstring& line) override {
+    CommandResult Run(const S& line) override {
         ++steps;
         if (line == failing) return failure;
         if (line == kCmdMdOem) folder = true;
@@ -40,50 +46,66 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
     }
     bool OemFolderExists() override { return folder; }
     bool OemLogoExists() override { return logo; }
-    bool Enter(const std::wstring& f) override { return f.ends_with(L"\\oemdata\\B"); }
-    WriteResult SetRegistryValue(const std::wstring&, const std::wstring& name, const AnyValue&,
-                                 int, int) override {
+    bool Enter(const S& f) override { return folders.contains(f); }
+    WriteResult SetRegistryValue(const S&, const S& name, const AnyValue& v, int, int) override {
         ++steps;
-        return name == failing ? WriteResult{5, L"拒绝访问。"} : WriteResult{};
+        if (name == failing) return {5, L"拒绝访问。"};
+        values[name] = v.ToText();
+        return {};
     }
-    AnyValue GetRegistryValue(const std::wstring&, const std::wstring&,
-                              const AnyValue& d) override {
-        return d;
+    AnyValue GetRegistryValue(const S&, const S& name, const AnyValue& d) override {
+        return values.contains(name) ? AnyValue::FromText(values[name]) : d;
     }
-    PreparedLogo Prepare(const std::wstring& p) override {
-        return p == L"bad" ? PreparedLogo{{}, false, kWhyNotAPicture}
-                           : PreparedLogo{temporary + p, !temporary.empty(), {}};
+    PreparedLogo Prepare(const S& p) override {
+        if (p == L"bad") return {{}, false, kWhyNotAPicture};
+        return {temporary + p, !temporary.empty(), {}};
     }
-    void Discard(const std::wstring& p) override { EXPECT_EQ(p, temporary + L"C:\\a b.bmp"); }
-    std::optional<std::string> ReadFile(const std::wstring&) override { return script; }
-    std::wstring FindFile(const std::wstring& p) override { return planted ? p : L""; }
-    std::wstring DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
-    bool AskYesNo(const std::wstring& q) override { return asked = q, false; }
+    void Discard(const S& p) override { EXPECT_EQ(p, temporary + L"C:\\a b.bmp"); }
+
+    bool FileExists(const S& p) override { return files.contains(p); }
+    bool FolderExists(const S& p) override { return folders.contains(p); }
+    std::optional<std::string> ReadFile(const S& p) override {
+        if (!files.contains(p)) return std::nullopt;
+        return files[p];
+    }
+    S FindFile(const S& pattern) override {  // "...\reg.*" finds "...\reg." and anything after
+        const S prefix = pattern.substr(0, pattern.size() - 1);
+        const auto found = files.lower_bound(prefix);
+        return found != files.end() && found->first.starts_with(prefix) ? found->first : L"";
+    }
+    WriteResult Written(const S& path) {
+        return path == failing ? WriteResult{5, L"denied"} : WriteResult{};
+    }
+    WriteResult MakeFolder(const S& p) override {
+        if (Written(p).ok()) folders.insert(p);
+        return Written(p);
+    }
+    WriteResult WriteFile(const S& p, const std::string& bytes) override {
+        if (Written(p).ok()) files[p] = bytes;
+        return Written(p);
+    }
+    WriteResult RemoveFile(const S& p) override {
+        if (Written(p).ok()) files.erase(p);
+        return Written(p);
+    }
+    void RemoveTree(const S& p) override {
+        std::erase_if(files, [&](const auto& f) { return f.first.starts_with(p + L"\\"); });
+        folders.erase(p);
+    }
+    // Latin-1 stands for the system's code page.
+    S DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
+    std::optional<std::string> EncodeAnsi(const S& t) override {
+        for (wchar_t c : t)
+            if (c > 0xFF) return std::nullopt;
+        return std::string(t.begin(), t.end());
+    }
+    bool AskYesNo(const S& q) override {
+        asked = q;
+        return yes;
+    }
     CurrentOem Read() override { return {{}, L"L"}; }
     std::string SmbiosTable() override { return {}; }  // the BIOS key names Acme, no model
     S BiosValue(const wchar_t* n) override { return n == S(L"SystemManufacturer") ? L"Acme" : L""; }
-};
-
-// Program folder P, preset N, logo file L; `log` lists the steps by file name.
-struct FakeFiles : PresetFilesPort {
-    S existing, failing, log;
-    std::string list;  // the list file; none when empty
-    bool yes = false;
-    Questioner* asker = nullptr;  // when set, answers instead of `yes`
-    bool FileExists(const S& p) override { return p != L"P\\oemlist.ini" || !list.empty(); }
-    bool FolderExists(const S& p) override { return p == existing; }
-    bool ReadFile(const S& p, std::string* b) override { return p == L"L" || (*b = list, p != L"gone"); }
-    WriteResult Do(const wchar_t* op, const S& p) {
-        log += op + p.substr(p.rfind(L'\\') + 1) + L";";
-        return p == failing ? WriteResult{5, L"denied"} : WriteResult{};
-    }
-    WriteResult MakeFolder(const S& p) override { return Do(L"md ", p); }
-    WriteResult WriteFile(const S& p, const std::string&) override { return Do(L"write ", p); }
-    WriteResult RemoveFile(const S& p) override { return Do(L"del ", p); }
-    void RemoveTree(const S& p) override { Do(L"rd ", p); }
-    bool AskYesNo(const S& q) override { return log += L"ask;", asker ? asker->AskYesNo(q) : yes; }
-    std::optional<std::string> ToAnsi(const S&) override { return "N"; }
-    S FromAnsi(const std::string& b) override { return {b.begin(), b.end()}; }
 };
 
 }  // namespace vx::fakes

@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
-#include "core/texts.h"
 #include "fakes.h"
 
 namespace vx {
 namespace {
 
-using namespace text;
-using S = std::wstring;
-using fakes::FakeFiles;
+using namespace fakes;
+using namespace std::string_literals;
 
 TEST(RegScript, EachTypeWithItsBytesAndEachAbsenceDeletes) {
     const std::pair<RawValue, std::wstring> cases[] = {
@@ -29,28 +25,63 @@ TEST(RegScript, EachTypeWithItsBytesAndEachAbsenceDeletes) {
                   L"]\r\n\"Model\"=\"M\"\r\n\"Logo\"=-\r\n\r\n");
 }
 
+// The files of preset N after a save, by name, and the list file's bytes; a saved script is
+// UTF-16 with its byte-order mark.
+std::string Library(FakeSystem& f) {
+    std::string out;
+    for (const auto& [path, bytes] : f.files) {
+        if (!path.starts_with(L"C:\\V\\oemdata\\N\\")) continue;
+        const bool script = path.ends_with(L"oem.reg");
+        out += std::string(path.begin() + 15, path.end()) + (script ? " " : "=" + bytes + " ");
+        if (script) EXPECT_TRUE(bytes.starts_with("\xFF\xFEW\0i\0"s));
+    }
+    return out + "| " + f.files[L"C:\\V\\oemlist.ini"];
+}
+
+// Preset N replaced holds an old script and logo; the current logo is file L.
 TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
     EXPECT_EQ(DefaultPresetName(L"", {2026, 12, 6, 23, 5}), L"备份20261206-2305");
-    const S saved = kMsgPresetSavedPrefix + S(L"N") + kMsgPresetSavedSuffix + kMsgPresetNoLogo;
-    const S n = L"P\\oemdata\\N", reg = n + L"\\oem.reg",
-            failed = kMsgPresetNotSaved + reg + L"\ndenied";
-    const std::tuple<S, S, S, S, bool, S, S, std::string> cases[] = {
-        {L"", L"", L"", L"L", 0, L"", kMsgNameEmpty, ""},
-        {L"a\x1f", L"", L"", L"L", 0, L"", kMsgNameBadChar, ""},
-        {L"自定义...", L"", L"", L"L", 0, L"", kMsgNameFixedEntry, ""},
-        {L"N.", L"", L"", L"L", 0, L"", kMsgNameBadEnd, ""},
-        {L"N", L"", L"", L"gone", 0, L"md N;write oem.reg;write oemlist.ini;", saved, ""},
-        {L"N", L"", reg, L"L", 0, L"md N;write oemlogo.bmp;write oem.reg;rd N;", failed, ""},
-        {L"N", n, reg, L"", 1, L"ask;del oemlogo.bmp;write oem.reg;", failed, ""},
-        {L"N", n, L"", L"", 1, L"ask;del oemlogo.bmp;write oem.reg;", saved, "Dell\r\nn"},
+    const S saved = kMsgPresetSavedPrefix + S(L"N") + kMsgPresetSavedSuffix;
+    const S n = L"C:\\V\\oemdata\\N", reg = n + L"\\oem.reg";
+    const struct Row {
+        S name = L"N";
+        bool replacing = false;
+        bool yes = true;  // to replacing it
+        S failing, logoFile = L"L";
+        std::string list = "B\r\n";  // before
+        S message;
+        std::string after = "| B\r\n";
+    } rows[] = {
+        {.name = L"", .message = kMsgNameEmpty},
+        {.name = L"a\x1f", .message = kMsgNameBadChar},
+        {.name = L"自定义...", .message = kMsgNameFixedEntry},
+        {.name = L"N.", .message = kMsgNameBadEnd},
+        {.name = L"联想", .message = kMsgNameNotAnsi},
+        {.logoFile = L"gone", .list = "B", .message = saved + kMsgPresetNoLogo,
+         .after = "oem.reg | B\r\nN\r\n"},
+        {.message = saved, .after = "oem.reg oemlogo.bmp=logo | B\r\nN\r\n"},
+        {.failing = reg, .message = kMsgPresetNotSaved + reg + L"\ndenied"},
+        {.replacing = true, .yes = false, .message = L"", .after = "oem.reg oemlogo.bmp=old | B\r\n"},
+        {.replacing = true, .failing = reg, .logoFile = L"gone",
+         .message = kMsgPresetNotSaved + reg + L"\ndenied", .after = "oem.reg | B\r\n"},
+        {.replacing = true, .logoFile = L"gone", .list = "Dell\r\nn", .message = saved + kMsgPresetNoLogo,
+         .after = "oem.reg | Dell\r\nn"},
     };
-    for (const auto& [name, existing, failing, logo, yes, log, message, list] : cases) {
-        FakeFiles f;
-        f.existing = existing, f.failing = failing, f.yes = yes, f.list = list;
-        const SaveOutcome out = SavePreset({L"P", name, {}, logo}, f);
-        EXPECT_EQ(f.log, log) << message;
-        EXPECT_EQ(out.message, message);
-        EXPECT_EQ(out.saved, message.starts_with(kMsgPresetSavedPrefix));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        FakeSystem f;
+        f.files = {{L"L", "logo"}, {L"C:\\V\\oemlist.ini", row.list}};
+        if (row.replacing) {
+            f.folders.insert(n);
+            f.files[reg] = "\xFF\xFEW\0i\0old"s;
+            f.files[n + L"\\oemlogo.bmp"] = "old";
+        }
+        f.failing = row.failing;
+        f.yes = row.yes;
+        const SaveOutcome out = SavePreset({L"C:\\V", row.name, {}, row.logoFile}, f.preset);
+        EXPECT_EQ(out.message, row.message);
+        EXPECT_EQ(Library(f), row.after);
+        EXPECT_EQ(out.saved, row.message.starts_with(kMsgPresetSavedPrefix));
     }
 }
 

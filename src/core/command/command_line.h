@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/oem/apply_actions.h"
+#include "core/oem/oem_values.h"
 #include "core/oem/owner_panel.h"
 
 namespace vx {

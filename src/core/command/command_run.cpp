@@ -1,5 +1,7 @@
 #include "core/command/command_run.h"
 
+#include "core/machine/machine_brand.h"
+#include "core/oem/apply_actions.h"
 #include "core/preset/brand_list.h"
 #include "core/oem/owner_panel.h"
 #include "core/preset/reg_script.h"
@@ -24,8 +26,8 @@ CommandOutcome Judged(const ActionOutcome& o, const AnsweredQuestions& questions
 CommandOutcome Show(CommandPorts& ports) {
     CommandOutcome out;
     const CurrentOem current = ports.current.Read();
-    for (size_t i = 0; i < kOemValueNames.size(); ++i)
-        out.lines.push_back(kOemValueNames[i] + (L"=" + ShownText(current.values[i])));
+    for (size_t i = 0; i < kOemValues.size(); ++i)
+        out.lines.push_back(kOemValues[i].name + (L"=" + ShownText(current.values[i])));
     OwnerPanel owner;
     const OwnerTexts texts = owner.Load(ports.apply.registry);
     for (int i = 0; i < kOwnerFieldCount; ++i)
@@ -79,13 +81,13 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
     if (!reading.error.empty())
         return Outcome(kExitUsage, reading.error + L"\n" + text::kCliUsage);
     if (!logOpened) return Outcome(kExitRefused, text::kCliLogUnwritable + (L"\n" + r.log));
-    if (!r.presets.empty() && !ports.saveFiles.FolderExists(r.presets))
+    if (!r.presets.empty() && !ports.presetFiles.FolderExists(r.presets))
         return Outcome(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
     const std::wstring folder = r.presets.empty() ? programFolder : r.presets;
     ports.questions.answer = r.action == CommandAction::Save ? r.replace : r.yes;
+    PresetPorts preset{ports.presetFiles, ports.questions};
     switch (r.action) {
         case CommandAction::Apply: {
-            PresetPorts preset{ports.presetFiles, ports.questions};
             if (SameKey(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
             return Judged(RunBrandAction(folder, r.name, ports.apply, preset), ports.questions);
         }
@@ -103,8 +105,7 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
         case CommandAction::Save: {
             CurrentOem current = ports.current.Read();
             const SaveOutcome s = SavePreset(
-                {folder, r.name, std::move(current.values), std::move(current.logoFile)},
-                ports.saveFiles);
+                {folder, r.name, std::move(current.values), std::move(current.logoFile)}, preset);
             if (s.message.empty()) return Declined(ports.questions, text::kCliNeedReplace);
             return Outcome(s.saved ? kExitDone : s.wrote ? kExitFailed : kExitRefused, s.message);
         }

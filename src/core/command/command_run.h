@@ -26,18 +26,9 @@ class AnsweredQuestions : public Questioner {
     std::wstring asked;
 };
 
-class CurrentOemSource {
-  public:
-    virtual ~CurrentOemSource() = default;
-    // As the current OEM information window reads it.
-    virtual CurrentOem Read() = 0;
-};
-
 struct CommandPorts {
     ApplyPorts apply;
     PresetFiles& presetFiles;
-    // Its question goes to `questions`.
-    PresetFilesPort& saveFiles;
     AnsweredQuestions& questions;
     CurrentOemSource& current;
     FirmwarePort& firmware;

@@ -1,6 +1,7 @@
 #include "core/preset/preset_save.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/preset/brand_list.h"
 #include "core/decimal.h"
@@ -42,13 +43,13 @@ std::wstring ShownText(const RawValue& value) {
     return text.substr(0, text.find(L'\0'));
 }
 
-std::wstring PresetNameProblem(const std::wstring& name, PresetFilesPort& files) {
+std::wstring PresetNameProblem(const std::wstring& name, PresetFiles& files) {
     if (name.empty()) return text::kMsgNameEmpty;
     if (std::any_of(name.begin(), name.end(), ForbiddenInFolderName)) return text::kMsgNameBadChar;
     // Before the ending rule, which the fixed entries' dots would meet first.
     if (name == text::kCustomEntry || name == text::kClearEntry) return text::kMsgNameFixedEntry;
     if (name.back() == L' ' || name.back() == L'.') return text::kMsgNameBadEnd;
-    if (!files.ToAnsi(name)) return text::kMsgNameNotAnsi;
+    if (!files.EncodeAnsi(name)) return text::kMsgNameNotAnsi;
     return {};
 }
 
@@ -70,26 +71,31 @@ std::string ListWithLine(const std::string& old, const std::string& line) {
     return out + line + "\r\n";
 }
 
-SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
+SaveOutcome SavePreset(const SaveRequest& request, PresetPorts& preset) {
+    PresetFiles& files = preset.files;
     const std::wstring problem = PresetNameProblem(request.name, files);
     if (!problem.empty()) return {false, problem};
     const std::wstring folder = PresetFolder(request.programFolder, request.name);
     const bool replacing = files.FolderExists(folder);
     if (replacing &&
-        !files.AskYesNo(text::kMsgPresetExistsPrefix + request.name + text::kMsgPresetExistsSuffix))
+        !preset.questioner.AskYesNo(text::kMsgPresetExistsPrefix + request.name + text::kMsgPresetExistsSuffix))
         return {};
 
     // Everything is read before the first write.
     const std::wstring listPath = ListFilePath(request.programFolder);
     std::string list;
-    if (files.FileExists(listPath) && !files.ReadFile(listPath, &list))
-        return Failed(text::kMsgPresetNotRead, listPath, {}, false);
-    std::string logo;
-    const bool hasLogo = !request.logoFile.empty() && files.ReadFile(request.logoFile, &logo);
+    if (files.FileExists(listPath)) {
+        const std::optional<std::string> read = files.ReadFile(listPath);
+        if (!read) return Failed(text::kMsgPresetNotRead, listPath, {}, false);
+        list = *read;
+    }
+    const std::optional<std::string> logo =
+        request.logoFile.empty() ? std::nullopt : files.ReadFile(request.logoFile);
+    const bool hasLogo = logo.has_value();
     OemRawValues values = request.values;
     if (hasLogo) values[kLogoValueIndex] = PresetLogoValue();
     std::vector<NamedValue> script;
-    for (size_t i = 0; i < values.size(); ++i) script.push_back({kOemValueNames[i], values[i]});
+    for (size_t i = 0; i < values.size(); ++i) script.push_back({kOemValues[i].name, values[i]});
 
     if (!replacing) {
         const WriteResult made = files.MakeFolder(folder);
@@ -104,7 +110,7 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
     const std::wstring logoPath = PresetLogoPath(request.programFolder, request.name);
     WriteResult w;
     if (hasLogo) {
-        w = files.WriteFile(logoPath, logo);
+        w = files.WriteFile(logoPath, *logo);
     } else if (replacing && files.FileExists(logoPath)) {
         w = files.RemoveFile(logoPath);
     }
@@ -113,8 +119,8 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files) {
     w = files.WriteFile(scriptPath, AsString(RegScriptFile(script)));
     if (!w.ok()) return fail(scriptPath, w);
     // The folder check above follows the file system, which ignores case: so does the list's.
-    if (!ListHasName(files.FromAnsi(list), request.name)) {
-        w = files.WriteFile(listPath, ListWithLine(list, *files.ToAnsi(request.name)));
+    if (!ListHasName(files.DecodeAnsi(list), request.name)) {
+        w = files.WriteFile(listPath, ListWithLine(list, *files.EncodeAnsi(request.name)));
         if (!w.ok()) return fail(listPath, w);
     }
     std::wstring message = text::kMsgPresetSavedPrefix + request.name + text::kMsgPresetSavedSuffix;
