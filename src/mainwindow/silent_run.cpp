@@ -16,10 +16,9 @@ int RunSilently(const std::vector<std::wstring>& words) {
     const bool logOpened = !reading.error.empty() || logPath.empty() || log.Open(logPath);
     SystemApplyPorts system;
     SystemPresetFiles presetFiles;
-    AnsweredQuestions questions;
     RegistryCurrentOem current;
     SystemFirmware firmware;
-    CommandPorts ports{system.ports, presetFiles, questions, current, firmware};
+    CommandPorts ports{system.ports, presetFiles, current, firmware};
     const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
     PrintLines(outcome.lines);
     log.Append(outcome.lines);

@@ -66,11 +66,10 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
     };
     for (const auto& c : cases) {
         FakeSystem sys;
-        AnsweredQuestions questions;
         sys.failing = c.failing;
         sys.folders.insert(c.existing);
         if (c.existing == L"+") sys.files[L"C:\\V\\oemdata\\B\\oem.reg"] = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Run]\n";
-        CommandPorts ports{sys.ports, sys, questions, sys, sys};
+        CommandPorts ports{sys.ports, sys, sys, sys};
         const CommandOutcome out = RunCommand(ReadCommandLine(c.words), c.failing != L"log", L"C:\\V", ports);
         EXPECT_EQ(out.exitCode, c.exit) << c.last;
         EXPECT_EQ(sys.steps, c.steps) << c.last;

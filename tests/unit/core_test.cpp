@@ -13,6 +13,7 @@
 #include "core/oem/owner_panel.h"
 #include "core/texts.h"
 #include "core/web_page.h"
+#include "fakes.h"
 
 namespace vx {
 namespace {
@@ -31,34 +32,20 @@ TEST(SameName, LettersMatchInEitherCaseAsFolderNamesDoAndNothingElse) {
     EXPECT_FALSE(SameName(L"a", L"a ") || SameName(L"ß", L"SS") || SameName(L"@[÷ı", L"`{×İ"));
 }
 
-// Holds the texts written; refuses the value named `refused`.
-struct FakeRegistry : RegistryPort {
-    std::map<std::wstring, std::wstring> values;
-    std::wstring refused;
-
-    WriteResult SetRegistryValue(const std::wstring&, const std::wstring& name,
-                                 const AnyValue& value, int, int) override {
-        if (name == refused) return {5, L"拒绝访问。"};
-        values[name] = value.ToText();
-        return {};
-    }
-    AnyValue GetRegistryValue(const std::wstring&, const std::wstring& name,
-                              const AnyValue&) override {
-        return AnyValue::FromText(values[name]);
-    }
-};
-
 // Until loaded the boxes hold only their placeholder, which must never replace the user's data.
 TEST(OwnerPanel, SaveWritesNothingUntilLoadedThenNamesAFieldNotSaved) {
-    FakeRegistry registry;
+    fakes::FakeSystem registry;
     registry.values[text::kRegisteredOwner] = L"Owner";
     OwnerPanel panel;
-    EXPECT_EQ(panel.Save(registry, {L"Text1", L"Text1", L"Text1"}), text::kMsgOwnerNotLoaded);
+    EXPECT_EQ(panel.Save(registry, {L"Text1", L"Text1", L"Text1"}).kind, OutcomeKind::Refused);
     EXPECT_EQ(registry.values.size(), 1u);
     EXPECT_EQ(panel.Load(registry), (OwnerTexts{L"Owner", L"", L""}));
-    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}), text::kMsgOwnerSaved);
-    registry.refused = text::kRegisteredOrganization;
-    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}), L"以下个人信息未能保存：使用单位");
+    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}).kind, OutcomeKind::Done);
+    EXPECT_EQ(registry.values[text::kRegisteredOrganization], L"b");
+    registry.failing = text::kRegisteredOrganization;
+    const ActionOutcome failed = panel.Save(registry, {L"a", L"b", L"c"});
+    EXPECT_EQ(failed.kind, OutcomeKind::Failed);
+    EXPECT_EQ(failed.message, L"以下个人信息未能保存：使用单位");
 }
 
 // Unquoted, a path with spaces would start C:\Program.exe first if such a file exists; a

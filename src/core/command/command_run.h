@@ -14,22 +14,9 @@ namespace vx {
 // kExitNoBrand: /apply auto found no preset for this machine's maker.
 enum ExitCode { kExitDone, kExitUsage, kExitRefused, kExitFailed, kExitNoBrand };
 
-// Answers every question alike, as the command line said beforehand, and keeps the last one
-// to be printed.
-class AnsweredQuestions : public Questioner {
-  public:
-    bool AskYesNo(const std::wstring& question) override {
-        asked = question;
-        return answer;
-    }
-    bool answer = false;
-    std::wstring asked;
-};
-
 struct CommandPorts {
     ApplyPorts apply;
     PresetFiles& presetFiles;
-    AnsweredQuestions& questions;
     CurrentOemSource& current;
     FirmwarePort& firmware;
 };
@@ -45,7 +32,5 @@ struct CommandOutcome {
 CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports);
 
-// The exit code with the message's lines (empty lines left out).
-CommandOutcome Outcome(int exitCode, const std::wstring& message);
 
 }  // namespace vx
