@@ -19,12 +19,9 @@ namespace vx {
 namespace {
 
 // No folder name holds CR or LF, so each ends a line on its own; nothing else is touched.
-TEST(SplitListLines, CrLfALoneCrAndALoneLfEachEndOneLine) {
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"A\r\nB\rC\nD", {"A", "B", "C", "D"}},
-        {"A\n\rB\r\r\n", {"A", "", "B", ""}},
-    };
-    for (const auto& [bytes, lines] : cases) EXPECT_EQ(SplitListLines(bytes), lines) << bytes;
+TEST(SplitLines, CrLfALoneCrAndALoneLfEachEndOneLine) {
+    EXPECT_EQ(SplitListLines(L"A\r\nB\rC\nD"), (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
+    EXPECT_EQ(SplitListLines(L"A\n\rB\r\r\n"), (std::vector<std::wstring>{L"A", L"", L"B", L""}));
 }
 
 TEST(SameName, LettersMatchInEitherCaseAsFolderNamesDoAndNothingElse) {

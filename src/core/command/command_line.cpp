@@ -1,6 +1,6 @@
 #include "core/command/command_line.h"
 
-#include "core/preset/reg_script.h"
+#include "core/plain_text.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -39,26 +39,19 @@ const Switch kSwitches[] = {
 const Switch* FindSwitch(std::wstring_view word) {
     if (word.size() < 2 || (word[0] != L'/' && word[0] != L'-')) return nullptr;
     for (const Switch& s : kSwitches)
-        if (SameKey(word.substr(1), s.name)) return &s;
+        if (SameName(word.substr(1), s.name)) return &s;
     return nullptr;
 }
 
 // The value a Name=value word names for the action; null when the action has no such value.
 AnyValue* NamedValue(CommandRequest& r, std::wstring_view name) {
-    static constexpr struct {
-        const wchar_t* name;
-        AnyValue CustomValues::*field;
-    } kCustom[] = {
-        {L"Manufacturer", &CustomValues::manufacturer}, {L"Model", &CustomValues::model},
-        {L"SupportURL", &CustomValues::supportUrl},     {L"SupportPhone", &CustomValues::supportPhone},
-        {L"SupportHours", &CustomValues::supportHours},
-    };
+    // Logo is named by /logo, which takes a picture rather than the value.
     if (r.action == Action::Set)
-        for (const auto& c : kCustom)
-            if (SameKey(name, c.name)) return &(r.custom.*c.field);
+        for (const OemValue& v : kOemValues)
+            if (v.custom && SameName(name, v.name)) return &(r.custom.*v.custom);
     if (r.action == Action::Owner)
         for (int i = 0; i < kOwnerFieldCount; ++i)
-            if (SameKey(name, OwnerFields()[i].valueName)) return &r.owner[i];
+            if (SameName(name, OwnerFields()[i].valueName)) return &r.owner[i];
     return nullptr;
 }
 

@@ -2,9 +2,9 @@
 
 #include "core/machine/machine_brand.h"
 #include "core/oem/apply_actions.h"
-#include "core/preset/brand_list.h"
 #include "core/oem/owner_panel.h"
-#include "core/preset/reg_script.h"
+#include "core/plain_text.h"
+#include "core/preset/brand_list.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -24,11 +24,8 @@ class AnsweredQuestions : public Questioner {
 // The exit code with the message's lines (empty lines left out).
 CommandOutcome Report(int exitCode, const std::wstring& message) {
     CommandOutcome out{exitCode, {}};
-    for (size_t from = 0; from <= message.size();) {
-        const size_t end = std::min(message.find(L'\n', from), message.size());
-        if (end > from) out.lines.push_back(message.substr(from, end - from));
-        from = end + 1;
-    }
+    for (std::wstring_view line : SplitLines(message))
+        if (!line.empty()) out.lines.emplace_back(line);
     return out;
 }
 
@@ -103,7 +100,7 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
     PresetPorts preset{ports.presetFiles, answers};
     switch (r.action) {
         case CommandAction::Apply:
-            if (SameKey(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
+            if (SameName(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
             return Judged(RunBrandAction(folder, r.name, ports.apply, preset));
         case CommandAction::Clear:
             return Judged(RunClearAction(ports.apply));

@@ -21,13 +21,6 @@ struct MachineIdentity {
     std::wstring manufacturer, model;  // empty: unknown
 };
 
-// The field set to the text trimmed, or emptied when it is one of the placeholders firmware
-// leaves unfilled.
-void SetFirmwareText(std::wstring& field, std::wstring_view text);
-
-// Whether `list` ("|a|b|", lower-case ASCII) holds the item, its ASCII letters in any case.
-bool InAsciiList(const char* list, std::wstring_view item);
-
 // The machine's firmware as the system hands it out.
 class FirmwarePort {
   public:

@@ -1,8 +1,11 @@
 #include "core/machine/machine_brand.h"
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
 
-#include "core/machine/firmware.h"
+#include "core/oem/oem_values.h"
+#include "core/plain_text.h"
 #include "core/preset/brand_list.h"
 #include "core/preset/script_review.h"
 #include "core/texts.h"
@@ -12,57 +15,56 @@ namespace vx {
 namespace {
 
 // Words that say what kind of company a maker is, not which.
-constexpr char kCorporateWords[] =
-    "|inc|co|ltd|limited|corp|corporation|company|computer|technology|international|gmbh|llc|";
+constexpr std::wstring_view kCorporateWords[] = {
+    L"inc",     L"co",       L"ltd",        L"limited",       L"corp", L"corporation",
+    L"company", L"computer", L"technology", L"international", L"gmbh", L"llc",
+};
 
 // Makers as FoldMaker gives their firmware's name, each with the name Chinese shops list it by.
-constexpr wchar_t kAliases[] =
-    L"|lenovo=联想|hp=惠普|hewlett-packard=惠普|dell=戴尔|asustek=华硕|asus=华硕|acer=宏碁"
-    L"|hasee=神舟|tongfang=同方|founder=方正|great wall=长城|haier=海尔|huawei=华为|honor=荣耀"
-    L"|xiaomi=小米|timi=小米|mechrevo=机械革命|micro-star=微星|gigabyte=技嘉|";
+constexpr struct {
+    std::wstring_view maker, listedAs;
+} kAliases[] = {
+    {L"lenovo", L"联想"},   {L"hp", L"惠普"},           {L"hewlett-packard", L"惠普"},
+    {L"dell", L"戴尔"},     {L"asustek", L"华硕"},      {L"asus", L"华硕"},
+    {L"acer", L"宏碁"},     {L"hasee", L"神舟"},        {L"tongfang", L"同方"},
+    {L"founder", L"方正"},  {L"great wall", L"长城"},   {L"haier", L"海尔"},
+    {L"huawei", L"华为"},   {L"honor", L"荣耀"},        {L"xiaomi", L"小米"},
+    {L"timi", L"小米"},     {L"mechrevo", L"机械革命"}, {L"micro-star", L"微星"},
+    {L"gigabyte", L"技嘉"},
+};
 
-// Room for a maker's name folded for comparing; a longer one is cut there.
-constexpr size_t kKeyChars = 128;
+bool IsCorporateWord(std::wstring_view word) {
+    return std::any_of(std::begin(kCorporateWords), std::end(kCorporateWords),
+                       [&](std::wstring_view w) { return SameName(w, word); });
+}
 
-// A maker's name folded into `key` for comparing: ASCII letters in lower case, '.' and ',' as
-// blanks, blanks collapsed, and corporate words at the end dropped ("ASUSTeK COMPUTER INC."
-// reads "asustek"). Returns the end of the folded text, where its NUL is.
-wchar_t* FoldMaker(std::wstring_view name, wchar_t* key) {
-    wchar_t* end = key;
+// A maker's name folded for comparing: '.', ',' and tabs as blanks, blanks collapsed and
+// trimmed, each letter upper-cased as SameName compares it, and corporate words after the
+// first word dropped ("ASUSTeK COMPUTER INC." reads "ASUSTEK").
+std::wstring FoldMaker(std::wstring_view name) {
+    std::wstring key;
     for (wchar_t c : name) {
         if (c == L'.' || c == L',' || c == L'\t') c = L' ';
-        if (c >= L'A' && c <= L'Z') c += 32;
-        if ((c != L' ' || (end > key && end[-1] != L' ')) && end < key + kKeyChars - 1) *end++ = c;
+        if (c != L' ' || (!key.empty() && key.back() != L' ')) key += UpperLetter(c);
     }
     for (;;) {
-        if (end > key && end[-1] == L' ') --end;
-        *end = L'\0';
-        wchar_t* word = end;  // the last word
-        while (word > key && word[-1] != L' ') --word;
-        if (word == key || !InAsciiList(kCorporateWords, word)) return end;
-        end = word;
+        if (!key.empty() && key.back() == L' ') key.pop_back();
+        const size_t blank = key.rfind(L' ');
+        if (blank == std::wstring::npos ||
+            !IsCorporateWord(std::wstring_view(key).substr(blank + 1)))
+            return key;
+        key.erase(blank);
     }
 }
 
-// Whether the text holds the part (both ended by a NUL). Not the C runtime's: that would be
-// one more import for these few bytes.
-bool Holds(const wchar_t* text, const wchar_t* part) {
-    for (;; ++text) {
-        size_t i = 0;
-        while (part[i] && text[i] == part[i]) ++i;
-        if (!part[i]) return true;
-        if (!*text) return false;
-    }
-}
-
-// Whether the script sets Manufacturer to a text that holds the folded maker's name.
-bool ScriptNamesMaker(const std::wstring& script, const wchar_t* maker, PresetFiles& files) {
+// Whether the script sets the OEM information's Manufacturer to a text holding the folded
+// maker's name.
+bool ScriptNamesMaker(const std::wstring& script, const std::wstring& maker, PresetFiles& files) {
     const std::optional<std::string> bytes = files.ReadFile(script);
     if (!bytes) return false;
-    wchar_t key[kKeyChars];
     for (const ScriptChange& c : ReadPresetScript(*bytes, files).changes)
-        if (c.value && !c.deletes && SameKey(*c.value, L"Manufacturer") && IsOemKey(c.key) &&
-            Holds((FoldMaker(c.text, key), key), maker))
+        if (c.value && !c.deletes && SameName(*c.value, kOemValues[kManufacturerIndex].name) &&
+            IsOemKey(c.key) && FoldMaker(c.text).find(maker) != std::wstring::npos)
             return true;
     return false;
 }
@@ -72,27 +74,20 @@ bool ScriptNamesMaker(const std::wstring& script, const wchar_t* maker, PresetFi
 MachineBrand FindMachineBrand(const std::vector<std::wstring>& brands,
                               const std::wstring& manufacturer, const std::wstring& programFolder,
                               PresetFiles& files) {
-    // The folded maker's name, and "|maker=name|" as the alias table holds the pairs.
-    wchar_t maker[kKeyChars], needle[2 * kKeyChars + 2] = L"|";
-    if (FoldMaker(manufacturer, maker) == maker) return {-1, text::kMsgNoFirmwareMaker};
-    wchar_t* name = needle + 1;
-    for (const wchar_t* m = maker; *m;) *name++ = *m++;
-    *name++ = L'=';
+    const std::wstring maker = FoldMaker(manufacturer);
+    if (maker.empty()) return {-1, text::kMsgNoFirmwareMaker};
     for (size_t i = 0; i < brands.size(); ++i) {
         if (KindOf(brands[i]) != SelectionKind::Brand) continue;
-        wchar_t* end = FoldMaker(brands[i], name);
-        const wchar_t *a = maker, *b = name;
-        while (*a && *a == *b) ++a, ++b;
-        const bool named = *a == *b;
-        end[0] = L'|', end[1] = L'\0';
-        if (named || Holds(kAliases, needle) ||
-            ScriptNamesMaker(PresetFolder(programFolder, brands[i]) + text::kPresetScriptSuffix,
-                             maker, files))
+        const std::wstring brand = FoldMaker(brands[i]);
+        const bool aliased = std::any_of(
+            std::begin(kAliases), std::end(kAliases),
+            [&](const auto& a) { return SameName(a.maker, maker) && SameName(a.listedAs, brand); });
+        const std::wstring script =
+            PresetFolder(programFolder, brands[i]) + text::kPresetScriptSuffix;
+        if (brand == maker || aliased || ScriptNamesMaker(script, maker, files))
             return {static_cast<int>(i), {}};
     }
-    std::wstring message = text::kMsgNoMatchPrefix;
-    message += manufacturer;
-    return {-1, message += text::kMsgNoMatchSuffix};
+    return {-1, text::kMsgNoMatchPrefix + manufacturer + text::kMsgNoMatchSuffix};
 }
 
 }  // namespace vx

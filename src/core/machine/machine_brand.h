@@ -14,8 +14,9 @@ struct MachineBrand {
 
 // The brand preset for this machine: the first of `brands` (the fixed entries skipped) whose
 // name is the firmware manufacturer's, or whose oem.reg sets Manufacturer to a text holding the
-// manufacturer's name, or by which the manufacturer is known in Chinese; all compared without
-// regard to ASCII case, '.', ',' and corporate words such as Inc. or Co., Ltd. at the end.
+// manufacturer's name, or by which the manufacturer is known in Chinese; all compared as names
+// are (SameName), without regard to '.', ',' and corporate words such as Inc. or Co., Ltd. at
+// the end.
 MachineBrand FindMachineBrand(const std::vector<std::wstring>& brands,
                               const std::wstring& manufacturer, const std::wstring& programFolder,
                               PresetFiles& files);

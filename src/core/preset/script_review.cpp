@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/decimal.h"
+#include "core/plain_text.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -38,8 +39,8 @@ ScriptReading ReadPresetScript(const std::string& bytes, PresetFiles& files) {
 
 bool IsOemKey(std::wstring_view key) {
     const std::wstring_view root = text::kMachineRoot;
-    return key.size() > root.size() && SameKey(key.substr(0, root.size()), root) &&
-           SameKey(key.substr(root.size()), text::kOemKey);
+    return key.size() > root.size() && SameName(key.substr(0, root.size()), root) &&
+           SameName(key.substr(root.size()), text::kOemKey);
 }
 
 std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> changes) {
