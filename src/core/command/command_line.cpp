@@ -89,20 +89,14 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
             equals == std::wstring::npos ? nullptr : NamedValue(r, word.substr(0, equals));
         if (!named) return {text::kCliUnknown, &word};
         if (!named->IsEmpty()) return {text::kCliTwice, &word};
-        const AnyValue value = AnyValue::FromText(word.substr(equals + 1));
-        *named = value;
+        *named = AnyValue::FromText(word.substr(equals + 1));
     }
     if (r.action == Action::None) return {text::kCliNoAction};
-    if (!r.logo.empty()) {
-        const AnyValue logo = AnyValue::FromText(r.logo);
-        r.custom.logoPath = logo;
-    }
+    if (!r.logo.empty()) r.custom.logoPath = AnyValue::FromText(r.logo);
     return {};
 }
 
 }  // namespace
-
-CommandRequest::~CommandRequest() = default;
 
 std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
     std::vector<std::wstring> words(1);
@@ -120,7 +114,7 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
         std::wstring& word = words.back();
         for (bool quoted = false; i < line.size() && (quoted || !IsBlank(line[i]));) {
             size_t slashes = 0;
-            while (i < line.size() && line[i] == L'\\') ++slashes, ++i;
+            for (; i < line.size() && line[i] == L'\\'; ++i) ++slashes;
             if (i >= line.size() || line[i] != L'"') {
                 word.append(slashes, L'\\');
                 if (slashes == 0) word += line[i++];

@@ -176,7 +176,10 @@ class Reader {
             size_t i = 0;
             // The lines skipped here, comments included, are held to the NUL rule as well.
             for (; next < lines_.size(); ++next) {
-                if (lines_[next].find(L'\0') != std::wstring_view::npos) return at_ = next, false;
+                if (lines_[next].find(L'\0') != std::wstring_view::npos) {
+                    at_ = next;
+                    return false;
+                }
                 i = SkipBlanks(lines_[next], 0);
                 if (i < lines_[next].size() && lines_[next][i] != L';') break;
             }
