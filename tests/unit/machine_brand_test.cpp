@@ -19,10 +19,8 @@ TEST(MachineBrand, TheFirstBrandNamedAliasedOrScriptedByTheMakerWins) {
     const struct Row {
         S maker, found;  // the brand found, or the message
     } rows[] = {
-        {.maker = L"LENOVO", .found = L"联想"},
-        {.maker = L"Hewlett-Packard", .found = L"惠普"},
-        {.maker = L"Dell Inc.", .found = L"DELL"},
-        {.maker = L"Asus", .found = L"Kestrel"},
+        {.maker = L"LENOVO", .found = L"联想"}, {.maker = L"Hewlett-Packard", .found = L"惠普"},
+        {.maker = L"Dell Inc.", .found = L"DELL"}, {.maker = L"Asus", .found = L"Kestrel"},
         {.maker = L"", .found = kMsgNoFirmwareMaker},
         {.maker = L"Acme", .found = L"本机固件中的制造商为“Acme”，没有与之相符的品牌预设。"},
     };
