@@ -20,7 +20,8 @@ constexpr std::wstring_view kCorporateWords[] = {
     L"company", L"computer", L"technology", L"international", L"gmbh", L"llc",
 };
 
-// Makers as FoldMaker gives their firmware's name, each with the name Chinese shops list it by.
+// Makers' names as FoldMaker gives them (compared as names are), each with the name Chinese
+// shops list the maker by.
 constexpr struct {
     std::wstring_view maker, listedAs;
 } kAliases[] = {
