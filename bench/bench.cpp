@@ -325,7 +325,7 @@ int main(int argc, char** argv) {
 
         // Confirm custom values once, with the brand's bitmap as the custom logo.
         PickEntry(list, customIndex);
-        HWND diy = app.WaitForWindow(vx::text::kDiyCaption);
+        HWND diy = app.WaitForWindow(vx::text::kCustomCaption);
         if (!diy) {
             Fail("the custom window did not open");
             return 1;
@@ -354,7 +354,7 @@ int main(int argc, char** argv) {
             clearAction.floor.push_back(Ms(Clock::now() - start));
 
             PickEntry(list, customIndex);
-            diy = app.WaitForWindow(vx::text::kDiyCaption);
+            diy = app.WaitForWindow(vx::text::kCustomCaption);
             if (diy) ::PostMessageW(diy, WM_CLOSE, 0, 0);
             WaitUntil([&] { return !diy || !::IsWindowVisible(diy); });
             customAction.ours.push_back(TimeApply(app, main, vx::text::kMsgCustomDone));

@@ -35,20 +35,20 @@ CustomWindow::CustomWindow(std::function<PictureFault(const std::wstring&)> show
       closed_(std::move(closed)) {}
 
 void CustomWindow::Show() {
-    if (!CreateOrRaise(L"VendrixCustom", text::kDiyCaption, kCustomStyle, kCustomClientWidthTwips,
-                       kCustomClientHeightTwips))
+    if (!CreateOrRaise(L"VendrixCustom", text::kCustomCaption, kCustomStyle,
+                       kCustomClientWidthTwips, kCustomClientHeightTwips))
         return;
     OnLoad();
     ::ShowWindow(hwnd(), SW_SHOW);
     ::UpdateWindow(hwnd());
-    ::SetFocus(Control(kText1));
+    ::SetFocus(Control(kManufacturerBox));
 }
 
 HWND CustomWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void CustomWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), CustomLayout(), font_.get(), {.defaultButtonId = kCommand1});
+    controls_ = CreateControls(hwnd(), CustomLayout(), font_.get(), {.defaultButtonId = kOk});
     // Only a mouse click may remove a hint, so the boxes report their button presses.
     for (const BoxHint& h : CustomHints())
         ::SetWindowSubclass(Control(h.boxId), &CustomWindow::BoxProc, kBoxSubclassId,
@@ -61,16 +61,16 @@ void CustomWindow::OnLoad() {
 
 void CustomWindow::OnCommand(int id) {
     switch (id) {
-        case kCommand1:
+        case kOk:
             OnOk();
             return;
-        case kCommand2:
+        case kCancel:
             ::DestroyWindow(hwnd());
             return;
-        case kCommand3:
+        case kBrowse:
             OnBrowse();
             return;
-        case kCommand4:
+        case kReadMachine:
             OnReadMachine();
             return;
         default:
@@ -87,8 +87,8 @@ void CustomWindow::OnReadMachine() {
     // Where the firmware has nothing the box keeps what it shows, its hint or the user's text.
     const MachineIdentity machine = ThisMachine();
     if (!machine.manufacturer.empty())
-        ::SetWindowTextW(Control(kText1), machine.manufacturer.c_str());
-    if (!machine.model.empty()) ::SetWindowTextW(Control(kText2), machine.model.c_str());
+        ::SetWindowTextW(Control(kManufacturerBox), machine.manufacturer.c_str());
+    if (!machine.model.empty()) ::SetWindowTextW(Control(kModelBox), machine.model.c_str());
 }
 
 void CustomWindow::OnBrowse() {
@@ -107,7 +107,7 @@ void CustomWindow::OnBrowse() {
     if (!chosen || !IsOpen()) return;
     const std::wstring path = file.data();
     if (path.empty()) return;
-    ::SetWindowTextW(Control(kText5), path.c_str());
+    ::SetWindowTextW(Control(kLogoPathBox), path.c_str());
     const PictureFault fault = showLogo_ ? showLogo_(path) : PictureFault::NotAPicture;
     if (fault != PictureFault::None) ShowMessage(hwnd(), PictureFaultMessage(fault, path));
 }
@@ -140,8 +140,8 @@ bool CustomWindow::OnActivate(bool active) {
 LRESULT CustomWindow::DefaultButton() const {
     // Enter presses the focused button, and OK everywhere else.
     HWND focus = ::GetFocus();
-    int id = kCommand1;
-    for (int button : {kCommand1, kCommand2, kCommand3, kCommand4})
+    int id = kOk;
+    for (int button : {kOk, kCancel, kBrowse, kReadMachine})
         if (focus && focus == Control(button)) id = button;
     return MAKELRESULT(id, DC_HASDEFID);
 }

@@ -55,7 +55,7 @@ void InfoWindow::OnLoad() {
     current_ = ReadCurrentOem();
     const OemRawValues& values = current_.values;
     for (size_t i = 0; i < values.size(); ++i)
-        ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values[i]).c_str());
+        ::SetWindowTextW(Control(kValueBoxes[i]), ShownText(values[i]).c_str());
     ShowLogo();
     const MachineIdentity machine = ThisMachine();
     ::SetWindowTextW(Control(kFirmwareMaker), machine.manufacturer.c_str());

@@ -2,6 +2,7 @@
 
 #include "core/layouts/layout.h"
 #include "core/texts.h"
+#include "resource_ids.h"
 #include "system/browser.h"
 #include "system/ui.h"
 
@@ -18,7 +19,7 @@ bool RegisterOnce(const wchar_t* className, WNDPROC proc) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
-    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
     wc.hIconSm = wc.hIcon;
     wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

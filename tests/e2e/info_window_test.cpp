@@ -49,10 +49,10 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     Vendrix app(folder.path());
     HWND main = app.Main(), combo = ::GetDlgItem(main, vx::main_ids::kCombolist);
     PressOk(WaitMessageBox(app));  // the missing list
-    ChooseMenu(main, vx::main_ids::kMenu12);
+    ChooseMenu(main, vx::main_ids::kMenuSaveAsPreset);
     HWND info = app.WaitForWindow(kInfoCaption), name = ::GetDlgItem(info, kName);
     ASSERT_NE(info, nullptr) << "文件 > 将当前OEM信息存为品牌预设... opened nothing";
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(::GetDlgItem(info, kValue1 + i)), shown[i]);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(::GetDlgItem(info, kValueBoxes[i])), shown[i]);
     EXPECT_TRUE(ShowsBitmap(::GetDlgItem(info, kLogo), oemLogo));
     // The default name, the maker's, and one outside the code page are refused.
     EXPECT_EQ(Enter(app, name, nullptr), kMsgNameBadChar);

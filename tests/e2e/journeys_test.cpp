@@ -21,7 +21,7 @@ const std::wstring kOemFolder = WindowsFolder() + L"\\system32\\oem";
 const std::wstring kSystemLogo = kOemFolder + L"\\oemlogo.bmp";
 const std::wstring kPictures = JoinPath(BuildFolder(), L"pictures\\");
 const HKEY kHklm = HKEY_LOCAL_MACHINE;
-// In the order of the custom window's boxes Text1 to Text6.
+// In the order of the custom window's boxes, from the manufacturer's to the hours'.
 const wchar_t* const kOemNames[] = {L"Manufacturer", L"Model", L"SupportURL",
                                     L"SupportPhone", L"Logo",  L"SupportHours"};
 
@@ -141,10 +141,10 @@ TEST_F(Journey, CustomWritesTheBoxesAndCopiesTheLogoChosenByBrowsing) {
     WriteFileBytes(logo, ReadFileBytes(folder / L"oemdata\\Kestrel\\oemlogo.bmp"));
     ASSERT_NO_FATAL_FAILURE(Start(folder));
     ASSERT_TRUE(PickText(list_, kCustomEntry));
-    HWND diy = app_->WaitForWindow(kDiyCaption), boxes[6];
+    HWND diy = app_->WaitForWindow(kCustomCaption), boxes[6];
     ASSERT_NE(diy, nullptr);
     ::SetWindowPos(diy, nullptr, 480, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // off the preview
-    for (int i = 0; i < 6; ++i) boxes[i] = ::GetDlgItem(diy, diy_ids::kText1 + i);
+    for (int i = 0; i < 6; ++i) boxes[i] = ::GetDlgItem(diy, diy_ids::kManufacturerBox + i);
 
     // A whole round of Tab leaves every hint; only a click removes one.
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) == boxes[0]; }));
@@ -153,22 +153,23 @@ TEST_F(Journey, CustomWritesTheBoxesAndCopiesTheLogoChosenByBrowsing) {
         PostKey(from, VK_TAB);
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(diy) != from; }));
     }
-    const wchar_t* hints[] = {kHint1, kHint2, kHint3, kHint4, kHint5, kHint6};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(boxes[i]), hints[i]) << "Text" << i + 1;
+    const wchar_t* hints[] = {kManufacturerHint, kModelHint,    kSupportUrlHint,
+                              kSupportPhoneHint, kLogoPathHint, kSupportHoursHint};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(boxes[i]), hints[i]) << "box " << i + 1;
     MouseClick(boxes[0]);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(boxes[0]).empty(); }));
 
-    // Text5, the logo path, is chosen by browsing; Text6 holds the hours.
+    // The logo path is chosen by browsing; the last box holds the hours.
     const std::wstring texts[] = {L"联想",         L"联想电脑 X1", L"https://www.x.example",
                                   L"800-810-8888", kOemLogoValue,  L"9：00-20：00"};
     for (int i : {0, 1, 2, 3, 5}) SetText(boxes[i], texts[i]);
-    Click(::GetDlgItem(diy, diy_ids::kCommand3));
+    Click(::GetDlgItem(diy, diy_ids::kBrowse));
     HWND dialog = WaitOpenFileDialog(*app_);
     ASSERT_NE(dialog, nullptr);
     ChooseFileInDialog(dialog, logo);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(boxes[4]) == logo; }));
     EXPECT_TRUE(ShowsBitmap(Control(kLogo), logo)) << "no preview of the choice";
-    Click(::GetDlgItem(diy, diy_ids::kCommand1));
+    Click(::GetDlgItem(diy, diy_ids::kOk));
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(diy); }));
     EXPECT_EQ(Answer(Control(kOk)), kMsgCustomDone);
     for (int i = 0; i < 6; ++i) ExpectText(kOemKey, kOemNames[i], texts[i]);
@@ -176,9 +177,9 @@ TEST_F(Journey, CustomWritesTheBoxesAndCopiesTheLogoChosenByBrowsing) {
 
     // cmd expands %NAME% even inside quotes: such a path is refused and nothing changes.
     ASSERT_TRUE(PickText(list_, kCustomEntry));
-    ASSERT_NE(diy = app_->WaitForWindow(kDiyCaption), nullptr);
-    SetText(::GetDlgItem(diy, diy_ids::kText5), L"C:\\%windir%.bmp");
-    Click(::GetDlgItem(diy, diy_ids::kCommand1));
+    ASSERT_NE(diy = app_->WaitForWindow(kCustomCaption), nullptr);
+    SetText(::GetDlgItem(diy, diy_ids::kLogoPathBox), L"C:\\%windir%.bmp");
+    Click(::GetDlgItem(diy, diy_ids::kOk));
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(diy); }));
     EXPECT_EQ(Answer(Control(kOk)), kMsgLogoPathHasPercent + std::wstring(L"\nC:\\%windir%.bmp"));
     ExpectText(kOemKey, L"Model", texts[1]);
@@ -196,11 +197,11 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     ScratchFolder folder(L"owner");
     folder.AddSamplePresets();
     ASSERT_NO_FATAL_FAILURE(Start(folder));
-    HWND boxes[] = {Control(kText1), Control(kText2), Control(kText3)};
+    HWND boxes[] = {Control(kOwnerBox), Control(kOrganizationBox), Control(kProductNameBox)};
     // The boxes hold only their placeholder yet, which must never replace the user's data.
-    EXPECT_EQ(Answer(Control(kCgUser)), kMsgOwnerNotLoaded);
+    EXPECT_EQ(Answer(Control(kSaveOwner)), kMsgOwnerNotLoaded);
     EXPECT_EQ(ReadRegValue(kHklm, kOwnerKey, names[0]).data, Utf16Bytes(known[0]));
-    ChooseMenu(main_, kMenu2);
+    ChooseMenu(main_, kMenuTogglePanel);
     const auto outerWidth = [&] { return OuterRect(main_).right - OuterRect(main_).left; };
     EXPECT_TRUE(WaitUntil([&] { return outerWidth() == 333; }));  // 5000 twips at 96 DPI
     for (int i = 0; i < 3; ++i)
@@ -208,7 +209,7 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     // A text outside code page 936, an emptied box, and a reference kept unexpanded.
     const std::wstring texts[] = {L"\u00C6r\u00F8sk\u00F8bing \U0001F600", L"", L"%USERNAME%"};
     for (int i = 0; i < 3; ++i) SetText(boxes[i], texts[i]);
-    EXPECT_EQ(Answer(Control(kCgUser)), kMsgOwnerSaved);
+    EXPECT_EQ(Answer(Control(kSaveOwner)), kMsgOwnerSaved);
     for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i]);
 }
 
@@ -228,7 +229,8 @@ TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
     folder.AddSamplePresets();
     folder.MakeFolder(L"oemdata\\联想");
     for (const std::wstring file : {L"\\oem.reg", L"\\oemlogo.bmp"})
-        folder.WriteFile(L"oemdata\\联想" + file, ReadFileBytes(folder / L"oemdata\\Kestrel" + file));
+        folder.WriteFile(L"oemdata\\联想" + file,
+                         ReadFileBytes(folder / L"oemdata\\Kestrel" + file));
     folder.WriteFile(L"oemlist.ini", "Kestrel\r\n\xC1\xAA\xCF\xEB\r\n");  // 联想 in GBK
     ASSERT_NO_FATAL_FAILURE(Start(folder));
     const std::wstring acme = kMsgNoMatchPrefix + std::wstring(L"Acme PC") + kMsgNoMatchSuffix;
@@ -258,13 +260,15 @@ TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
         }
         // 读取本机 fills what the firmware names; a box keeps its hint where it names nothing.
         ASSERT_TRUE(PickText(list_, kCustomEntry));
-        HWND box = app_->WaitForWindow(kDiyCaption), read = ::GetDlgItem(box, diy::kCommand4);
+        HWND box = app_->WaitForWindow(kCustomCaption), read = ::GetDlgItem(box, diy::kReadMachine);
         Click(read);
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(box) == read; }));
-        EXPECT_EQ(TextOf(::GetDlgItem(box, diy::kText1)), m.maker.empty() ? kHint1 : m.maker);
-        EXPECT_EQ(TextOf(::GetDlgItem(box, diy::kText2)), m.model.empty() ? kHint2 : m.model);
+        EXPECT_EQ(TextOf(::GetDlgItem(box, diy::kManufacturerBox)),
+                  m.maker.empty() ? kManufacturerHint : m.maker);
+        EXPECT_EQ(TextOf(::GetDlgItem(box, diy::kModelBox)),
+                  m.model.empty() ? kModelHint : m.model);
         ::PostMessageW(box, WM_CLOSE, 0, 0);
-        ChooseMenu(main_, kMenu12);
+        ChooseMenu(main_, kMenuSaveAsPreset);
         HWND info = app_->WaitForWindow(kInfoCaption);
         EXPECT_EQ(TextOf(::GetDlgItem(info, vx::info_ids::kFirmwareMaker)), m.maker);
         EXPECT_EQ(TextOf(::GetDlgItem(info, vx::info_ids::kFirmwareModel)), m.model);

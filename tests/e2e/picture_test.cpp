@@ -47,7 +47,7 @@ TEST(Picture, AnyPictureIsPreviewedAndInstalledFittedOrRefusedWithAMessage) {
         const wchar_t* refusal = refusals[i];
         SCOPED_TRACE(::testing::Message() << file);
         PickEntry(combo, custom);
-        HWND diy = app.WaitForWindow(kDiyCaption);
+        HWND diy = app.WaitForWindow(kCustomCaption);
         ::SetWindowPos(diy, nullptr, 480, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         Click(ChildByText(diy, L"Button", kBrowse));
         ChooseFileInDialog(WaitOpenFileDialog(app), file);

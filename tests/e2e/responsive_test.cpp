@@ -28,7 +28,9 @@ struct Responsive : ::testing::Test {
     // Sends the window WM_NULL until `done`, counting answers within 500 ms and misses.
     void ProbeUntil(const std::function<bool()>& done) {
         DWORD_PTR r = 0;
-        const auto answers = [&] { return ::SendMessageTimeoutW(main_, WM_NULL, 0, 0, 0, 500, &r); };
+        const auto answers = [&] {
+            return ::SendMessageTimeoutW(main_, WM_NULL, 0, 0, 0, 500, &r);
+        };
         WaitUntil([&] { return done() || (++(answers() ? answered_ : missed_), false); }, 60s);
     }
     std::optional<Vendrix> app_;
@@ -79,23 +81,23 @@ TEST_F(Responsive, PagesOpenOnceByTheBrowsersQuotedPathWhileTheWindowAnswers) {
         return ReadFileBytes(ran).find(record) != std::string::npos;
     };
     const auto clicked = Clock::now();
-    ChooseMenu(main_, vx::main_ids::kMenu3);
+    ChooseMenu(main_, vx::main_ids::kMenuUpdate);
     ProbeUntil([&, again = false]() mutable {
         if (!again && Clock::now() - clicked > 1s)
-            ChooseMenu(main_, vx::main_ids::kMenu3), again = true;
+            ChooseMenu(main_, vx::main_ids::kMenuUpdate), again = true;
         return started(vx::kDownloadPage);
     });
     EXPECT_TRUE(Clock::now() - clicked > 10s && missed_ == 0 && answered_ > 20) << missed_;
     EXPECT_TRUE(WaitUntil([&] { return ::DeleteFileW(ran.c_str()); }));
     EXPECT_FALSE(WaitUntil([&] { return FileExists(ran); }, 3s)) << "the second click started";
-    ChooseMenu(main_, vx::main_ids::kMenu9);
+    ChooseMenu(main_, vx::main_ids::kMenuAbout);
     HWND about = app_->WaitForWindow(vx::text::kAboutCaption);
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(about, vx::about_ids::kVs)), L"1.5.2");
-    HWND logo = ::GetDlgItem(about, vx::about_ids::kPicture1);
+    EXPECT_EQ(TextOf(::GetDlgItem(about, vx::about_ids::kVersionLabel)), L"1.5.2");
+    HWND logo = ::GetDlgItem(about, vx::about_ids::kMakerLogo);
     EXPECT_TRUE(ShowsBitmap(logo, JoinPath(BuildFolder(), L"pictures\\maker_logo.bmp")));
     // Tab leads from OK to the logo, which then shows a focus rectangle, and back to OK.
-    HWND ok = ::GetDlgItem(about, vx::about_ids::kCommand1);
+    HWND ok = ::GetDlgItem(about, vx::about_ids::kOk);
     const std::vector<COLORREF> unfocused = ScreenPixels(logo, 30, 30);
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(about) == ok; }));
     for (HWND next : {logo, ok, logo}) {
@@ -112,8 +114,8 @@ TEST_F(Responsive, PagesOpenOnceByTheBrowsersQuotedPathWhileTheWindowAnswers) {
     EXPECT_TRUE(WaitUntil([&] { return started(vx::kMakerHomePage); }, 30s));
     // Ended (文件 > 退出) while an opening is held up, the program ends cleanly without it (Wine
     // takes about four seconds to end a process that has used COM).
-    ChooseMenu(main_, vx::main_ids::kMenu3);
-    ChooseMenu(main_, vx::main_ids::kMenu11);
+    ChooseMenu(main_, vx::main_ids::kMenuUpdate);
+    ChooseMenu(main_, vx::main_ids::kMenuExit);
     DWORD code = 1;
     EXPECT_TRUE(app_->WaitForExit(8s) && ::GetExitCodeProcess(app_->handle(), &code) && !code);
 }

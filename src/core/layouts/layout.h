@@ -8,8 +8,7 @@ namespace vx {
 enum class ControlKind { Label, Edit, DropDownList, Picture, Button, VerticalLine };
 
 struct ControlDef {
-    int id;            // the control's identifier in its window
-    const char* name;  // the control's name, for tests and diagnostics
+    int id;  // the control's identifier in its window
     ControlKind kind;
     const wchar_t* caption;
     int left, top, width, height;  // twips from the client area's top-left corner
