@@ -46,8 +46,8 @@ HWND AboutWindow::Control(int id) const { return FindControl(controls_, id); }
 void AboutWindow::OnCreate() {
     const int dpi = WindowDpi(hwnd());
     font_.reset(CreateUiFont(dpi));
-    controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(),
-                               {.defaultButtonId = kOk, .linkId = kMakerLogo});
+    controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(), {.linkId = kMakerLogo});
+    SetDefaultButton(kOk, false);
     productFont_.reset(CreateFontFrom(kProductWordFont, dpi));
     ::SendMessageW(Control(kProductLabel), WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()),
                    FALSE);
@@ -98,6 +98,9 @@ LRESULT AboutWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wp), HIWORD(wp));
+            return 0;
+        case kWebPageNotOpened:
+            ShowPageNotOpened(hwnd(), lp);
             return 0;
         case WM_SETCURSOR:
             // The logo is a link.

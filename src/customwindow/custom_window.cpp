@@ -48,7 +48,8 @@ HWND CustomWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void CustomWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), CustomLayout(), font_.get(), {.defaultButtonId = kOk});
+    controls_ = CreateControls(hwnd(), CustomLayout(), font_.get());
+    SetDefaultButton(kOk, true);
     // Only a mouse click may remove a hint, so the boxes report their button presses.
     for (const BoxHint& h : CustomHints())
         ::SetWindowSubclass(Control(h.boxId), &CustomWindow::BoxProc, kBoxSubclassId,
@@ -124,28 +125,6 @@ LRESULT CALLBACK CustomWindow::BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp,
     return ::DefSubclassProc(box, msg, wp, lp);
 }
 
-bool CustomWindow::OnActivate(bool active) {
-    // A plain window forgets its focused control when another window (the Open File dialog,
-    // the main window) takes the activation; give it back as a dialog box would.
-    if (!active) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
-        return false;
-    }
-    if (!lastFocus_ || !::IsChild(hwnd(), lastFocus_)) return false;
-    ::SetFocus(lastFocus_);
-    return true;
-}
-
-LRESULT CustomWindow::DefaultButton() const {
-    // Enter presses the focused button, and OK everywhere else.
-    HWND focus = ::GetFocus();
-    int id = kOk;
-    for (int button : {kOk, kCancel, kBrowse, kReadMachine})
-        if (focus && focus == Control(button)) id = button;
-    return MAKELRESULT(id, DC_HASDEFID);
-}
-
 LRESULT CustomWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
@@ -154,11 +133,6 @@ LRESULT CustomWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             OnCommand(LOWORD(wp));
             return 0;
-        case WM_ACTIVATE:
-            if (OnActivate(LOWORD(wp) != WA_INACTIVE && HIWORD(wp) == 0)) return 0;
-            return Window::OnMessage(msg, wp, lp);
-        case DM_GETDEFID:
-            return DefaultButton();
         case WM_CLOSE:
             ::DestroyWindow(hwnd());
             return 0;
@@ -169,7 +143,6 @@ LRESULT CustomWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void CustomWindow::OnClosed() {
     controls_.clear();
-    lastFocus_ = nullptr;
     font_.reset();
     if (closed_) closed_();
 }

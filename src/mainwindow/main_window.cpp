@@ -53,7 +53,9 @@ HMENU MainWindow::BuildMenu() const {
 
 void MainWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), MainLayout(), font_.get(), {.defaultButtonId = kOk});
+    controls_ = CreateControls(hwnd(), MainLayout(), font_.get());
+    // Enter applies the selection even while 修改 has the focus.
+    SetDefaultButton(kOk, false);
     LoadStoredPictures();
 }
 
@@ -113,6 +115,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_CLOSE:
             ::DestroyWindow(hwnd());
+            return 0;
+        case kWebPageNotOpened:
+            ShowPageNotOpened(hwnd(), lp);
             return 0;
         default:
             return Window::OnMessage(msg, wp, lp);

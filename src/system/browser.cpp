@@ -12,10 +12,12 @@
 
 #include <cstdlib>
 
+#include "core/texts.h"
 #include "core/web_page.h"
 #include "system/com_calls.h"
 #include "system/handles.h"
 #include "system/system_dll.h"
+#include "system/ui.h"
 
 namespace vx {
 
@@ -170,6 +172,11 @@ DWORD WINAPI OpenPending(void*) {
 }
 
 }  // namespace
+
+void ShowPageNotOpened(HWND owner, LPARAM address) {
+    ShowMessage(owner,
+                text::kMsgPageNotOpened + std::wstring(reinterpret_cast<const wchar_t*>(address)));
+}
 
 void OpenWebPage(const wchar_t* address, HWND owner) {
     if (::InterlockedCompareExchange(&opening, 1, 0) != 0) return;

@@ -19,4 +19,7 @@ inline constexpr UINT kWebPageNotOpened = WM_APP + 2;
 // must live as long as the program (the pages are constants).
 void OpenWebPage(const wchar_t* address, HWND owner);
 
+// Answers kWebPageNotOpened in the window that received it: the address in a message box.
+void ShowPageNotOpened(HWND owner, LPARAM address);
+
 }  // namespace vx
