@@ -58,13 +58,15 @@ inline void RemoveTree(const std::wstring& path) {  // a missing folder is fine
     fs::remove_all(path, ignored);
 }
 
-// A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe.
+// A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe
+// (or the build with the test seams, VendrixTestSeams.exe, by that name).
 class ScratchFolder {
   public:
-    explicit ScratchFolder(const std::wstring& name) : path_(L"C:\\vx-e2e\\" + name) {
+    explicit ScratchFolder(const std::wstring& name, const wchar_t* exe = L"Vendrix.exe")
+        : path_(L"C:\\vx-e2e\\" + name) {
         RemoveTree(path_);
         fs::create_directories(path_);
-        fs::copy_file(JoinPath(BuildFolder(), L"Vendrix.exe"), *this / L"Vendrix.exe");
+        fs::copy_file(JoinPath(BuildFolder(), exe), *this / L"Vendrix.exe");
     }
     const std::wstring& path() const { return path_; }
     std::wstring operator/(const std::wstring& relative) const { return JoinPath(path_, relative); }

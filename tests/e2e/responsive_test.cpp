@@ -76,9 +76,10 @@ TEST_F(Responsive, ALargePresetAsksWithinThreeSecondsAndTheWindowAnswersThrougho
 }
 
 // A probe of ours below "programfiles" stands in for the browser, recording its command line in
-// the program folder; VENDRIX_TEST_PAGE_DELAY_MS (read for this alone) holds each opening up.
+// the program folder; VENDRIX_TEST_PAGE_DELAY_MS, read by the test build alone, holds each
+// opening up.
 TEST_F(Responsive, PagesOpenOnceByTheBrowsersQuotedPathWhileTheWindowAnswers) {
-    ScratchFolder folder(L"responsive-page");
+    ScratchFolder folder(L"responsive-page", L"VendrixTestSeams.exe");
     // With the space in "Program Files" unquoted, the system would try ...\Program.exe first.
     const std::wstring ie = folder / L"Program Files\\Internet Explorer\\IEXPLORE.EXE",
                        ran = folder / L"probe-ran.txt";

@@ -7,13 +7,11 @@
 #include <vector>
 
 #include "core/any_value.h"
+#include "core/command_timeout.h"
 #include "core/ports.h"
 #include "core/preset/reg_script.h"
 
 namespace vx {
-
-// How long one command may run before it counts as failed and is ended.
-inline constexpr int kCommandTimeoutSeconds = 60;
 
 enum class ApplyChoice { NothingSelected, Brand, Custom, Clear };
 
