@@ -56,7 +56,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 #endif
     // Initialization step: no class set named; the result is of no consequence.
     INITCOMMONCONTROLSEX icc{};
-    icc.dwSize = 8;
+    icc.dwSize = sizeof icc;
     icc.dwICC = 0;
     ::InitCommonControlsEx(&icc);
 
