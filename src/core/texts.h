@@ -43,7 +43,6 @@ inline constexpr const wchar_t* kLogoPathLabel = L"LOGO：";
 inline constexpr const wchar_t* kBrowse = L"...";
 inline constexpr const wchar_t* kManufacturerHint = L"示例:联想";
 inline constexpr const wchar_t* kModelHint = L"示例:联想电脑";
-inline constexpr const wchar_t* kHint3Prefix = L"示例:";
 // A fictional computer maker's site: the sample must not point anyone at a real company.
 inline constexpr const wchar_t* kSupportUrlHint = L"示例:http://www.qiming-pc.example";
 inline constexpr const wchar_t* kSupportPhoneHint = L"示例:800-810-8888";
@@ -60,11 +59,9 @@ inline constexpr const wchar_t* kMsgPictureTooLarge =
 inline constexpr const wchar_t* kAboutCaption = L"关于";
 inline constexpr const wchar_t* kAboutProduct = L"Vendrix";
 inline constexpr const wchar_t* kAboutDescription = L"修改Win7OEM信息的小工具";
-inline constexpr const wchar_t* kAboutThanksPrefix = L"特别感谢：";
 inline constexpr const wchar_t* kAboutThanks = L"特别感谢：李明远,Anna Berg";
 inline constexpr const wchar_t* kAboutNotice = L"仅供学习交流使用";
 inline constexpr const wchar_t* kAboutFontFace = L"宋体";
-inline constexpr const wchar_t* kFileDescription = L"修改Windows7OEM信息的小工具";
 // Outcomes of the apply button's actions beyond their completion messages.
 inline constexpr const wchar_t* kMsgPresetFolderMissing = L"找不到品牌预设文件夹，未做任何修改：";
 inline constexpr const wchar_t* kMsgLogoPathHasQuote =

@@ -18,8 +18,6 @@ namespace vx {
 
 inline constexpr int kAboutClientWidthTwips = 3375;
 inline constexpr int kAboutClientHeightTwips = 2085;
-// The maker's logo: 30 x 30 pixels, shown without a border so none of it is cut off.
-inline constexpr int kMakerLogoPixels = 30;
 
 // The product label's font: the product word in bold.
 inline constexpr FontDef kProductWordFont{text::kAboutFontFace, 9, true, 134};

@@ -34,7 +34,6 @@ inline constexpr FontDef kUiFont{L"宋体", 9, false, 134};
 
 // Rounds to the nearest pixel: 15 twips are one pixel at 96 DPI.
 int TwipsToPixels(int twips, int dpi);
-int PixelsToTwips(int pixels, int dpi);
 PixelRect ToPixels(const ControlDef& spec, int dpi);
 
 // The controls in the order they must be created so that Tab follows the tab indexes.
