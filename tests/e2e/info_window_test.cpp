@@ -79,8 +79,9 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     EXPECT_NE(Enter(app, name, L"备份四").find(kMsgPresetNotSaved + list), std::wstring::npos);
     EXPECT_FALSE(FolderExists(folder / L"oemdata\\备份四"));
     ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_NORMAL);  // the next run empties the folder
-    // Esc closes; a clear, then the preset (Alpha 备份二 备份三 备份一 ...) restores it all.
-    PostKey(info, VK_ESCAPE);
+    // Enter presses the focused button: 关闭, two Tabs on; a clear, then the preset (Alpha 备份二
+    // 备份三 备份一 ...) restores it all.
+    for (UINT key : {VK_TAB, VK_TAB, VK_RETURN}) PostKey(name, key);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(info); }));
     for (const int entry : {5, 1}) {
         PickEntry(combo, entry);

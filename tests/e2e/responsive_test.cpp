@@ -13,6 +13,8 @@ namespace e2e {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using namespace vx::main_ids;
+namespace text = vx::text;
 
 struct Responsive : ::testing::Test {
     void SetUp() override { TearDown(); }
@@ -46,19 +48,17 @@ TEST_F(Responsive, ALargePresetAsksWithinThreeSecondsAndTheWindowAnswersThrougho
     for (int i = 0; i < 60000; ++i) script += "\"V" + std::to_string(i) + "\"=\"x\"\r\n";
     folder.WriteFile(L"oemdata\\Kestrel\\oem.reg", script);
     // Each window open meanwhile is disabled with the main one, and enabled again after.
-    HWND list = ::GetDlgItem(main_, vx::main_ids::kCombolist);
+    HWND list = ::GetDlgItem(main_, kCombolist);
     PickEntry(list, 3);
-    for (int menu : {vx::main_ids::kMenuSaveAsPreset, vx::main_ids::kMenuAbout})
-        ChooseMenu(main_, menu);
-    const HWND windows[] = {main_, app_->WaitForWindow(vx::text::kCustomCaption),
-                            app_->WaitForWindow(vx::text::kInfoCaption),
-                            app_->WaitForWindow(vx::text::kAboutCaption)};
-    const auto allEnabled = [&](bool enabled) {
-        return std::ranges::all_of(windows,
-                                   [&](HWND w) { return !::IsWindowEnabled(w) == !enabled; });
+    for (int menu : {kMenuSaveAsPreset, kMenuAbout}) ChooseMenu(main_, menu);
+    const HWND windows[] = {main_, app_->WaitForWindow(text::kCustomCaption),
+                            app_->WaitForWindow(text::kInfoCaption),
+                            app_->WaitForWindow(text::kAboutCaption)};
+    const auto allEnabled = [&](bool yes) {
+        return std::ranges::all_of(windows, [&](HWND w) { return !::IsWindowEnabled(w) == !yes; });
     };
     PickEntry(list, 2);
-    Click(::GetDlgItem(main_, vx::main_ids::kOk));
+    Click(::GetDlgItem(main_, kOk));
     const auto clicked = Clock::now();
     MessageBoxInfo box;
     ProbeUntil([&] { return (box = WaitMessageBox(*app_, 0ms)).hwnd != nullptr; });
@@ -69,7 +69,7 @@ TEST_F(Responsive, ALargePresetAsksWithinThreeSecondsAndTheWindowAnswersThrougho
     ProbeUntil([&] { return ::IsWindowEnabled(main_) || WaitMessageBox(*app_, 0ms).hwnd; });
     EXPECT_TRUE(missed_ == 0 && answered_ >= 10) << missed_ << " missed, " << answered_;
     box = WaitMessageBox(*app_);
-    EXPECT_EQ(box.text, vx::text::kMsgBrandDone);
+    EXPECT_EQ(box.text, text::kMsgBrandDone);
     PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return allEnabled(true); }));
     EXPECT_TRUE(ReadRegValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\VendrixProbe", L"V59999").exists);
@@ -94,17 +94,16 @@ TEST_F(Responsive, PagesOpenOnceByTheBrowsersQuotedPathWhileTheWindowAnswers) {
         return ReadFileBytes(ran).find(record) != std::string::npos;
     };
     const auto clicked = Clock::now();
-    ChooseMenu(main_, vx::main_ids::kMenuUpdate);
+    ChooseMenu(main_, kMenuUpdate);
     ProbeUntil([&, again = false]() mutable {
-        if (!again && Clock::now() - clicked > 1s)
-            ChooseMenu(main_, vx::main_ids::kMenuUpdate), again = true;
+        if (!again && Clock::now() - clicked > 1s) ChooseMenu(main_, kMenuUpdate), again = true;
         return started(vx::kDownloadPage);
     });
     EXPECT_TRUE(Clock::now() - clicked > 10s && missed_ == 0 && answered_ > 20) << missed_;
     EXPECT_TRUE(WaitUntil([&] { return ::DeleteFileW(ran.c_str()); }));
     EXPECT_FALSE(WaitUntil([&] { return FileExists(ran); }, 3s)) << "the second click started";
-    ChooseMenu(main_, vx::main_ids::kMenuAbout);
-    HWND about = app_->WaitForWindow(vx::text::kAboutCaption);
+    ChooseMenu(main_, kMenuAbout);
+    HWND about = app_->WaitForWindow(text::kAboutCaption);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(TextOf(::GetDlgItem(about, vx::about_ids::kVersionLabel)), L"1.5.2");
     HWND logo = ::GetDlgItem(about, vx::about_ids::kMakerLogo);
@@ -127,8 +126,8 @@ TEST_F(Responsive, PagesOpenOnceByTheBrowsersQuotedPathWhileTheWindowAnswers) {
     EXPECT_TRUE(WaitUntil([&] { return started(vx::kMakerHomePage); }, 30s));
     // Ended (文件 > 退出) while an opening is held up, the program ends cleanly without it (Wine
     // takes about four seconds to end a process that has used COM).
-    ChooseMenu(main_, vx::main_ids::kMenuUpdate);
-    ChooseMenu(main_, vx::main_ids::kMenuExit);
+    ChooseMenu(main_, kMenuUpdate);
+    ChooseMenu(main_, kMenuExit);
     DWORD code = 1;
     EXPECT_TRUE(app_->WaitForExit(8s) && ::GetExitCodeProcess(app_->handle(), &code) && !code);
 }

@@ -14,12 +14,11 @@ using Bytes = std::vector<BYTE>;
 constexpr const wchar_t* kScratch = L"SOFTWARE\\VendrixRegistryTest";
 
 std::pair<DWORD, Bytes> Stored() {
-    DWORD type = 0, size = 0;
-    ::RegGetValueW(HKEY_LOCAL_MACHINE, kScratch, L"v", RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr,
-                   &size);
+    DWORD type = 0, size = 4096;
     Bytes data(size);
     ::RegGetValueW(HKEY_LOCAL_MACHINE, kScratch, L"v", RRF_RT_ANY | RRF_NOEXPAND, &type,
                    data.data(), &size);
+    data.resize(size);
     return {type, data};
 }
 
