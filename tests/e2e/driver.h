@@ -181,32 +181,10 @@ inline void PressButton(const MessageBoxInfo& box, int id) {
 }
 inline void PressOk(const MessageBoxInfo& box) { PressButton(box, IDOK); }
 
-// Direct children with the class, in creation order.
-inline std::vector<HWND> Children(HWND parent, const std::wstring& className) {
-    std::vector<HWND> out;
-    for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
-        if (ClassOf(c) == className) out.push_back(c);
-    return out;
-}
-inline HWND ChildByText(HWND parent, const std::wstring& className, const std::wstring& text) {
-    for (HWND c : Children(parent, className))
-        if (TextOf(c) == text) return c;
-    return nullptr;
-}
 inline RECT OuterRect(HWND window) {
     RECT r{};
     ::GetWindowRect(window, &r);
     return r;
-}
-// The child whose top-left corner is at the twips position (96 DPI, within two pixels).
-inline HWND ChildAt(HWND parent, const std::wstring& className, int leftTwips, int topTwips) {
-    for (HWND c : Children(parent, className)) {
-        RECT r = OuterRect(c);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        if (std::abs(r.left - leftTwips / 15) <= 2 && std::abs(r.top - topTwips / 15) <= 2)
-            return c;
-    }
-    return nullptr;
 }
 inline bool IsVisible(HWND hwnd) { return ::IsWindowVisible(hwnd) != FALSE; }
 // The focused control of the window's thread.

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     Vendrix app(folder.path());
     HWND main = app.Main();
     if (!main) return 1;
-    HWND list = Children(main, L"ComboBox").front();
+    HWND list = ::GetDlgItem(main, vx::main_ids::kCombolist);
     WaitUntil([&] { return ComboEntries(list).size() >= 5; });
     ::SetWindowPos(main, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     WaitUntil([&] { return OuterRect(main).right - OuterRect(main).left <= narrow; });
 
     PickEntry(list, EntryIndex(list, vx::text::kClearEntry));
-    WaitUntil([&] { return IsVisible(Children(main, L"VendrixPicture").back()); });
+    WaitUntil([&] { return IsVisible(::GetDlgItem(main, vx::main_ids::kCleanOEM)); });
     SaveWindow(main, JoinPath(out, L"main-clear.bmp"));
 
     PickEntry(list, EntryIndex(list, vx::text::kCustomEntry));
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     const int brand = EntryIndex(list, L"青松电脑");
     PickEntry(list, brand);
     WaitUntil([&] { return ComboSelection(list) == brand; });
-    Click(ChildByText(main, L"Button", vx::text::kOk));
+    Click(::GetDlgItem(main, vx::main_ids::kOk));
     const MessageBoxInfo done = WaitMessageBox(app, 60s);
     if (done.hwnd) PressOk(done);
     // ...and firmware that names its maker and model (Wine's own names nobody); taken back after.
