@@ -10,7 +10,6 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
-
 #include "core/texts.h"
 #include "core/web_page.h"
 #include "system/com_calls.h"
