@@ -44,7 +44,8 @@ HWND InfoWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void InfoWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), InfoLayout(), font_.get(), {.defaultButtonId = kSave});
+    controls_ = CreateControls(hwnd(), InfoLayout(), font_.get());
+    SetDefaultButton(kSave, true);
     // Every box but the name shows what was read.
     for (const ControlDef& c : InfoLayout())
         if (c.kind == ControlKind::Edit && c.id != kName)
@@ -55,7 +56,7 @@ void InfoWindow::OnLoad() {
     current_ = RegistryCurrentOem().Read();
     const OemRawValues& values = current_.values;
     for (size_t i = 0; i < values.size(); ++i)
-        ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values[i]).c_str());
+        ::SetWindowTextW(Control(kValueBoxes[i]), ShownText(values[i]).c_str());
     ShowLogo();
     const MachineIdentity machine = ThisMachine();
     ::SetWindowTextW(Control(kFirmwareMaker), machine.manufacturer.c_str());
@@ -87,12 +88,6 @@ void InfoWindow::OnSave() {
     if (outcome.kind != OutcomeKind::Declined) ShowMessage(hwnd(), outcome.message);
 }
 
-LRESULT InfoWindow::DefaultButton() const {
-    // Enter presses 关闭 while it has the focus, and 存为预设 everywhere else.
-    const int id = ::GetFocus() == Control(kClose) ? kClose : kSave;
-    return MAKELRESULT(id, DC_HASDEFID);
-}
-
 LRESULT InfoWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
@@ -102,8 +97,6 @@ LRESULT InfoWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (LOWORD(wp) == kSave) OnSave();
             if (LOWORD(wp) == kClose) ::DestroyWindow(hwnd());
             return 0;
-        case DM_GETDEFID:
-            return DefaultButton();
         case WM_CLOSE:
             ::DestroyWindow(hwnd());
             return 0;

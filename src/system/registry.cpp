@@ -1,8 +1,6 @@
 #include "system/registry.h"
 
 #include <algorithm>
-#include <span>
-#include <utility>
 #include <vector>
 
 #include "core/preset/reg_codec.h"
@@ -16,19 +14,15 @@ namespace {
 constexpr REGSAM kWriteAccess = 0x3F;
 constexpr DWORD kFirstQuerySize = 1024;
 
-// Owns one key opened through `calls` and closes it there, so every close can be counted.
+// Owns one key opened through `calls` and closes it there.
 class OpenedKey {
   public:
     OpenedKey(RegistryCalls& calls, HKEY key) : calls_(calls), key_(key) {}
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
-    ~OpenedKey() { Close(); }
+    ~OpenedKey() { calls_.CloseKey(key_); }
 
     HKEY get() const { return key_; }
-    LSTATUS Close() {
-        if (!key_) return ERROR_SUCCESS;
-        return calls_.CloseKey(std::exchange(key_, nullptr));
-    }
 
   private:
     RegistryCalls& calls_;
@@ -55,10 +49,6 @@ LSTATUS RegistryCalls::QueryValue(HKEY key, const wchar_t* name, DWORD* type, BY
 LSTATUS RegistryCalls::SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data,
                                 DWORD size) {
     return ::RegSetValueExW(key, name, 0, type, data, size);
-}
-
-LSTATUS RegistryCalls::DeleteValue(HKEY key, const wchar_t* name) {
-    return ::RegDeleteValueW(key, name);
 }
 
 LSTATUS RegistryCalls::CloseKey(HKEY key) { return ::RegCloseKey(key); }
@@ -105,12 +95,6 @@ LSTATUS WriteRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& 
                           static_cast<DWORD>(encoded.bytes.size()));
 }
 
-bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
-                      const std::wstring& ValueName, AnyValue Value, int valueType, int Flag) {
-    return WriteRegistryValue(calls, hKey, KeyName, ValueName, Value, valueType, Flag) ==
-           ERROR_SUCCESS;
-}
-
 bool ReadRawRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
                           const std::wstring& ValueName, DWORD* type,
                           std::vector<std::uint8_t>* bytes) {
@@ -142,23 +126,6 @@ AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& K
     return reg::DecodeValue(type, bytes, ExpandEnvironmentText);
 }
 
-bool DeleteRegistryValueOrKey(RegistryCalls& calls, HKEY hKey, const std::wstring& RegKeyName,
-                              const std::wstring& ValueName) {
-    HKEY raw = nullptr;
-    if (calls.OpenKey(hKey, RegKeyName.c_str(), kWriteAccess | kRegistryView, &raw) !=
-        ERROR_SUCCESS)
-        return false;
-    OpenedKey key(calls, raw);
-    if (calls.DeleteValue(key.get(), ValueName.c_str()) != ERROR_SUCCESS) return false;
-    return key.Close() == ERROR_SUCCESS;
-}
-
-bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
-                      AnyValue Value, int valueType, int Flag) {
-    return SetRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, std::move(Value),
-                            valueType, Flag);
-}
-
 AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
                           const AnyValue& DefaultValue) {
     return GetRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, DefaultValue);
@@ -167,11 +134,6 @@ AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wst
 bool ReadRawRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
                           DWORD* type, std::vector<std::uint8_t>* bytes) {
     return ReadRawRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, type, bytes);
-}
-
-bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
-                              const std::wstring& ValueName) {
-    return DeleteRegistryValueOrKey(SystemRegistryCalls(), hKey, RegKeyName, ValueName);
 }
 
 }  // namespace vx

@@ -58,13 +58,15 @@ inline void RemoveTree(const std::wstring& path) {  // a missing folder is fine
     fs::remove_all(path, ignored);
 }
 
-// A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe.
+// A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe
+// (or the build with the test seams, VendrixTestSeams.exe, by that name).
 class ScratchFolder {
   public:
-    explicit ScratchFolder(const std::wstring& name) : path_(L"C:\\vx-e2e\\" + name) {
+    explicit ScratchFolder(const std::wstring& name, const wchar_t* exe = L"Vendrix.exe")
+        : path_(L"C:\\vx-e2e\\" + name) {
         RemoveTree(path_);
         fs::create_directories(path_);
-        fs::copy_file(JoinPath(BuildFolder(), L"Vendrix.exe"), *this / L"Vendrix.exe");
+        fs::copy_file(JoinPath(BuildFolder(), exe), *this / L"Vendrix.exe");
     }
     const std::wstring& path() const { return path_; }
     std::wstring operator/(const std::wstring& relative) const { return JoinPath(path_, relative); }
@@ -184,32 +186,10 @@ inline bool ShowsIcon(const MessageBoxInfo& box) {
     return shows(::GetDlgItem(box.hwnd, 0x14)) || shows(::GetDlgItem(box.hwnd, 1088));
 }
 
-// Direct children with the class, in creation order.
-inline std::vector<HWND> Children(HWND parent, const std::wstring& className) {
-    std::vector<HWND> out;
-    for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
-        if (ClassOf(c) == className) out.push_back(c);
-    return out;
-}
-inline HWND ChildByText(HWND parent, const std::wstring& className, const std::wstring& text) {
-    for (HWND c : Children(parent, className))
-        if (TextOf(c) == text) return c;
-    return nullptr;
-}
 inline RECT OuterRect(HWND window) {
     RECT r{};
     ::GetWindowRect(window, &r);
     return r;
-}
-// The child whose top-left corner is at the twips position (96 DPI, within two pixels).
-inline HWND ChildAt(HWND parent, const std::wstring& className, int leftTwips, int topTwips) {
-    for (HWND c : Children(parent, className)) {
-        RECT r = OuterRect(c);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        if (std::abs(r.left - leftTwips / 15) <= 2 && std::abs(r.top - topTwips / 15) <= 2)
-            return c;
-    }
-    return nullptr;
 }
 inline bool IsVisible(HWND hwnd) { return ::IsWindowVisible(hwnd) != FALSE; }
 // The focused control of the window's thread.

@@ -50,10 +50,10 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     Vendrix app(folder.path());
     HWND main = app.Main(), combo = ::GetDlgItem(main, vx::main_ids::kCombolist);
     PressOk(WaitMessageBox(app));  // the missing list
-    ChooseMenu(main, vx::main_ids::kMenu12);
+    ChooseMenu(main, vx::main_ids::kMenuSaveAsPreset);
     HWND info = app.WaitForWindow(kInfoCaption), name = ::GetDlgItem(info, kName);
     ASSERT_NE(info, nullptr) << "文件 > 将当前OEM信息存为品牌预设... opened nothing";
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(::GetDlgItem(info, kValue1 + i)), shown[i]);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(::GetDlgItem(info, kValueBoxes[i])), shown[i]);
     EXPECT_TRUE(ShowsBitmap(::GetDlgItem(info, kLogo), oemLogo));
     // The default name, the maker's, and one outside the code page are refused.
     EXPECT_EQ(Enter(app, name, nullptr), kMsgNameBadChar);
@@ -80,8 +80,9 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     EXPECT_NE(Enter(app, name, L"备份四").find(kMsgPresetNotSaved + list), std::wstring::npos);
     EXPECT_FALSE(FolderExists(folder / L"oemdata\\备份四"));
     ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_NORMAL);  // the next run empties the folder
-    // Esc closes; a clear, then the preset (Alpha 备份二 备份三 备份一 ...) restores it all.
-    PostKey(info, VK_ESCAPE);
+    // Enter presses the focused button: 关闭, two Tabs on; a clear, then the preset (Alpha 备份二
+    // 备份三 备份一 ...) restores it all.
+    for (UINT key : {VK_TAB, VK_TAB, VK_RETURN}) PostKey(name, key);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(info); }));
     for (const int entry : {5, 1}) {
         PickEntry(combo, entry);

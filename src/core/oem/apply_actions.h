@@ -5,14 +5,13 @@
 // them did what they were for.
 #include <string>
 
+#include "core/any_value.h"
+#include "core/command_timeout.h"
 #include "core/oem/oem_values.h"
 #include "core/outcome.h"
 #include "core/ports.h"
 
 namespace vx {
-
-// How long one command may run before it counts as failed and is ended.
-inline constexpr int kCommandTimeoutSeconds = 60;
 
 enum class ApplyChoice { NothingSelected, Brand, Custom, Clear };
 

@@ -20,9 +20,9 @@ std::wstring FieldName(const wchar_t* heading) {
 
 const std::array<OwnerField, kOwnerFieldCount>& OwnerFields() {
     static const std::array<OwnerField, kOwnerFieldCount> fields = {{
-        {text::kRegisteredOwner, text::kMainLabel2},
-        {text::kRegisteredOrganization, text::kMainLabel4},
-        {text::kProductName, text::kMainLabel3},
+        {text::kRegisteredOwner, text::kOwnerLabel},
+        {text::kRegisteredOrganization, text::kOrganizationLabel},
+        {text::kProductName, text::kProductNameLabel},
     }};
     return fields;
 }
