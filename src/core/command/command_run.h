@@ -32,5 +32,4 @@ struct CommandOutcome {
 CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports);
 
-
 }  // namespace vx
