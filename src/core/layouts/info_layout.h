@@ -14,7 +14,7 @@ inline constexpr int kManufacturerLabel = 101, kModelLabel = 102, kSupportUrlLab
 inline constexpr int kManufacturerBox = 111, kModelBox = 112, kSupportUrlBox = 113,
                      kSupportPhoneBox = 114, kSupportHoursBox = 115, kLogoPathBox = 116,
                      kName = 117;
-// The value boxes in the order of kOemValueNames.
+// The value boxes in the order of kOemValues (core/oem/oem_values.h).
 inline constexpr int kValueBoxes[] = {kManufacturerBox, kModelBox,        kSupportUrlBox,
                                       kSupportPhoneBox, kSupportHoursBox, kLogoPathBox};
 inline constexpr int kLogo = 121;
