@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/preset/brand_list.h"
+#include "core/plain_text.h"
 
 namespace vx {
 
