@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/any_value.h"
+#include "system/native_view.h"
 
 namespace vx {
 
@@ -40,10 +41,11 @@ bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
                               const std::wstring& ValueName);
 
 // SetRegistryValue with the system's status: ERROR_SUCCESS, the failed call's status, or
-// ERROR_INVALID_PARAMETER for a value that is refused.
+// ERROR_INVALID_PARAMETER for a value that is refused. `view` KEY_WOW64_32KEY writes the
+// 32-bit programs' copy instead.
 LSTATUS WriteRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
                            const std::wstring& ValueName, const AnyValue& Value, int valueType,
-                           int Flag);
+                           int Flag, REGSAM view = kRegistryView);
 
 // The same procedures through the given calls.
 bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
