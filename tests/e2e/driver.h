@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/texts.h"
+
 namespace e2e {
 
 using namespace std::chrono_literals;
@@ -40,6 +42,15 @@ inline std::wstring WindowsFolder() {
     wchar_t path[MAX_PATH];
     return std::wstring(path, ::GetWindowsDirectoryW(path, MAX_PATH));
 }
+// What Windows itself uses, whichever build the driver is: a 32-bit driver on 64-bit Windows is
+// redirected as the program is, so it reaches the native System32 through Sysnative and opens
+// keys in the 64-bit view (32-bit Windows has no other).
+inline bool IsWow64() {
+    BOOL wow = FALSE;
+    return ::IsWow64Process(::GetCurrentProcess(), &wow) && wow;
+}
+inline std::wstring OemFolder() { return WindowsFolder() + (IsWow64() ? L"\\Sysnative\\oem" : L"\\System32\\oem"); }
+inline std::wstring SystemLogo() { return OemFolder() + L"\\oemlogo.bmp"; }
 inline std::wstring JoinPath(const std::wstring& a, const std::wstring& b) {
     return a.empty() || a.back() == L'\\' ? a + b : a + L"\\" + b;
 }
@@ -314,16 +325,18 @@ inline bool ShowsBitmap(HWND control, const std::wstring& file) {
     return !want.empty() && WaitUntil(same, 5s);
 }
 
-// Registry values of the 64-bit view, as Windows itself stores them.
+// Registry values as Windows itself stores them: in the 64-bit view unless KEY_WOW64_32KEY asks
+// for 64-bit Windows' copy for 32-bit programs (Wow6432Node).
 struct RegValue {
     bool exists = false;
     DWORD type = 0;
     std::string data;
 };
-inline RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+inline RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
+                             REGSAM view = KEY_WOW64_64KEY) {
     RegValue v;
     HKEY k;
-    if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &k)) return v;
+    if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | view, &k)) return v;
     DWORD size = 0;
     v.exists = !::RegQueryValueExW(k, name.c_str(), nullptr, &v.type, nullptr, &size);
     v.data.resize(size);
@@ -332,15 +345,37 @@ inline RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstr
     ::RegCloseKey(k);
     return v;
 }
-// The key is created as needed; this exe is 64-bit, so its own view is the native one.
+// The key is created as needed; a value that does not exist is deleted.
 inline void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
-                          const std::string& data) {
-    if (::RegSetKeyValueW(root, key.c_str(), name.c_str(), type, data.data(), data.size()))
+                          const std::string& data, REGSAM view = KEY_WOW64_64KEY) {
+    HKEY k;
+    if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &k,
+                          nullptr))
         throw std::runtime_error("cannot write a test value");
+    ::RegSetValueExW(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                     data.size());
+    ::RegCloseKey(k);
 }
-inline void DeleteRegKeyTree(HKEY root, const std::wstring& key) {
-    ::RegDeleteTreeW(root, key.c_str());
-    ::RegDeleteKeyExW(root, key.c_str(), KEY_WOW64_64KEY, 0);
+inline void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
+                          const RegValue& v, REGSAM view = KEY_WOW64_64KEY) {
+    if (v.exists) return WriteRegValue(root, key, name, v.type, v.data, view);
+    HKEY k;
+    if (!::RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE | view, &k))
+        ::RegDeleteValueW(k, name.c_str()), ::RegCloseKey(k);
+}
+inline void DeleteRegKeyTree(HKEY root, const std::wstring& key, REGSAM view = KEY_WOW64_64KEY) {
+    HKEY k;
+    if (!::RegOpenKeyExW(root, key.c_str(), 0, KEY_ALL_ACCESS | view, &k))
+        ::RegDeleteTreeW(k, nullptr), ::RegCloseKey(k);
+    ::RegDeleteKeyExW(root, key.c_str(), view, 0);
+}
+// Where the owner values are: 64-bit Windows keeps a copy for 32-bit programs, which 32-bit
+// Windows has not (the flags are ignored there: the one key twice).
+inline constexpr REGSAM kOwnerViews[] = {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+// No OEM key, no oem folder.
+inline void ResetOem() {
+    DeleteRegKeyTree(HKEY_LOCAL_MACHINE, vx::text::kOemKey);
+    RemoveTree(OemFolder());
 }
 inline std::string Utf16Bytes(const std::wstring& text, bool terminator = true) {
     return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + terminator) * 2);

@@ -17,8 +17,7 @@ using namespace vx::main_ids;
 using namespace vx::text;
 using vx::main_ids::kOk;
 
-const std::wstring kOemFolder = WindowsFolder() + L"\\system32\\oem";
-const std::wstring kSystemLogo = kOemFolder + L"\\oemlogo.bmp";
+const std::wstring kOemFolder = OemFolder(), kSystemLogo = SystemLogo();
 const std::wstring kPictures = JoinPath(BuildFolder(), L"pictures\\");
 const HKEY kHklm = HKEY_LOCAL_MACHINE;
 // In the order of the custom window's boxes Text1 to Text6.
@@ -28,10 +27,7 @@ const wchar_t* const kOemNames[] = {L"Manufacturer", L"Model", L"SupportURL",
 // Each starts and ends with no OEM key and no oem folder, and undoes its other changes.
 class Journey : public ::testing::Test {
   protected:
-    void SetUp() override {
-        DeleteRegKeyTree(kHklm, kOemKey);
-        RemoveTree(kOemFolder);
-    }
+    void SetUp() override { ResetOem(); }
     void TearDown() override {
         app_.reset();
         for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) (*undo)();
@@ -56,9 +52,10 @@ class Journey : public ::testing::Test {
         PressOk(box);
         return box.text;
     }
-    static void ExpectText(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
-        EXPECT_EQ(ReadRegValue(kHklm, key, name).type, DWORD{REG_EXPAND_SZ}) << name;
-        EXPECT_EQ(ReadRegValue(kHklm, key, name).data, Utf16Bytes(text)) << name;
+    static void ExpectText(const wchar_t* key, const wchar_t* name, const std::wstring& text,
+                           REGSAM view = KEY_WOW64_64KEY) {
+        EXPECT_EQ(ReadRegValue(kHklm, key, name, view).type, DWORD{REG_EXPAND_SZ}) << name;
+        EXPECT_EQ(ReadRegValue(kHklm, key, name, view).data, Utf16Bytes(text)) << name;
     }
 
     std::optional<Vendrix> app_;
@@ -189,9 +186,14 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     const wchar_t* names[] = {kRegisteredOwner, kRegisteredOrganization, kProductName};
     const wchar_t* known[] = {L"Owner A", L"Org B", L"Product C"};
     for (int i = 0; i < 3; ++i) {
-        const RegValue saved = ReadRegValue(kHklm, kOwnerKey, names[i]);
-        undo_.push_back([=] { WriteRegValue(kHklm, kOwnerKey, names[i], saved.type, saved.data); });
-        WriteRegValue(kHklm, kOwnerKey, names[i], REG_SZ, Utf16Bytes(known[i]));
+        // The copy for 32-bit programs says otherwise: the boxes show the 64-bit view.
+        for (REGSAM view : kOwnerViews) {
+            undo_.push_back([=, was = ReadRegValue(kHklm, kOwnerKey, names[i], view)] {
+                WriteRegValue(kHklm, kOwnerKey, names[i], was, view);
+            });
+            WriteRegValue(kHklm, kOwnerKey, names[i], REG_SZ,
+                          Utf16Bytes(view == KEY_WOW64_64KEY ? known[i] : L"Wow6432Node"), view);
+        }
     }
     ScratchFolder folder(L"owner");
     folder.AddSamplePresets();
@@ -209,7 +211,8 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     const std::wstring texts[] = {L"\u00C6r\u00F8sk\u00F8bing \U0001F600", L"", L"%USERNAME%"};
     for (int i = 0; i < 3; ++i) SetText(boxes[i], texts[i]);
     EXPECT_EQ(Answer(Control(kCgUser)), kMsgOwnerSaved);
-    for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i]);
+    for (REGSAM view : kOwnerViews)
+        for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i], view);
 }
 
 // Three machines, each stood for by the BIOS key's values (Wine's own tables name nobody).
@@ -218,12 +221,9 @@ TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
     const std::wstring bios = L"HARDWARE\\DESCRIPTION\\System\\BIOS";
     const wchar_t* const names[] = {L"SystemManufacturer", L"SystemProductName", L"SystemVersion",
                                     L"BaseBoardManufacturer", L"BaseBoardProduct"};
-    const auto put = [bios](const wchar_t* name, const RegValue& v) {  // deleted unless it exists
-        ::RegDeleteKeyValueW(kHklm, bios.c_str(), name);
-        if (v.exists) WriteRegValue(kHklm, bios, name, v.type, v.data);
-    };
     for (const wchar_t* name : names)
-        undo_.push_back([=, was = ReadRegValue(kHklm, bios, name)] { put(name, was); });
+        undo_.push_back(
+            [=, was = ReadRegValue(kHklm, bios, name)] { WriteRegValue(kHklm, bios, name, was); });
     ScratchFolder folder(L"firmware");
     folder.AddSamplePresets();
     folder.MakeFolder(L"oemdata\\联想");
@@ -240,7 +240,8 @@ TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
                     {{}, kMsgNoFirmwareMaker, L"", L""}};
     for (const auto& m : machines) {
         for (size_t i = 0; i < 5; ++i)  // null: deleted
-            put(names[i], {m.bios[i] != nullptr, REG_SZ, Utf16Bytes(m.bios[i] ? m.bios[i] : L"")});
+            WriteRegValue(kHklm, bios, names[i],
+                          {m.bios[i] != nullptr, REG_SZ, Utf16Bytes(m.bios[i] ? m.bios[i] : L"")});
         // 文件 > 选择本机品牌 as the keyboard reaches it: the drop-down opened, one item down.
         const int selected = ComboSelection(list_);
         ::PostMessageW(main_, WM_SYSCOMMAND, SC_KEYMENU, 0);

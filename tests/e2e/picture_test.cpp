@@ -30,8 +30,7 @@ bool ShowsFit(const std::vector<COLORREF>& pixels) {
 long TempFiles() { return std::distance(fs::directory_iterator(fs::temp_directory_path()), {}); }
 
 TEST(Picture, AnyPictureIsPreviewedAndInstalledFittedOrRefusedWithAMessage) {
-    const std::wstring oem = JoinPath(WindowsFolder(), L"system32\\oem");
-    RemoveTree(oem);
+    RemoveTree(OemFolder());
     ScratchFolder folder(L"picture");
     folder.AddSamplePresets();
     // Fitted, or refused with that message; a 120 x 120 bitmap is the apply test's.
@@ -70,13 +69,13 @@ TEST(Picture, AnyPictureIsPreviewedAndInstalledFittedOrRefusedWithAMessage) {
         EXPECT_EQ(done.text == kMsgCustomDone, !refusal) << done.text;
         // Refused before any step, not half done.
         EXPECT_EQ(done.text.starts_with(kMsgLogoUnusable + (L"\n" + file)), refusal != nullptr);
-        const std::string installed = ReadFileBytes(JoinPath(oem, L"oemlogo.bmp"));
+        const std::string installed = ReadFileBytes(SystemLogo());
         int size[2] = {};
         const bool fit = ShowsFit(BitmapFilePixels(installed, size, size + 1));
         EXPECT_EQ(fit && installed[28] == 24, !refusal) << "not the 24-bit fitted picture";
-        RemoveTree(oem);
+        RemoveTree(OemFolder());
     }
-    DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey);
+    ResetOem();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 using namespace vx::text;
 const std::wstring kRun = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const std::wstring kOem = JoinPath(WindowsFolder(), L"system32\\oem");
+const std::wstring kOem = OemFolder();
 
 std::string Maker() { return ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, L"Manufacturer").data; }
 bool RunValue() { return ReadRegValue(HKEY_LOCAL_MACHINE, kRun, L"x").exists; }
@@ -32,9 +32,8 @@ MessageBoxInfo Apply(const Vendrix& app, int entry, int button) {
 struct PresetSafetyTest : ::testing::Test {
     void SetUp() override { TearDown(); }
     void TearDown() override {
-        DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey);
-        RemoveTree(kOem);
-        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRun.c_str(), L"x");
+        ResetOem();
+        WriteRegValue(HKEY_LOCAL_MACHINE, kRun, L"x", RegValue{});
     }
 };
 

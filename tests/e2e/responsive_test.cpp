@@ -18,7 +18,7 @@ struct Responsive : ::testing::Test {
     void SetUp() override { TearDown(); }
     void TearDown() override {
         DeleteRegKeyTree(HKEY_LOCAL_MACHINE, L"SOFTWARE\\VendrixProbe");
-        RemoveTree(JoinPath(WindowsFolder(), L"system32\\oem"));
+        RemoveTree(OemFolder());
     }
     void Start(const ScratchFolder& folder) {
         folder.AddSamplePresets();
