@@ -29,7 +29,8 @@ tools_dir=$(cd "$(dirname "$0")" && pwd)
 export VX_WINE=wine
 if ! why=$("$tools_dir/runs-32bit.sh"); then
     [ "$WINEARCH" = win64 ] || { echo "wine-harness: no $WINEARCH prefix: $why" >&2; exit 1; }
-    VX_WINE=wine64
+    VX_WINE=/usr/lib/wine/wine64
+    export WINELOADER=$VX_WINE
 fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
