@@ -26,8 +26,10 @@ export WINEPREFIX="$build_dir/wineprefix"
 tools_dir=$(cd "$(dirname "$0")" && pwd)
 # /usr/bin/wine takes Wine's 32-bit loader whenever it is installed; where this kernel cannot
 # run it, the 64-bit loader runs the 64-bit programs alone.
-export VX_WINE=wine
+export VX_WINE=wine VX_RUNS_32BIT=1
+[ -x /usr/lib/wine/wine ] || VX_RUNS_32BIT=""
 if ! why=$("$tools_dir/runs-32bit.sh"); then
+    VX_RUNS_32BIT=""
     [ "$WINEARCH" = win64 ] || { echo "wine-harness: no $WINEARCH prefix: $why" >&2; exit 1; }
     VX_WINE=/usr/lib/wine/wine64
     export WINELOADER=$VX_WINE
