@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "core/layouts/custom_layout.h"
 #include "core/oem/apply_actions.h"
 #include "core/texts.h"
 #include "driver.h"
@@ -350,7 +351,7 @@ int main(int argc, char** argv) {
             Fail("the custom window did not open");
             return 1;
         }
-        SetText(ChildAt(diy, L"Edit", 1020, 1725), customLogo);
+        SetText(::GetDlgItem(diy, vx::custom_ids::kText5), customLogo);
         Click(ChildByText(diy, L"Button", vx::text::kOk));
         WaitUntil([&] { return !::IsWindowVisible(diy); });
 

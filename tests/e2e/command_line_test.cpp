@@ -11,11 +11,10 @@ namespace e2e {
 namespace {
 
 using namespace vx::text;
-const std::wstring kSystemLogo = SystemLogo();
 
 // The logo file, then each OEM value as type and bytes.
 std::vector<std::string> State() {
-    std::vector<std::string> state{ReadFileBytes(kSystemLogo)};
+    std::vector<std::string> state{ReadFileBytes(SystemLogo())};
     for (const wchar_t* name : vx::kOemValueNames) {
         const RegValue v = ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, name);
         state.push_back(v.exists ? std::to_string(v.type) + ":" + v.data : "absent");
@@ -25,8 +24,7 @@ std::vector<std::string> State() {
 
 TEST(CommandLine, EachActionAsTheWindowsOwnWithItsExitCodeLinesAndLog) {
     ResetOem();
-    ScratchFolder folder(L"cli");
-    folder.AddSamplePresets();
+    ScratchFolder folder(L"cli", kWithPresets);
     {
         Vendrix app(folder.path());
         ASSERT_TRUE(PickText(::GetDlgItem(app.Main(), vx::main_ids::kCombolist), L"Aurora PC"));

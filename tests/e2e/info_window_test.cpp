@@ -23,8 +23,7 @@ std::wstring Enter(const Vendrix& app, HWND box, const wchar_t* text, int answer
     if (text) SetText(box, text);
     PostKey(box, VK_RETURN);
     const MessageBoxInfo r = WaitMessageBox(app);
-    answer ? (void)::PostMessageW(r.hwnd, WM_COMMAND, answer, 0) : PostKey(r.hwnd, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(r.hwnd); }));
+    PressButton(r, answer);
     return r.text;
 }
 

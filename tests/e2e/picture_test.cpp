@@ -31,8 +31,7 @@ long TempFiles() { return std::distance(fs::directory_iterator(fs::temp_director
 
 TEST(Picture, AnyPictureIsPreviewedAndInstalledFittedOrRefusedWithAMessage) {
     RemoveTree(OemFolder());
-    ScratchFolder folder(L"picture");
-    folder.AddSamplePresets();
+    ScratchFolder folder(L"picture", kWithPresets);
     // Fitted, or refused with that message; a 120 x 120 bitmap is the apply test's.
     const wchar_t* names[] = {L"wide.png", L"wide.jpg", L"text.png", L"huge.png"};
     const wchar_t* refusals[] = {nullptr, nullptr, kMsgPictureLoadFailed, kMsgPictureTooLarge};

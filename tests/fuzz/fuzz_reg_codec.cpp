@@ -24,18 +24,13 @@ void DecodeAnything(std::span<const std::uint8_t> input) {
     const std::uint32_t chosen = (input[3] & 0x80) ? type : type % 12;
     const auto data = input.subspan(4);
     const vx::AnyValue value = vx::reg::DecodeValue(chosen, data, kIdentity);
-    switch (value.kind()) {
-        case vx::AnyValue::Kind::Text:
-            Check(vx::reg::ToUtf16(value.AsText()).size() <= data.size() / 2);
-            break;
-        case vx::AnyValue::Kind::Bytes:
-            Check(value.AsBytes().size() == data.size());
-            break;
-        case vx::AnyValue::Kind::Int32:
-            break;
-        default:
-            Check(false);
-    }
+    using Kind = vx::AnyValue::Kind;
+    if (value.kind() == Kind::Text)
+        Check(vx::reg::ToUtf16(value.AsText()).size() <= data.size() / 2);
+    else if (value.kind() == Kind::Bytes)
+        Check(value.AsBytes().size() == data.size());
+    else
+        Check(value.kind() == Kind::Int32);
     (void)value.ToText();
 }
 
