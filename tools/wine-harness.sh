@@ -25,15 +25,18 @@ export WINEPREFIX="$build_dir/wineprefix"
 [ "$WINEARCH" = win64 ] || WINEPREFIX+="-$WINEARCH"
 tools_dir=$(cd "$(dirname "$0")" && pwd)
 # /usr/bin/wine takes Wine's 32-bit loader whenever it is installed; where this kernel cannot
-# run it, the 64-bit loader runs the 64-bit programs alone.
+# run it, the 64-bit loader runs the 64-bit programs alone. VX_RUNS_32BIT tells the programs
+# run here (the benchmark) whether 32-bit programs run beside them.
 export VX_WINE=wine VX_RUNS_32BIT=1
-[ -x /usr/lib/wine/wine ] || VX_RUNS_32BIT=""
 if ! why=$("$tools_dir/runs-32bit.sh"); then
     VX_RUNS_32BIT=""
-    [ "$WINEARCH" = win64 ] || { echo "wine-harness: no $WINEARCH prefix: $why" >&2; exit 1; }
     VX_WINE=/usr/lib/wine/wine64
     export WINELOADER=$VX_WINE
+elif [ ! -x /usr/lib/wine/wine ]; then
+    VX_RUNS_32BIT="" why="Wine's 32-bit side (wine32:i386) is not installed"
 fi
+[ "$WINEARCH" = win64 ] || [ -n "$VX_RUNS_32BIT" ] ||
+    { echo "wine-harness: no $WINEARCH prefix: $why" >&2; exit 1; }
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 export VX_WINE_HARNESS=1
