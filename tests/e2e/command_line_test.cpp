@@ -43,9 +43,7 @@ TEST(CommandLine, EachActionAsTheWindowsOwnWithItsExitCodeLinesAndLog) {
         EXPECT_EQ(Silent(folder, args).first, code) << args;
         EXPECT_EQ(State(), byWindow) << args << " changed something";
     }
-    const auto owner = [](REGSAM view) {
-        return ReadRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner, view);
-    };
+    const auto owner = [](REGSAM view) { return ReadRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner, view); };
     const RegValue was[] = {owner(kOwnerViews[0]), owner(kOwnerViews[1])};
     EXPECT_EQ(Silent(folder, L"/owner \"RegisteredOwner=青松 店\""), Out(0, kMsgOwnerSaved));
     for (REGSAM view : kOwnerViews) EXPECT_EQ(owner(view).data, Utf16Bytes(L"青松 店")) << view;

@@ -31,6 +31,7 @@ struct Redirection : ::testing::Environment {
         for (const std::wstring name : vx::kOemValueNames)
             if (kDecoys) WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, name, REG_SZ, Utf16Bytes(L"Wow6432Node " + name), KEY_WOW64_32KEY);
         before = Redirected();
+        EXPECT_EQ(before[1].empty(), !kDecoys) << "no decoy where a 32-bit program's copy is";
     }
     void TearDown() override {
         EXPECT_EQ(Redirected(), before) << "SysWOW64\\oem or Wow6432Node was written";
