@@ -3,7 +3,9 @@
 //   start-up against Wine's notepad.exe and against an exe that only shows an empty window,
 //   start-up with a 10,000-brand list against the 3-brand start, each action against the same
 //   command lines (and registry writes) started and awaited back to back by this driver, peak
-//   working set against notepad's.
+//   working set against notepad's. Where 32-bit programs run (VX_RUNS_32BIT, set by the Wine
+//   harness), the x86 build's exe beside it: its start-up against the 32-bit notepad.exe and the
+//   x86 build of the empty window, and its /apply.
 //   vx_bench [RUNS]
 #include <windows.h>
 #include <psapi.h>
@@ -274,6 +276,14 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     ScratchFolder folder(L"bench");
     folder.AddSamplePresets();
+    // The x86 build's exe in a program folder of its own.
+    const bool x86 = std::getenv("VX_RUNS_32BIT") && *std::getenv("VX_RUNS_32BIT");
+    const std::wstring x86Bin = BuildFolder() + L"\\..\\..\\x86\\bin";
+    ScratchFolder folder86(L"bench-x86");
+    folder86.AddSamplePresets();
+    if (x86 && !std::filesystem::copy_file(x86Bin + L"\\Vendrix.exe", folder86 / L"Vendrix.exe",
+                                           std::filesystem::copy_options::overwrite_existing))
+        Fail("no x86 build beside this one");
     const std::wstring brand = L"Aurora PC";
     const std::wstring presetFolder = folder / (L"oemdata\\" + brand);
     const std::wstring customLogo = presetFolder + L"\\oemlogo.bmp";
@@ -289,6 +299,8 @@ int main(int argc, char** argv) {
         std::filesystem::path(std::wstring(self, ::GetModuleFileNameW(nullptr, self, MAX_PATH)))
             .replace_filename(L"vx_empty_window.exe")
             .wstring();
+    Measure startup86{"x86 exe: start-up to list filled", {}, {}, "32-bit notepad.exe start-up", "0.95"};
+    Measure emptyStartup86{"x86 exe: start-up to list filled", {}, {}, "x86 empty window start-up", "1.40"};
     Measure bigStartup{"start-up, 10,000 brands", {}, {}, "start-up, 3 brands", "1.30"};
     Measure brandAction{"brand action", {}, {}, "md + copy + reg import"};
     Measure clearAction{"clear action", {}, {}, "del + rd + 6 writes"};
@@ -308,6 +320,14 @@ int main(int argc, char** argv) {
         SIZE_T emptyPeak = 0;
         emptyStartup.floor.push_back(
             TimeWindowStart(L"\"" + emptyWindow + L"\"", L"VxEmptyWindow", emptyPeak));
+        if (!x86) continue;
+        const double small86 = TimeStartup(folder86.path(), 5);
+        startup86.ours.push_back(small86);
+        emptyStartup86.ours.push_back(small86);
+        startup86.floor.push_back(
+            TimeWindowStart(WindowsFolder() + L"\\syswow64\\notepad.exe", L"Notepad", emptyPeak));
+        emptyStartup86.floor.push_back(TimeWindowStart(
+            L"\"" + x86Bin + L"\\vx_empty_window.exe\"", L"VxEmptyWindow", emptyPeak));
     }
 
     {
@@ -373,14 +393,18 @@ int main(int argc, char** argv) {
 
     Measure cliApply{"/apply, process start to exit", {}, {}, "md + copy + reg import", "1.10"};
     TimeCommandLineApply(folder, brand, runs, cliApply);
+    Measure cliApply86{"x86 exe: /apply, process start to exit", {}, {}, "md + copy + reg import",
+                       "1.10"};
+    if (x86) TimeCommandLineApply(folder86, brand, runs, cliApply86);
 
     std::printf(
         "\n| measure (median of %d) | Vendrix | reference | reference value | ratio | at most |\n",
         runs);
     std::printf("|---|---:|---|---:|---:|---:|\n");
     for (const Measure* m :
-         {&startup, &emptyStartup, &bigStartup, &brandAction, &clearAction, &customAction,
-          &cliApply}) {
+         {&startup, &emptyStartup, &startup86, &emptyStartup86, &bigStartup, &brandAction,
+          &clearAction, &customAction, &cliApply, &cliApply86}) {
+        if (m->ours.empty()) continue;  // the x86 rows where 32-bit programs do not run
         const double ours = Median(m->ours), floor = Median(m->floor);
         const double ratio = floor > 0 ? ours / floor : 0.0;
         // Compared as printed, so a row reading 1.00 against "at most 1.00" is within it.

@@ -5,7 +5,8 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+    // A 32-bit window procedure is __stdcall, which a lambda is only when told.
+    wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) __attribute__((stdcall))->LRESULT {
         if (msg == WM_DESTROY) ::PostQuitMessage(0);
         return ::DefWindowProcW(w, msg, wp, lp);
     };

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The benchmark: builds, runs the driver under the Wine harness and prints one table, then the
-# size of each exe and the DLLs it imports, and the sections of the shipped x86 exe.
+# The benchmark: builds, runs the driver under the Wine harness and prints one table (with the
+# x86 exe's rows where this kernel runs 32-bit code), then the size of each exe and the DLLs it
+# imports, and the sections of the shipped x86 exe.
 #   bench/run.sh [RUNS]      (default 7)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-7}
 "$root/tools/deps.sh"
-VX_BUILD_TARGET=vx_bench "$root/tools/build.sh" x86 x64 >/dev/null
+VX_BUILD_TARGET="Vendrix vx_empty_window" "$root/tools/build.sh" x86 >/dev/null
+VX_BUILD_TARGET=vx_bench "$root/tools/build.sh" x64 >/dev/null
 # The commands the program and the driver start print cmd's messages in code page 936 (such
 # as "文件已存在。" for an md of an existing folder) straight to a terminal the run is attached to:
 # the run gets none, its error output goes to a log decoded to UTF-8, and only the driver's own

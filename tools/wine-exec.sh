@@ -6,4 +6,4 @@ if [ -z "${VX_WINE_HARNESS:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
 fi
 # Code page 936 inside Wine, with UTF-8 Linux file names (the harness compiles the locale).
 if [ -n "${VX_LOCPATH:-}" ]; then export LOCPATH="$VX_LOCPATH"; fi
-LC_ALL=zh_CN.UTF-8 exec wine "$@"
+LC_ALL=zh_CN.UTF-8 exec "${VX_WINE:-wine}" "$@"

@@ -2,6 +2,9 @@
 # Runs a command with a private Wine: a prefix inside the build tree (never ~/.wine), code
 # page 936, a private Xvfb display unless --use-display is given and $DISPLAY is set, and one
 # persistent wineserver for the whole command. Everything it started is ended on exit.
+# VX_WINEARCH=win32 gives a 32-bit Windows (its own prefix, where only 32-bit programs run);
+# the default is a 64-bit one, where 32-bit programs run as on 64-bit Windows when this kernel
+# runs 32-bit code and Wine's 32-bit side is installed.
 #
 #   tools/wine-harness.sh BUILD_DIR [--use-display] [--] COMMAND [ARGS...]
 set -euo pipefail
@@ -17,12 +20,26 @@ use_display=0
 if [ "${1:-}" = "--use-display" ]; then use_display=1; shift; fi
 if [ "${1:-}" = "--" ]; then shift; fi
 
+export WINEARCH=${VX_WINEARCH:-win64}
 export WINEPREFIX="$build_dir/wineprefix"
-export WINEARCH=win64
+[ "$WINEARCH" = win64 ] || WINEPREFIX+="-$WINEARCH"
+tools_dir=$(cd "$(dirname "$0")" && pwd)
+# /usr/bin/wine takes Wine's 32-bit loader whenever it is installed; where this kernel cannot
+# run it, the 64-bit loader runs the 64-bit programs alone. VX_RUNS_32BIT tells the programs
+# run here (the benchmark) whether 32-bit programs run beside them.
+export VX_WINE=wine VX_RUNS_32BIT=1
+if ! why=$("$tools_dir/runs-32bit.sh"); then
+    VX_RUNS_32BIT=""
+    VX_WINE=/usr/lib/wine/wine64
+    export WINELOADER=$VX_WINE
+elif [ ! -x /usr/lib/wine/wine ]; then
+    VX_RUNS_32BIT="" why="Wine's 32-bit side (wine32:i386) is not installed"
+fi
+[ "$WINEARCH" = win64 ] || [ -n "$VX_RUNS_32BIT" ] ||
+    { echo "wine-harness: no $WINEARCH prefix: $why" >&2; exit 1; }
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 export VX_WINE_HARNESS=1
-tools_dir=$(cd "$(dirname "$0")" && pwd)
 
 xvfb_pid=""
 cleanup() {
@@ -64,9 +81,16 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine-harness: creating prefix $WINEPREFIX"
-    LOCPATH="$VX_LOCPATH" LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
+    LOCPATH="$VX_LOCPATH" LC_ALL=zh_CN.UTF-8 "$VX_WINE" wineboot -i >/dev/null 2>&1 || true
     wineserver -w
     [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-harness: prefix creation failed" >&2; exit 1; }
+fi
+# A 64-bit prefix made before Wine's 32-bit side was installed has an empty SysWOW64.
+if [ "$WINEARCH" = win64 ] && [ "$VX_WINE" = wine ] && [ -x /usr/lib/wine/wine ] &&
+    [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    echo "wine-harness: adding the 32-bit side to $WINEPREFIX"
+    LOCPATH="$VX_LOCPATH" LC_ALL=zh_CN.UTF-8 wine wineboot -u >/dev/null 2>&1 || true
+    wineserver -w
 fi
 # Wine draws title-bar buttons with Marlett (from fonts-wine). Debian's Wine looks for its own
 # fonts beside /usr/share/wine/fonts, not in it; the prefix's Fonts folder is always searched.

@@ -34,6 +34,8 @@ std::wstring WindowsFolder() {
 
 }  // namespace
 
+bool Is64BitWindows() { return sizeof(void*) == 8 || IsWow64Process(); }
+
 std::wstring NativeSystemFolder() {
     return WindowsFolder() + (IsWow64Process() ? L"\\Sysnative" : L"\\System32");
 }

@@ -12,6 +12,10 @@ namespace vx {
 // Added to the access mask of every registry key the program opens or creates.
 inline constexpr REGSAM kRegistryView = KEY_WOW64_64KEY;
 
+// Whether Windows is 64-bit, whichever build this is: it then keeps a copy of part of
+// HKLM\SOFTWARE for 32-bit programs under Wow6432Node (reached with KEY_WOW64_32KEY).
+bool Is64BitWindows();
+
 // The native system folder: %windir%\Sysnative for a 32-bit process on 64-bit Windows,
 // otherwise %windir%\System32.
 std::wstring NativeSystemFolder();

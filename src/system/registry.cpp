@@ -71,14 +71,14 @@ std::wstring ExpandEnvironmentText(const std::wstring& text) {
 
 LSTATUS WriteRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
                            const std::wstring& ValueName, const AnyValue& Value, int /*valueType*/,
-                           int Flag) {
+                           int Flag, REGSAM view) {
     // Not inheritable: a started command must never hold our key.
     SECURITY_ATTRIBUTES security{};
     security.nLength = sizeof security;
     security.bInheritHandle = FALSE;
     HKEY raw = nullptr;
     const LSTATUS created =
-        calls.CreateKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &security, &raw);
+        calls.CreateKey(hKey, KeyName.c_str(), kWriteAccess | view, &security, &raw);
     if (created != ERROR_SUCCESS) return created;
     OpenedKey key(calls, raw);
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/any_value.h"
+#include "system/native_view.h"
 
 namespace vx {
 
@@ -33,10 +34,10 @@ RegistryCalls& SystemRegistryCalls();
 // The value, stored as its kind and `Flag` ask (reg::EncodeValue); the key is created as needed.
 // Returns ERROR_SUCCESS, the failed call's status, or ERROR_INVALID_PARAMETER for a byte array
 // without elements, which is refused: the key is created or opened and closed again, and nothing
-// is written.
+// is written. `view` KEY_WOW64_32KEY writes the 32-bit programs' copy instead.
 LSTATUS WriteRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
                            const std::wstring& ValueName, const AnyValue& Value, int valueType,
-                           int Flag);
+                           int Flag, REGSAM view = kRegistryView);
 
 // The value as its type reads (reg::DecodeValue), expandable texts expanded; `DefaultValue` when
 // the key or the value is missing or cannot be read.

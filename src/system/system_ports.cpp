@@ -43,9 +43,16 @@ std::wstring WriteTemporaryFile(const std::string& bytes) {
 WriteResult MachineRegistry::SetRegistryValue(const std::wstring& keyName,
                                               const std::wstring& valueName, const AnyValue& value,
                                               int valueType, int flag) {
-    const LSTATUS status =
-        WriteRegistryValue(SystemRegistryCalls(), HKEY_LOCAL_MACHINE, keyName, valueName, value,
-                           valueType, flag);
+    const auto write = [&](REGSAM view) {
+        return WriteRegistryValue(SystemRegistryCalls(), HKEY_LOCAL_MACHINE, keyName, valueName,
+                                  value, valueType, flag, view);
+    };
+    LSTATUS status = write(kRegistryView);
+    // 64-bit Windows keeps the owner values twice: winver and the System control panel read the
+    // 64-bit view, 32-bit programs (installers taking the company name) their copy. 32-bit
+    // Windows has the one key, and no Wow6432Node may be made there.
+    if (status == ERROR_SUCCESS && keyName == text::kOwnerKey && Is64BitWindows())
+        status = write(KEY_WOW64_32KEY);
     if (status == ERROR_SUCCESS) return {};
     return {status, ErrorText(static_cast<DWORD>(status))};
 }

@@ -10,8 +10,8 @@
 
 namespace vx {
 
-// The registry procedures under HKEY_LOCAL_MACHINE; a failed write carries the system's status
-// and its text.
+// The registry procedures under HKEY_LOCAL_MACHINE, in the 64-bit view; a failed write carries
+// the system's status and its text. An owner value is written to both views of 64-bit Windows.
 class MachineRegistry : public RegistryPort {
   public:
     WriteResult SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,

@@ -11,23 +11,20 @@ namespace e2e {
 namespace {
 
 using namespace vx::text;
-const std::wstring kOem = WindowsFolder() + L"\\system32\\oem", kSystemLogo = kOem + L"\\oemlogo.bmp";
 
 // The logo file, then each OEM value as type and bytes.
 std::vector<std::string> State() {
-    std::vector<std::string> state{ReadFileBytes(kSystemLogo)};
+    std::vector<std::string> state{ReadFileBytes(SystemLogo())};
     for (const vx::OemValue& value : vx::kOemValues) {
         const RegValue v = ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, value.name);
         state.push_back(v.exists ? std::to_string(v.type) + ":" + v.data : "absent");
     }
     return state;
 }
-void Reset() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey), RemoveTree(kOem); }
 
 TEST(CommandLine, EachActionAsTheWindowsOwnWithItsExitCodeLinesAndLog) {
-    Reset();
-    ScratchFolder folder(L"cli");
-    folder.AddSamplePresets();
+    ResetOem();
+    ScratchFolder folder(L"cli", kWithPresets);
     {
         Vendrix app(folder.path());
         ASSERT_TRUE(PickText(::GetDlgItem(app.Main(), vx::main_ids::kCombolist), L"Aurora PC"));
@@ -35,7 +32,7 @@ TEST(CommandLine, EachActionAsTheWindowsOwnWithItsExitCodeLinesAndLog) {
         PressOk(WaitMessageBox(app));
     }
     const std::vector<std::string> byWindow = State();
-    Reset();
+    ResetOem();
     const std::wstring log = L" /log \"" + (folder / L"日志.txt") + L"\"";
     EXPECT_EQ(Silent(folder, L"/APPLY \"Aurora PC\"" + log), Out(0, kMsgBrandDone));
     EXPECT_EQ(State(), byWindow);
@@ -46,13 +43,15 @@ TEST(CommandLine, EachActionAsTheWindowsOwnWithItsExitCodeLinesAndLog) {
         EXPECT_EQ(Silent(folder, args).first, code) << args;
         EXPECT_EQ(State(), byWindow) << args << " changed something";
     }
-    const RegValue owner = ReadRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner);
+    const auto owner = [](REGSAM view) { return ReadRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner, view); };
+    const RegValue was[] = {owner(kOwnerViews[0]), owner(kOwnerViews[1])};
     EXPECT_EQ(Silent(folder, L"/owner \"RegisteredOwner=青松 店\""), Out(0, kMsgOwnerSaved));
+    for (REGSAM view : kOwnerViews) EXPECT_EQ(owner(view).data, Utf16Bytes(L"青松 店")) << view;
     const std::wstring kestrel = folder / L"oemdata\\Kestrel\\oemlogo.bmp";
     EXPECT_EQ(Silent(folder, L"/set Model=青松 \"SupportURL=a b\" /logo \"" + kestrel + L"\""),
               Out(0, kMsgCustomDone));
     const Result shown = Silent(folder, L"-show");
-    WriteRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner, owner.type, owner.data);
+    for (int i : {1, 0}) WriteRegValue(HKEY_LOCAL_MACHINE, kOwnerKey, kRegisteredOwner, was[i], kOwnerViews[i]);
     EXPECT_TRUE(shown.second.starts_with(L"Manufacturer=Aurora PC\r\nModel=青松\r\nSupportURL=a b\r\n"
                                          L"SupportPhone=400-820-1234\r\n")) << shown.second;
     EXPECT_NE(shown.second.find(L"\r\nRegisteredOwner=青松 店\r\n"), std::wstring::npos);
@@ -67,7 +66,7 @@ TEST(CommandLine, EachActionAsTheWindowsOwnWithItsExitCodeLinesAndLog) {
     const std::string logged = ReadFileBytes(folder / L"日志.txt");
     EXPECT_NE(logged.find(reinterpret_cast<const char*>(u8" 修改OEM信息完成！\r\n20")), logged.npos);
     EXPECT_TRUE(logged.ends_with(reinterpret_cast<const char*>(u8" 清除OEM信息完成！\r\n")));
-    Reset();
+    ResetOem();
 }
 
 }  // namespace

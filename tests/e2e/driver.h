@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/texts.h"
+
 namespace e2e {
 
 using namespace std::chrono_literals;
@@ -33,13 +35,18 @@ inline bool WaitUntil(const std::function<bool()>& condition, Duration timeout =
 
 inline std::wstring BuildFolder() {  // of the test exes, Vendrix.exe and the sample presets
     wchar_t path[MAX_PATH];
-    const fs::path exe = std::wstring(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return exe.parent_path().wstring();
+    return fs::path(std::wstring(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH))).parent_path();
 }
 inline std::wstring WindowsFolder() {
     wchar_t path[MAX_PATH];
     return std::wstring(path, ::GetWindowsDirectoryW(path, MAX_PATH));
 }
+// What Windows itself uses, whichever build the driver is: a 32-bit driver on 64-bit Windows is
+// redirected as the program is, so it reaches the native System32 through Sysnative and opens
+// keys in the 64-bit view (32-bit Windows has no other).
+inline bool IsWow64() { BOOL wow = FALSE; return ::IsWow64Process(::GetCurrentProcess(), &wow) && wow; }
+inline std::wstring OemFolder() { return WindowsFolder() + (IsWow64() ? L"\\Sysnative\\oem" : L"\\System32\\oem"); }
+inline std::wstring SystemLogo() { return OemFolder() + L"\\oemlogo.bmp"; }
 inline std::wstring JoinPath(const std::wstring& a, const std::wstring& b) {
     return a.empty() || a.back() == L'\\' ? a + b : a + L"\\" + b;
 }
@@ -53,20 +60,21 @@ inline void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     if (!std::ofstream(fs::path(path), std::ios::binary).write(bytes.data(), bytes.size()))
         throw std::runtime_error("cannot write a test file");
 }
-inline void RemoveTree(const std::wstring& path) {  // a missing folder is fine
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
-}
+inline void RemoveTree(const std::wstring& path) { std::error_code missing; fs::remove_all(path, missing); }
 
 // A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe
-// (or the build with the test seams, VendrixTestSeams.exe, by that name).
+// (or the build with the test seams, VendrixTestSeams.exe, by that name), and the sample
+// presets with kWithPresets.
+inline constexpr bool kWithPresets = true;
 class ScratchFolder {
   public:
-    explicit ScratchFolder(const std::wstring& name, const wchar_t* exe = L"Vendrix.exe")
+    explicit ScratchFolder(const std::wstring& name, bool presets = false,
+                           const wchar_t* exe = L"Vendrix.exe")
         : path_(L"C:\\vx-e2e\\" + name) {
         RemoveTree(path_);
         fs::create_directories(path_);
         fs::copy_file(JoinPath(BuildFolder(), exe), *this / L"Vendrix.exe");
+        if (presets) AddSamplePresets();
     }
     const std::wstring& path() const { return path_; }
     std::wstring operator/(const std::wstring& relative) const { return JoinPath(path_, relative); }
@@ -162,11 +170,7 @@ class Vendrix {
     PROCESS_INFORMATION process_{};
 };
 
-struct MessageBoxInfo {
-    HWND hwnd = nullptr;  // null when none came
-    std::wstring title;
-    std::wstring text;
-};
+struct MessageBoxInfo { HWND hwnd = nullptr; std::wstring title, text; };  // hwnd null: none came
 // A dialog box with a text control of identifier 0xFFFF.
 inline MessageBoxInfo WaitMessageBox(const Vendrix& app, Duration timeout = 20s) {
     HWND box = app.WaitTopWindow(
@@ -174,9 +178,15 @@ inline MessageBoxInfo WaitMessageBox(const Vendrix& app, Duration timeout = 20s)
     if (!box) return {};
     return {box, TextOf(box), TextOf(::GetDlgItem(box, 0xFFFF))};
 }
-// Presses the box's button (IDOK, IDYES, IDNO...) and waits for the box to close.
+inline void PostKey(HWND target, UINT vk) {
+    ::PostMessageW(target, WM_KEYDOWN, vk, 1);
+    ::PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+}
+// Presses the box's button (IDOK, IDYES, IDNO...; 0: Enter, for its default one) and waits for
+// the box to close.
 inline void PressButton(const MessageBoxInfo& box, int id) {
-    ::PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    if (id) ::PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    else PostKey(box.hwnd, VK_RETURN);
     WaitUntil([&] { return !::IsWindow(box.hwnd) || !::IsWindowVisible(box.hwnd); });
 }
 inline void PressOk(const MessageBoxInfo& box) { PressButton(box, IDOK); }
@@ -202,16 +212,10 @@ inline HWND FocusOf(HWND window) {
 
 // Posted, never sent: the program may open a modal box in response.
 inline void Click(HWND button) { ::PostMessageW(button, BM_CLICK, 0, 0); }
-inline void ChooseMenu(HWND window, int commandId) {
-    ::PostMessageW(window, WM_COMMAND, commandId, 0);
-}
+inline void ChooseMenu(HWND window, int commandId) { ::PostMessageW(window, WM_COMMAND, commandId, 0); }
 inline void MouseClick(HWND control, int x = 5, int y = 5) {
     ::PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     ::PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-inline void PostKey(HWND target, UINT vk) {
-    ::PostMessageW(target, WM_KEYDOWN, vk, 1);
-    ::PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
 }
 // Selects the entry and notifies the parent, as a user's pick does.
 inline void PickEntry(HWND combo, int index) {
@@ -234,9 +238,7 @@ inline bool PickText(HWND combo, const std::wstring& text) {
     if (at != entries.end()) PickEntry(combo, static_cast<int>(at - entries.begin()));
     return at != entries.end();
 }
-inline int ComboSelection(HWND combo) {
-    return static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
-}
+inline int ComboSelection(HWND combo) { return static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
 // The system Open File dialog, "打开".
 inline HWND WaitOpenFileDialog(const Vendrix& app, Duration timeout = 20s) {
@@ -299,16 +301,14 @@ inline bool ShowsBitmap(HWND control, const std::wstring& file) {
     return !want.empty() && WaitUntil(same, 5s);
 }
 
-// Registry values of the 64-bit view, as Windows itself stores them.
-struct RegValue {
-    bool exists = false;
-    DWORD type = 0;
-    std::string data;
-};
-inline RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+// Registry values as Windows itself stores them: in the 64-bit view unless KEY_WOW64_32KEY asks
+// for 64-bit Windows' copy for 32-bit programs (Wow6432Node).
+struct RegValue { bool exists = false; DWORD type = 0; std::string data; };
+inline RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
+                             REGSAM view = KEY_WOW64_64KEY) {
     RegValue v;
     HKEY k;
-    if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &k)) return v;
+    if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | view, &k)) return v;
     DWORD size = 0;
     v.exists = !::RegQueryValueExW(k, name.c_str(), nullptr, &v.type, nullptr, &size);
     v.data.resize(size);
@@ -317,16 +317,35 @@ inline RegValue ReadRegValue(HKEY root, const std::wstring& key, const std::wstr
     ::RegCloseKey(k);
     return v;
 }
-// The key is created as needed; this exe is 64-bit, so its own view is the native one.
+// The key is created as needed; a value that does not exist is deleted.
 inline void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
-                          const std::string& data) {
-    if (::RegSetKeyValueW(root, key.c_str(), name.c_str(), type, data.data(), data.size()))
+                          const std::string& data, REGSAM view = KEY_WOW64_64KEY) {
+    HKEY k;
+    if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &k,
+                          nullptr))
         throw std::runtime_error("cannot write a test value");
+    ::RegSetValueExW(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                     data.size());
+    ::RegCloseKey(k);
 }
-inline void DeleteRegKeyTree(HKEY root, const std::wstring& key) {
-    ::RegDeleteTreeW(root, key.c_str());
-    ::RegDeleteKeyExW(root, key.c_str(), KEY_WOW64_64KEY, 0);
+inline void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
+                          const RegValue& v, REGSAM view = KEY_WOW64_64KEY) {
+    if (v.exists) return WriteRegValue(root, key, name, v.type, v.data, view);
+    HKEY k;
+    if (!::RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE | view, &k))
+        ::RegDeleteValueW(k, name.c_str()), ::RegCloseKey(k);
 }
+inline void DeleteRegKeyTree(HKEY root, const std::wstring& key, REGSAM view = KEY_WOW64_64KEY) {
+    HKEY k;
+    if (!::RegOpenKeyExW(root, key.c_str(), 0, KEY_ALL_ACCESS | view, &k))
+        ::RegDeleteTreeW(k, nullptr), ::RegCloseKey(k);
+    ::RegDeleteKeyExW(root, key.c_str(), view, 0);
+}
+// Where the owner values are: 64-bit Windows keeps a copy for 32-bit programs, which 32-bit
+// Windows has not (the flags are ignored there: the one key twice).
+inline constexpr REGSAM kOwnerViews[] = {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+// No OEM key, no oem folder.
+inline void ResetOem() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, vx::text::kOemKey), RemoveTree(OemFolder()); }
 inline std::string Utf16Bytes(const std::wstring& text, bool terminator = true) {
     return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + terminator) * 2);
 }

@@ -17,8 +17,6 @@ using namespace vx::text;
 using namespace vx::info_ids;
 const auto& kNames = vx::kOemValues;
 
-std::wstring OemFolder() { return JoinPath(WindowsFolder(), L"system32\\oem"); }
-void ResetOem() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey), RemoveTree(OemFolder()); }
 auto Fields(const RegValue& v) { return std::tie(v.exists, v.type, v.data); }
 // Types `text` (if any), presses Enter and answers the message box with `answer` (0: Enter).
 std::wstring Enter(const Vendrix& app, HWND box, const wchar_t* text, int answer = 0) {
@@ -26,8 +24,7 @@ std::wstring Enter(const Vendrix& app, HWND box, const wchar_t* text, int answer
     PostKey(box, VK_RETURN);
     const MessageBoxInfo r = WaitMessageBox(app);
     EXPECT_EQ(ShowsIcon(r), r.text.ends_with(kMsgPresetExistsSuffix)) << "as the script's question";
-    answer ? (void)::PostMessageW(r.hwnd, WM_COMMAND, answer, 0) : PostKey(r.hwnd, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(r.hwnd); }));
+    PressButton(r, answer);
     return r.text;
 }
 
@@ -35,7 +32,7 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     ResetOem();
     ScratchFolder folder(L"info");
     const std::wstring list = folder / L"oemlist.ini", one = folder / L"oemdata\\备份一\\oem.reg";
-    const std::wstring oemLogo = JoinPath(OemFolder(), L"oemlogo.bmp");
+    const std::wstring oemLogo = SystemLogo();
     const std::string logo = ReadFileBytes(BuildFolder() + L"\\oemdata\\Kestrel\\oemlogo.bmp");
     ::CreateDirectoryW(OemFolder().c_str(), nullptr);
     WriteFileBytes(oemLogo, logo);

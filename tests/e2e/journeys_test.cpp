@@ -18,8 +18,7 @@ using namespace vx::main_ids;
 using namespace vx::text;
 using vx::main_ids::kOk;
 
-const std::wstring kOemFolder = WindowsFolder() + L"\\system32\\oem";
-const std::wstring kSystemLogo = kOemFolder + L"\\oemlogo.bmp";
+const std::wstring kOemFolder = OemFolder(), kSystemLogo = SystemLogo();
 const std::wstring kPictures = JoinPath(BuildFolder(), L"pictures\\");
 const HKEY kHklm = HKEY_LOCAL_MACHINE;
 // In the order of the custom window's boxes, from the manufacturer's to the hours'.
@@ -43,10 +42,7 @@ long TempFiles() { return std::distance(fs::directory_iterator(fs::temp_director
 // Each starts and ends with no OEM key and no oem folder, and undoes its other changes.
 class Journey : public ::testing::Test {
   protected:
-    void SetUp() override {
-        DeleteRegKeyTree(kHklm, kOemKey);
-        RemoveTree(kOemFolder);
-    }
+    void SetUp() override { ResetOem(); }
     void TearDown() override {
         app_.reset();
         for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) (*undo)();
@@ -73,9 +69,10 @@ class Journey : public ::testing::Test {
         PressOk(box);
         return box.text;
     }
-    static void ExpectText(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
-        EXPECT_EQ(ReadRegValue(kHklm, key, name).type, DWORD{REG_EXPAND_SZ}) << name;
-        EXPECT_EQ(ReadRegValue(kHklm, key, name).data, Utf16Bytes(text)) << name;
+    static void ExpectText(const wchar_t* key, const wchar_t* name, const std::wstring& text,
+                           REGSAM view = KEY_WOW64_64KEY) {
+        EXPECT_EQ(ReadRegValue(kHklm, key, name, view).type, DWORD{REG_EXPAND_SZ}) << name;
+        EXPECT_EQ(ReadRegValue(kHklm, key, name, view).data, Utf16Bytes(text)) << name;
     }
 
     std::optional<Vendrix> app_;
@@ -128,6 +125,7 @@ TEST_F(Journey, BrandInstallsThePresetOrNamesTheStepThatFailedAndClearRemovesIt)
     EXPECT_FALSE(ReadRegValue(kHklm, probe, L"x").exists || FolderExists(kOemFolder));
     // A name with a space; the commands name their files relative to its preset folder.
     ASSERT_TRUE(PickText(list_, L"Aurora PC"));
+    EXPECT_TRUE(ShowsBitmap(Control(kLogo), folder / L"oemdata\\Aurora PC\\oemlogo.bmp"));
     EXPECT_EQ(Answer(Control(kOk)), kMsgBrandDone);
     EXPECT_EQ(ReadFileBytes(kSystemLogo),
               ReadFileBytes(folder / L"oemdata\\Aurora PC\\oemlogo.bmp"));
@@ -135,12 +133,18 @@ TEST_F(Journey, BrandInstallsThePresetOrNamesTheStepThatFailedAndClearRemovesIt)
         << "oem.reg not imported";
     ExpectText(kOemKey, L"Logo", kOemLogoValue);
     ASSERT_TRUE(PickText(list_, L"Broken"));
-    PressOk(WaitMessageBox(*app_));  // the logo that cannot be shown
+    const MessageBoxInfo box = WaitMessageBox(*app_);
+    EXPECT_EQ(box.text, kMsgLogoUnreadable + (folder / L"oemdata\\Broken\\oemlogo.bmp"));
+    PressOk(box);
+    // The earlier brand's logo must not pass for this one's.
+    EXPECT_TRUE(ShowsBitmap(Control(kLogo), kPictures + L"logo_placeholder.bmp"));
     const std::wstring message = Answer(Control(kOk));
     EXPECT_TRUE(message.starts_with(kMsgBrandFailed)) << "completion reported after a failure";
     EXPECT_NE(message.find(folder / L"oemdata\\Broken\\oemlogo.bmp"), std::wstring::npos);
     // Clearing removes Aurora PC's logo and empties the values it wrote.
     ASSERT_TRUE(PickText(list_, kClearEntry));
+    EXPECT_TRUE(WaitUntil([&] { return IsVisible(Control(kCleanOEM)); }));
+    EXPECT_TRUE(ShowsBitmap(Control(kLogo), kPictures + L"clean_oem.bmp"));
     EXPECT_EQ(Answer(Control(kOk)), kMsgClearDone);
     for (const wchar_t* name : kOemNames) ExpectText(kOemKey, name, L"");
     EXPECT_FALSE(FolderExists(kOemFolder));
@@ -150,8 +154,7 @@ TEST_F(Journey, BrandInstallsThePresetOrNamesTheStepThatFailedAndClearRemovesIt)
 
 TEST_F(Journey, CustomWritesTheBoxesAndMakesTheLogoFromAPictureChosenByBrowsing) {
     namespace diy_ids = vx::custom_ids;
-    ScratchFolder folder(L"custom");
-    folder.AddSamplePresets();
+    ScratchFolder folder(L"custom", kWithPresets);
     folder.MakeFolder(L"my pictures");
     const std::wstring logo = folder / L"my pictures\\shop logo.bmp";
     WriteFileBytes(logo, ReadFileBytes(folder / L"oemdata\\Kestrel\\oemlogo.bmp"));
@@ -242,12 +245,16 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     const wchar_t* names[] = {kRegisteredOwner, kRegisteredOrganization, kProductName};
     const wchar_t* known[] = {L"Owner A", L"Org B", L"Product C"};
     for (int i = 0; i < 3; ++i) {
-        const RegValue saved = ReadRegValue(kHklm, kOwnerKey, names[i]);
-        undo_.push_back([=] { WriteRegValue(kHklm, kOwnerKey, names[i], saved.type, saved.data); });
-        WriteRegValue(kHklm, kOwnerKey, names[i], REG_SZ, Utf16Bytes(known[i]));
+        // The copy for 32-bit programs says otherwise: the boxes show the 64-bit view.
+        for (REGSAM view : kOwnerViews) {
+            undo_.push_back([=, was = ReadRegValue(kHklm, kOwnerKey, names[i], view)] {
+                WriteRegValue(kHklm, kOwnerKey, names[i], was, view);
+            });
+            WriteRegValue(kHklm, kOwnerKey, names[i], REG_SZ,
+                          Utf16Bytes(view == KEY_WOW64_64KEY ? known[i] : L"Wow6432Node"), view);
+        }
     }
-    ScratchFolder folder(L"owner");
-    folder.AddSamplePresets();
+    ScratchFolder folder(L"owner", kWithPresets);
     ASSERT_NO_FATAL_FAILURE(Start(folder));
     HWND boxes[] = {Control(kOwnerBox), Control(kOrganizationBox), Control(kProductNameBox)};
     // The boxes hold only their placeholder yet, which must never replace the user's data.
@@ -262,7 +269,8 @@ TEST_F(Journey, OwnerPanelSavesNothingBeforeTheFirstExpansionThenStoresTheBoxes)
     const std::wstring texts[] = {L"\u00C6r\u00F8sk\u00F8bing \U0001F600", L"", L"%USERNAME%"};
     for (int i = 0; i < 3; ++i) SetText(boxes[i], texts[i]);
     EXPECT_EQ(Answer(Control(kSaveOwner)), kMsgOwnerSaved);
-    for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i]);
+    for (REGSAM view : kOwnerViews)
+        for (int i = 0; i < 3; ++i) ExpectText(kOwnerKey, names[i], texts[i], view);
 }
 
 // Three machines, each stood for by the BIOS key's values (Wine's own tables name nobody).
@@ -271,14 +279,10 @@ TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
     const std::wstring bios = L"HARDWARE\\DESCRIPTION\\System\\BIOS";
     const wchar_t* const names[] = {L"SystemManufacturer", L"SystemProductName", L"SystemVersion",
                                     L"BaseBoardManufacturer", L"BaseBoardProduct"};
-    const auto put = [bios](const wchar_t* name, const RegValue& v) {  // deleted unless it exists
-        ::RegDeleteKeyValueW(kHklm, bios.c_str(), name);
-        if (v.exists) WriteRegValue(kHklm, bios, name, v.type, v.data);
-    };
     for (const wchar_t* name : names)
-        undo_.push_back([=, was = ReadRegValue(kHklm, bios, name)] { put(name, was); });
-    ScratchFolder folder(L"firmware");
-    folder.AddSamplePresets();
+        undo_.push_back(
+            [=, was = ReadRegValue(kHklm, bios, name)] { WriteRegValue(kHklm, bios, name, was); });
+    ScratchFolder folder(L"firmware", kWithPresets);
     folder.MakeFolder(L"oemdata\\联想");
     for (const std::wstring file : {L"\\oem.reg", L"\\oemlogo.bmp"})
         folder.WriteFile(L"oemdata\\联想" + file,
@@ -294,7 +298,8 @@ TEST_F(Journey, MachineBrandReadButtonAndInformationWindowFollowTheFirmware) {
                     {{}, kMsgNoFirmwareMaker, L"", L""}};
     for (const auto& m : machines) {
         for (size_t i = 0; i < 5; ++i)  // null: deleted
-            put(names[i], {m.bios[i] != nullptr, REG_SZ, Utf16Bytes(m.bios[i] ? m.bios[i] : L"")});
+            WriteRegValue(kHklm, bios, names[i],
+                          {m.bios[i] != nullptr, REG_SZ, Utf16Bytes(m.bios[i] ? m.bios[i] : L"")});
         // 文件 > 选择本机品牌 as the keyboard reaches it: the drop-down opened, one item down.
         const int selected = ComboSelection(list_);
         ::PostMessageW(main_, WM_SYSCOMMAND, SC_KEYMENU, 0);

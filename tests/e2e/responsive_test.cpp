@@ -20,7 +20,7 @@ struct Responsive : ::testing::Test {
     void SetUp() override { TearDown(); }
     void TearDown() override {
         DeleteRegKeyTree(HKEY_LOCAL_MACHINE, L"SOFTWARE\\VendrixProbe");
-        RemoveTree(JoinPath(WindowsFolder(), L"system32\\oem"));
+        RemoveTree(OemFolder());
     }
     void Start(const ScratchFolder& folder) {
         folder.AddSamplePresets();
@@ -79,7 +79,7 @@ TEST_F(Responsive, ALargePresetAsksWithinThreeSecondsAndTheWindowAnswersThrougho
 // the program folder; VENDRIX_TEST_PAGE_DELAY_MS, read by the test build alone, holds each
 // opening up.
 TEST_F(Responsive, PagesOpenOnceByTheBrowsersQuotedPathWhileTheWindowAnswers) {
-    ScratchFolder folder(L"responsive-page", L"VendrixTestSeams.exe");
+    ScratchFolder folder(L"responsive-page", false, L"VendrixTestSeams.exe");
     // With the space in "Program Files" unquoted, the system would try ...\Program.exe first.
     const std::wstring ie = folder / L"Program Files\\Internet Explorer\\IEXPLORE.EXE",
                        ran = folder / L"probe-ran.txt";

@@ -1,5 +1,6 @@
 // The registry procedures against Wine's real registry, in a scratch key that each test starts
-// without and leaves removed; what they stored is read back with the raw API.
+// without and leaves removed; what they stored is read back with the raw API, in the 64-bit view
+// (where a 32-bit build must write, as each Wine pass of the x86 build shows).
 #include "system/registry.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +15,13 @@ using Bytes = std::vector<BYTE>;
 constexpr const wchar_t* kScratch = L"SOFTWARE\\VendrixRegistryTest";
 
 std::pair<DWORD, Bytes> Stored() {
-    DWORD type = 0, size = 4096;
+    DWORD type = 0, size = 1 << 16;
     Bytes data(size);
-    ::RegGetValueW(HKEY_LOCAL_MACHINE, kScratch, L"v", RRF_RT_ANY | RRF_NOEXPAND, &type,
-                   data.data(), &size);
-    data.resize(size);
-    return {type, data};
+    HKEY k;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kScratch, 0, KEY_READ | KEY_WOW64_64KEY, &k)) return {};
+    ::RegQueryValueExW(k, L"v", nullptr, &type, data.data(), &size);
+    ::RegCloseKey(k);
+    return {type, Bytes(data.begin(), data.begin() + size)};
 }
 
 Bytes Utf16(const std::wstring& text) {
@@ -30,10 +32,7 @@ Bytes Utf16(const std::wstring& text) {
 class Registry : public ::testing::Test {
   protected:
     void SetUp() override { TearDown(); }
-    void TearDown() override {
-        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch);
-        ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, kScratch);
-    }
+    void TearDown() override { ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kScratch, KEY_WOW64_64KEY, 0); }
 };
 
 class WatchingCalls : public RegistryCalls {  // records the access asked at each open

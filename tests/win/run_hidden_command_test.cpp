@@ -61,9 +61,10 @@ TEST_F(RunHidden, SystemDllsComeFromTheSystemFolderNeverACopyPlantedBesideTheExe
     fs::copy_file(probe_, planted);
     wchar_t path[MAX_PATH];
     const fs::path system(std::wstring(path, ::GetSystemDirectoryW(path, MAX_PATH)));
+    const fs::path wow(std::wstring(path, ::GetSystemWow64DirectoryW(path, MAX_PATH)));  // x86 build
     for (auto load : {&LoadSystemDll, &LoadSystemDllByPath}) {
-        const DWORD length = ::GetModuleFileNameW(load(L"comdlg32.dll"), path, MAX_PATH);
-        EXPECT_EQ(fs::path(std::wstring(path, length)), system / L"comdlg32.dll");
+        const fs::path loaded(std::wstring(path, ::GetModuleFileNameW(load(L"comdlg32.dll"), path, MAX_PATH)));
+        EXPECT_TRUE(loaded == system / L"comdlg32.dll" || loaded == wow / L"comdlg32.dll") << loaded.wstring();
         EXPECT_EQ(load(L"vx_planted.dll"), nullptr);
     }
     HMODULE plain = ::LoadLibraryW(L"vx_planted.dll");
