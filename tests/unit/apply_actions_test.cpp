@@ -55,8 +55,8 @@ TEST(ApplyActions, EveryStepRunsAndTheMessageNamesEachOneThatFailed) {
 
 // Refused before the first step: the commands would name files relative to another folder, a
 // quote would end the path's argument early and hand the rest to the interpreter, and the copy
-// would expand %NAME% in the temporary folder's path (the journeys show a % in the chosen path
-// and a picture that cannot be the logo refused alike).
+// would expand %NAME% in the chosen or the temporary path (the custom journey shows a picture
+// that cannot be the logo refused alike).
 TEST(ApplyActions, NoPresetFolderOrAQuoteOrPercentInTheLogoPathRunsNothing) {
     const struct Row {
         S logoPath;   // the custom action's; none: the brand action of a preset not there
@@ -65,6 +65,7 @@ TEST(ApplyActions, NoPresetFolderOrAQuoteOrPercentInTheLogoPathRunsNothing) {
     } rows[] = {
         {.message = kMsgPresetFolderMissing + S(L"\nC:\\V\\oemdata\\Ghost")},
         {.logoPath = L"C:\\a\" & del x", .message = kMsgLogoPathHasQuote + S(L"\nC:\\a\" & del x")},
+        {.logoPath = L"C:\\%windir%.bmp", .message = kMsgLogoPathHasPercent + S(L"\nC:\\%windir%.bmp")},
         {.logoPath = L"C:\\a b.bmp", .temporary = L"C:\\%T%\\",
          .message = kMsgLogoUnusable + (L"\nC:\\a b.bmp（" + S(kWhyTempPathHasPercent)) + L"）"},
     };
