@@ -20,6 +20,8 @@ std::vector<std::wstring> SplitListLines(std::wstring_view text);
 // Latin Extended-A, Greek and Cyrillic without accents, full-width Latin); any other character
 // only equals itself.
 bool SameName(std::wstring_view a, std::wstring_view b);
+// The order of two names by the same letters: negative, zero (SameName) or positive.
+int CompareNames(std::wstring_view a, std::wstring_view b);
 
 enum class SelectionKind { Custom, Clear, Brand };
 
