@@ -7,6 +7,7 @@
 #include "core/command/command_line.h"
 #include "mainwindow/program.h"
 #include "mainwindow/silent_run.h"
+#include "system/internal_error.h"
 
 namespace {
 
@@ -26,21 +27,21 @@ void HardenDllSearch() {
 }  // namespace
 
 // The program throws and catches nothing, so a failed allocation or a length error in the
-// library has always ended it through std::terminate in std::abort. These replacements end it
-// there directly; the library's own would link in exceptions, their unwinder, the threads
-// library under it and its narrow strings: half of the exe. A missing one fails the link.
+// library can only end it. These replacements end it with its own exit code and a line saying
+// so (EndForInternalError); the library's own would link in exceptions, their unwinder, the
+// threads library under it and its narrow strings: half of the exe. A missing one fails the link.
 namespace std {
-void __throw_bad_alloc() { abort(); }
-void __throw_bad_array_new_length() { abort(); }
-void __throw_bad_function_call() { abort(); }
-void __throw_length_error(const char*) { abort(); }
-void __throw_logic_error(const char*) { abort(); }
-void __throw_out_of_range_fmt(const char*, ...) { abort(); }
+void __throw_bad_alloc() { vx::EndForInternalError(); }
+void __throw_bad_array_new_length() { vx::EndForInternalError(); }
+void __throw_bad_function_call() { vx::EndForInternalError(); }
+void __throw_length_error(const char*) { vx::EndForInternalError(); }
+void __throw_logic_error(const char*) { vx::EndForInternalError(); }
+void __throw_out_of_range_fmt(const char*, ...) { vx::EndForInternalError(); }
 }  // namespace std
 
 void* operator new(std::size_t size) {
     if (void* block = std::malloc(size ? size : 1)) return block;
-    std::abort();
+    vx::EndForInternalError();
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     return std::malloc(size ? size : 1);
@@ -51,8 +52,9 @@ void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     HardenDllSearch();
     // The wide command line: Chinese names arrive whole whatever the ANSI code page.
-    const std::vector<std::wstring> words = vx::SplitCommandLine(::GetCommandLineW());
-    if (words.size() > 1) return vx::RunSilently(words);
+    const wchar_t* line = ::GetCommandLineW();
+    const std::vector<std::wstring> words = vx::SplitCommandLine(line);
+    if (words.size() > 1) return vx::RunSilently(line, words);
     // Initialization step: no class set named; the result is of no consequence.
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = 8;
