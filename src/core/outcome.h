@@ -1,47 +1,27 @@
 #pragma once
-// What an action came to: the steps that failed and the one message to show.
+// What an action came to, as a value: callers choose their branch, and the command line its
+// exit code, by the kind, never by the message's text.
 #include <string>
-#include <vector>
 
 namespace vx {
 
-enum class ApplyStep {
-    EnterPresetFolder,
-    CheckLogoPath,
-    CheckPreset,
-    MakeOemFolder,
-    CopyLogo,
-    ImportScript,
-    DeleteLogo,
-    RemoveOemFolder,
-    WriteValue,
-};
-
-// One step that did not do what it was for: which step, what it concerned (a folder, a file
-// or a value name) and why.
-struct StepFailure {
-    ApplyStep step;
-    std::wstring subject;
-    std::wstring reason;
-    friend bool operator==(const StepFailure&, const StepFailure&) = default;
+enum class OutcomeKind {
+    Done,      // everything it was for is done
+    Failed,    // it ran, and something did not do what it was for
+    Refused,   // stopped before its first change
+    Declined,  // the user answered No to its question before any change
 };
 
 struct ActionOutcome {
-    // True when the action was refused before its first step: nothing was changed.
-    bool refused = false;
-    std::vector<StepFailure> failures;
-    // The one message to show: the completion message, or what failed.
+    OutcomeKind kind = OutcomeKind::Done;
+    // The one message to show: the completion message, what failed or why it was refused; for
+    // a declined action the question the user answered No to.
     std::wstring message;
-    bool Succeeded() const { return !refused && failures.empty(); }
 };
 
-// Refused before its first step: the message, then what it is about on a line of its own.
-inline ActionOutcome Refuse(ApplyStep step, const std::wstring& subject, const wchar_t* message) {
-    ActionOutcome outcome;
-    outcome.refused = true;
-    outcome.failures.push_back({step, subject, L""});
-    outcome.message = std::wstring(message) + L"\n" + subject;
-    return outcome;
+// Refused before any change: why, then what it is about on a line of its own.
+inline ActionOutcome Refusal(const std::wstring& why, const std::wstring& subject) {
+    return {OutcomeKind::Refused, why + L"\n" + subject};
 }
 
 }  // namespace vx

@@ -81,9 +81,10 @@ void InfoWindow::OnSave() {
     SystemPresetFiles files;
     MessageBoxQuestioner questioner(hwnd());
     PresetPorts preset{files, questioner};
-    const SaveOutcome outcome = SavePreset({ProgramFolder(), name, current_.values, current_.logoFile}, preset);
-    if (outcome.saved && saved_) saved_(name);
-    if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);
+    const ActionOutcome outcome = SavePreset({ProgramFolder(), name, current_.values, current_.logoFile}, preset);
+    if (outcome.kind == OutcomeKind::Done && saved_) saved_(name);
+    // The user's own No to replacing the preset is the last word.
+    if (outcome.kind != OutcomeKind::Declined) ShowMessage(hwnd(), outcome.message);
 }
 
 LRESULT InfoWindow::DefaultButton() const {

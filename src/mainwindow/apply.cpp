@@ -27,22 +27,22 @@ void MainWindow::OnApply() {
     SystemApplyPorts system;
     ApplyPorts& ports = system.ports;
 
-    std::wstring message;
+    ActionOutcome outcome;
     {
         Program::Busy busy(program_);
         if (choice == ApplyChoice::Brand) {
             SystemPresetFiles presetFiles;
             MessageBoxQuestioner questioner(hwnd());
             PresetPorts preset{presetFiles, questioner};
-            message = RunBrandAction(ProgramFolder(), selected, ports, preset).message;
+            outcome = RunBrandAction(ProgramFolder(), selected, ports, preset);
         } else if (choice == ApplyChoice::Clear) {
-            message = RunClearAction(ports).message;
+            outcome = RunClearAction(ports);
         } else {
-            message = RunCustomAction(program_.customValues(), ports).message;
+            outcome = RunCustomAction(program_.customValues(), ports);
         }
     }
-    // Empty when the user declined the preset's script: the answer was the last word.
-    if (!message.empty()) ShowMessage(hwnd(), message);
+    // The user's own No to the preset's script is the last word.
+    if (outcome.kind != OutcomeKind::Declined) ShowMessage(hwnd(), outcome.message);
     // The entry stays selected; pressing ok again clears again.
     if (choice == ApplyChoice::Clear) ::ShowWindow(Control(kCleanOEM), SW_HIDE);
 }

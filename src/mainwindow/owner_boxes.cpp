@@ -36,7 +36,7 @@ void MainWindow::OnSaveOwner() {
     OwnerTexts texts;
     for (int i = 0; i < kOwnerFieldCount; ++i) texts[i] = ControlText(Control(kOwnerBoxes[i]));
     MachineRegistry registry;
-    ShowMessage(hwnd(), ownerPanel_.Save(registry, texts));
+    ShowMessage(hwnd(), ownerPanel_.Save(registry, texts).message);
 }
 
 void MainWindow::OnOwnerBoxFocus(HWND box) {

@@ -22,10 +22,9 @@ int RunSilently(std::wstring_view commandLine, const std::vector<std::wstring>& 
     MakePathsFull(reading.request, FullPath);
     SystemApplyPorts system;
     SystemPresetFiles presetFiles;
-    AnsweredQuestions questions;
     RegistryCurrentOem current;
     SystemFirmware firmware;
-    CommandPorts ports{system.ports, presetFiles, questions, current, firmware};
+    CommandPorts ports{system.ports, presetFiles, current, firmware};
     const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
     out.Print(outcome.lines);
     log.Append(outcome.lines);

@@ -24,7 +24,8 @@ void WriteEncoded(HANDLE file, UINT codePage, std::wstring_view text) {
         ::WriteFile(file, bytes.data(), static_cast<DWORD>(n), &written, nullptr);
 }
 
-// "yyyy-mm-dd hh:mm:ss " into `at` (20 characters), from the local time; no memory taken.
+// "yyyy-mm-dd hh:mm:ss " into `at` (20 characters), from the local time. Digit by digit rather
+// than through DecimalText: the end of a run out of memory writes its line with this too.
 void WriteStamp(wchar_t* at) {
     SYSTEMTIME t;
     ::GetLocalTime(&t);

@@ -60,8 +60,6 @@ CommandResult HiddenCommandRunner::Run(const std::wstring& commandLine) {
     return RunHiddenCommand(commandLine);
 }
 
-SystemApplyPorts::SystemApplyPorts() = default;
-
 SystemOemFiles::SystemOemFiles() : folder_(NativeSystemFolder() + L"\\oem") {}
 
 bool SystemOemFiles::OemFolderExists() {
@@ -121,9 +119,10 @@ std::string SystemFirmware::SmbiosTable() {
     constexpr DWORD kRawSmbiosProvider = 0x52534D42;  // 'RSMB'
     // The first call tells the size. A table that changed between the calls gives nothing
     // rather than a part.
-    std::string table(::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0), '\0');
-    const UINT size = static_cast<UINT>(table.size());
-    if (::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size) table.clear();
+    const UINT size = ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0);
+    std::string table(size, '\0');
+    if (size == 0 || ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size)
+        table.clear();
     return table;
 }
 

@@ -64,7 +64,6 @@ class TemporaryLogoFiles : public LogoPreparer {
 
 // The adapters behind one run of an action, as the windows and the command line run it.
 struct SystemApplyPorts {
-    SystemApplyPorts();
     HiddenCommandRunner commands;
     SystemOemFiles oemFiles;
     ProcessCurrentFolder currentFolder;

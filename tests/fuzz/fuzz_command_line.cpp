@@ -1,9 +1,10 @@
 // Any command line splits and reads to an end, and every word it splits into comes back whole
-// when quoted the way a caller quotes one argument.
+// when quoted the way a caller quotes one argument; the line as logged is one line.
 #include <cstdint>
 #include <cstdlib>
 
 #include "core/command/command_line.h"
+#include "core/command/command_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::wstring line, quoted = L"V";
@@ -11,14 +12,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::wstring> words = vx::SplitCommandLine(line), again;
     const vx::CommandReading reading = vx::ReadCommandLine(words);
     if (reading.error.empty() && reading.request.action == vx::CommandAction::None) std::abort();
+    if (vx::LogStartLine(line).find_first_of(L"\r\n") != std::wstring::npos) std::abort();
     for (size_t w = 1; w < words.size(); ++w) {
         quoted += L" \"";
-        for (size_t i = 0, n = 0;; ++i, n = 0) {
-            while (i < words[w].size() && words[w][i] == L'\\') ++i, ++n;
-            quoted.append(i == words[w].size() || words[w][i] == L'"' ? 2 * n : n, L'\\');
-            if (i == words[w].size()) break;
-            quoted += words[w][i] == L'"' ? L"\\\"" : std::wstring(1, words[w][i]);
+        size_t slashes = 0;  // backslashes not yet written
+        for (const wchar_t c : words[w]) {
+            if (c == L'\\') {
+                ++slashes;
+                continue;
+            }
+            // Backslashes before a quote are doubled, and the quote escaped.
+            quoted.append(c == L'"' ? 2 * slashes + 1 : slashes, L'\\');
+            quoted += c;
+            slashes = 0;
         }
+        quoted.append(2 * slashes, L'\\');
         quoted += L'"';
     }
     again = vx::SplitCommandLine(quoted);

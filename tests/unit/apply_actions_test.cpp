@@ -53,30 +53,39 @@ TEST(ApplyActions, EveryStepRunsAndTheMessageNamesEachOneThatFailed) {
         sys.failing = row.failing;
         sys.failure = row.failure;
         const ActionOutcome outcome = RunAction(row.kind, sys);
+        EXPECT_EQ(outcome.kind, row.failed.empty() ? OutcomeKind::Done : OutcomeKind::Failed);
         EXPECT_EQ(outcome.message, row.failed.empty() ? done[row.kind] : heading[row.kind] + row.failed);
         EXPECT_EQ(sys.steps, row.kind == Clear ? 8 : 3) << "custom: md, copy, Logo; values not given stay";
     }
 }
 
 // Refused before the first step: the commands would name files relative to another folder, a
-// quote would end the path's argument early and hand the rest to the interpreter, cmd
-// expands %NAME% even inside quotes, and a picture that cannot be the logo would leave it half done.
+// quote would end the path's argument early and hand the rest to the interpreter, cmd expands
+// %NAME% even inside quotes, and a picture that cannot be the logo would leave it half done.
 TEST(ApplyActions, NoPresetFolderOrAQuoteOrPercentInTheLogoPathRunsNothing) {
-    FakeSystem system;
-    EXPECT_EQ(RunBrandAction(L"C:\\V", L"Ghost", system.ports, system.preset).message,
-              kMsgPresetFolderMissing + std::wstring(L"\nC:\\V\\oemdata\\Ghost"));
-    const std::wstring quoted = L"C:\\a\" & del x";
-    EXPECT_EQ(RunCustomAction({.logoPath = AnyValue::FromText(quoted)}, system.ports).message,
-              kMsgLogoPathHasQuote + (L"\n" + quoted));
-    EXPECT_EQ(RunCustomAction({.logoPath = AnyValue::FromText(L"C:\\%x%.bmp")}, system.ports)
-                  .message,
-              kMsgLogoPathHasPercent + std::wstring(L"\nC:\\%x%.bmp"));
-    EXPECT_EQ(RunCustomAction({.logoPath = AnyValue::FromText(L"bad")}, system.ports).message,
-              kMsgLogoUnusable + std::wstring(L"\nbad（") + kWhyNotAPicture + L"）");
-    system.temporary = L"C:\\%T%\\";  // the user's temporary folder: the copy would expand it
-    EXPECT_EQ(RunCustomAction({.logoPath = AnyValue::FromText(L"C:\\a b.bmp")}, system.ports).message,
-              kMsgLogoUnusable + std::wstring(L"\nC:\\a b.bmp（") + kWhyTempPathHasPercent + L"）");
-    EXPECT_EQ(system.steps, 0);
+    const struct Row {
+        S logoPath;   // the custom action's; none: the brand action of a preset not there
+        S temporary;  // where a picture is fitted into a bitmap
+        S message;
+    } rows[] = {
+        {.message = kMsgPresetFolderMissing + S(L"\nC:\\V\\oemdata\\Ghost")},
+        {.logoPath = L"C:\\a\" & del x", .message = kMsgLogoPathHasQuote + S(L"\nC:\\a\" & del x")},
+        {.logoPath = L"C:\\%x%.bmp", .message = kMsgLogoPathHasPercent + S(L"\nC:\\%x%.bmp")},
+        {.logoPath = L"bad", .message = kMsgLogoUnusable + (L"\nbad（" + S(kWhyNotAPicture)) + L"）"},
+        {.logoPath = L"C:\\a b.bmp", .temporary = L"C:\\%T%\\",
+         .message = kMsgLogoUnusable + (L"\nC:\\a b.bmp（" + S(kWhyTempPathHasPercent)) + L"）"},
+    };
+    for (const Row& row : rows) {
+        FakeSystem sys;
+        sys.temporary = row.temporary;
+        const ActionOutcome outcome =
+            row.logoPath.empty()
+                ? RunBrandAction(L"C:\\V", L"Ghost", sys.ports, sys.preset)
+                : RunCustomAction({.logoPath = AnyValue::FromText(row.logoPath)}, sys.ports);
+        EXPECT_EQ(outcome.kind, OutcomeKind::Refused);
+        EXPECT_EQ(outcome.message, row.message);
+        EXPECT_EQ(sys.steps, 0);
+    }
 }
 
 }  // namespace

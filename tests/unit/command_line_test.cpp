@@ -29,14 +29,29 @@ TEST(CommandLine, ReadsOneActionWithItsValuesOrSaysWhatIsWrong) {
         {{L"V", L"/clear", L"/show"}, kCliTwoActions + S(L"/show")},
         {{L"V", L"/apply"}, kCliNoValue + S(L"/apply")}, {{L"V", L"/apply", L"/yes"}, kCliNoValue + S(L"/apply")},
         {{L"V", L"/owner", L"Model=a"}, kCliUnknown + S(L"Model=a")},
-        {{L"V", L"/clear", L"/logo", L"a"}, kCliUnknown + S(L"/logo")},
+        {{L"V", L"/clear", L"/logo", L"a"}, kCliOnlyAfterPrefix + S(L"/set") + kCliOnlyAfterSuffix + L"/logo"},
+        {{L"V", L"/logo", L"a", L"/set"}, kCliOnlyAfterPrefix + S(L"/set") + kCliOnlyAfterSuffix + L"/logo"},
+        {{L"V", L"/machine", L"/set"}, kCliOnlyAfterPrefix + S(L"/set") + kCliOnlyAfterSuffix + L"/machine"},
+        {{L"V", L"-SET"}, kCliNothingToWrite + S(L"-SET")}, {{L"V", L"/owner"}, kCliNothingToWrite + S(L"/owner")},
         {{L"V", L"/set", L"Model=a\r\nb"}, kCliLineBreak + S(L"Model=a")},
     };
     for (const auto& [words, error] : wrong) EXPECT_EQ(ReadCommandLine(words).error, error);
-    const CustomValues set = ReadCommandLine({L"V", L"-Set", L"MODEL=", L"/LOGO", L"a b.png"}).request.custom;
-    EXPECT_EQ(set.model, AnyValue::FromText(L"")) << "an empty value is given";
-    EXPECT_EQ(set.logoPath, AnyValue::FromText(L"a b.png"));
-    EXPECT_TRUE(set.supportUrl.IsEmpty()) << "not named: not given";
+    CommandRequest set = ReadCommandLine({L"V", L"-Set", L"MODEL=", L"/LOGO", L"a b.png", L"/log",
+                                          L"l", L"/presets", L"p"}).request;
+    EXPECT_EQ(set.custom.model, AnyValue::FromText(L"")) << "an empty value is given";
+    EXPECT_TRUE(set.custom.supportUrl.IsEmpty()) << "not named: not given";
+    MakePathsFull(set, [](const S& path) { return L"C:\\d\\" + path; });
+    EXPECT_EQ(set.logo + L"|" + set.log + L"|" + set.presets, L"C:\\d\\a b.png|C:\\d\\l|C:\\d\\p");
+    // The log is found before the rest is judged: a line that does not read is logged too.
+    EXPECT_EQ(LogPathOf({L"V", L"/bogus", L"-LOG", L"x.txt", L"/log", L"y"}), L"x.txt");
+    EXPECT_EQ(LogPathOf({L"V", L"/clear", L"/log", L"/yes"}), L"");
+}
+
+// A script reads one line per value and per log entry, whatever a value or the line holds.
+TEST(CommandRun, ValuesAndTheLoggedLineStayOnOneLine) {
+    EXPECT_EQ(OneLine(L"a\r\nb\\n\\c\n"), L"a\\r\\nb\\n\\c\\n");
+    EXPECT_EQ(LogStartLine(L"V /set \"Model=a\nb\""), L"Vendrix 1.5.2 命令行：V /set \"Model=a\\nb\"");
+    EXPECT_EQ(LogEndLine(kExitInternalError), L"退出代码：5");
 }
 
 // Exit codes: 0 done, 2 refused before any change (a question answered No is printed with how
@@ -47,6 +62,7 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         S failing, existing;
         int exit, steps;
         S last;
+        S maker = L"Acme";  // the firmware's
     } cases[] = {
         {{L"V", L"/apply", L"B"}, L"", L"", 0, 3, kMsgBrandDone},
         {{L"V", L"/apply", L"B", L"/presets", L"Q"}, L"", L"", 2, 0, L"Q"},
@@ -60,17 +76,19 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         {{L"V", L"/save", L"a:b"}, L"", L"", 2, 0, kMsgNameBadChar},
         {{L"V", L"/show"}, L"", L"", 0, 0, L"FirmwareModel="},
         {{L"V", L"/set", L"Model=M", L"/machine"}, L"", L"", 0, 2, kMsgCustomDone},
+        {{L"V", L"/set", L"/machine"}, L"", L"", 2, 0, kCliMachineUnknown, L""},
+        {{L"V", L"/set", L"/machine", L"Model=M"}, L"", L"", 0, 1, kMsgCustomDone, L""},
         {{L"V", L"/apply", L"AUTO"}, L"", L"", 4, 0, L"“Acme”，没有与之相符的品牌预设。"},
         {{L"V", L"/show", L"/log", L"L"}, L"log", L"", 2, 0, L"L"},
-        {{L"V", L"/show", L"/?"}, L"", L"", 1, 0, L"4 没有与本机相符的预设"},
+        {{L"V", L"/show", L"/?"}, L"", L"", 1, 0, L"5 内存不足或内部错误"},
     };
     for (const auto& c : cases) {
         FakeSystem sys;
-        AnsweredQuestions questions;
         sys.failing = c.failing;
+        sys.maker = c.maker;
         sys.folders.insert(c.existing);
         if (c.existing == L"+") sys.files[L"C:\\V\\oemdata\\B\\oem.reg"] = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Run]\n";
-        CommandPorts ports{sys.ports, sys, questions, sys, sys};
+        CommandPorts ports{sys.ports, sys, sys, sys};
         const CommandOutcome out = RunCommand(ReadCommandLine(c.words), c.failing != L"log", L"C:\\V", ports);
         EXPECT_EQ(out.exitCode, c.exit) << c.last;
         EXPECT_EQ(sys.steps, c.steps) << c.last;

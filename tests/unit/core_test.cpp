@@ -13,17 +13,15 @@
 #include "core/oem/owner_panel.h"
 #include "core/texts.h"
 #include "core/web_page.h"
+#include "fakes.h"
 
 namespace vx {
 namespace {
 
 // No folder name holds CR or LF, so each ends a line on its own; nothing else is touched.
-TEST(SplitListLines, CrLfALoneCrAndALoneLfEachEndOneLine) {
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"A\r\nB\rC\nD", {"A", "B", "C", "D"}},
-        {"A\n\rB\r\r\n", {"A", "", "B", ""}},
-    };
-    for (const auto& [bytes, lines] : cases) EXPECT_EQ(SplitListLines(bytes), lines) << bytes;
+TEST(SplitLines, CrLfALoneCrAndALoneLfEachEndOneLine) {
+    EXPECT_EQ(SplitListLines(L"A\r\nB\rC\nD"), (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
+    EXPECT_EQ(SplitListLines(L"A\n\rB\r\r\n"), (std::vector<std::wstring>{L"A", L"", L"B", L""}));
 }
 
 TEST(SameName, LettersMatchInEitherCaseAsFolderNamesDoAndNothingElse) {
@@ -31,34 +29,20 @@ TEST(SameName, LettersMatchInEitherCaseAsFolderNamesDoAndNothingElse) {
     EXPECT_FALSE(SameName(L"a", L"a ") || SameName(L"ß", L"SS") || SameName(L"@[÷ı", L"`{×İ"));
 }
 
-// Holds the texts written; refuses the value named `refused`.
-struct FakeRegistry : RegistryPort {
-    std::map<std::wstring, std::wstring> values;
-    std::wstring refused;
-
-    WriteResult SetRegistryValue(const std::wstring&, const std::wstring& name,
-                                 const AnyValue& value, int, int) override {
-        if (name == refused) return {5, L"拒绝访问。"};
-        values[name] = value.ToText();
-        return {};
-    }
-    AnyValue GetRegistryValue(const std::wstring&, const std::wstring& name,
-                              const AnyValue&) override {
-        return AnyValue::FromText(values[name]);
-    }
-};
-
 // Until loaded the boxes hold only their placeholder, which must never replace the user's data.
 TEST(OwnerPanel, SaveWritesNothingUntilLoadedThenNamesAFieldNotSaved) {
-    FakeRegistry registry;
+    fakes::FakeSystem registry;
     registry.values[text::kRegisteredOwner] = L"Owner";
     OwnerPanel panel;
-    EXPECT_EQ(panel.Save(registry, {L"Text1", L"Text1", L"Text1"}), text::kMsgOwnerNotLoaded);
+    EXPECT_EQ(panel.Save(registry, {L"Text1", L"Text1", L"Text1"}).kind, OutcomeKind::Refused);
     EXPECT_EQ(registry.values.size(), 1u);
     EXPECT_EQ(panel.Load(registry), (OwnerTexts{L"Owner", L"", L""}));
-    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}), text::kMsgOwnerSaved);
-    registry.refused = text::kRegisteredOrganization;
-    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}), L"以下个人信息未能保存：使用单位");
+    EXPECT_EQ(panel.Save(registry, {L"a", L"b", L"c"}).kind, OutcomeKind::Done);
+    EXPECT_EQ(registry.values[text::kRegisteredOrganization], L"b");
+    registry.failing = text::kRegisteredOrganization;
+    const ActionOutcome failed = panel.Save(registry, {L"a", L"b", L"c"});
+    EXPECT_EQ(failed.kind, OutcomeKind::Failed);
+    EXPECT_EQ(failed.message, L"以下个人信息未能保存：使用单位");
 }
 
 // Unquoted, a path with spaces would start C:\Program.exe first if such a file exists; a
@@ -148,12 +132,14 @@ TEST(Smbios, ReadsRealTablesNothingOfBrokenOnesAndTheBiosKeyInstead) {
     const std::wstring bios = L"LENOVO / T14";
     const std::pair<std::string, std::wstring> cases[] = {
         {kLenovo, L"LENOVO / ThinkPad X1 Carbon 6th"},
-        {Raw(System("  HP \0HP EliteBook 840 G5\0 \0CND\0\xE9\0"s)), L"HP / HP EliteBook 840 G5"},
+        {Raw(System("  HP \0HP EliteBook 840 G5\0 \0CND\0A\xE9\0"s)), L"HP / HP EliteBook 840 G5"},
         {Raw(System("Dell Inc.\0Latitude 7490\0Not Specified\0"s) + kEnd + System("HP\0"s)),
          L"Dell Inc. / Latitude 7490"},
         {Raw(System("System manufacturer\0"s) + Board("ASUSTeK COMPUTER INC.\0PRIME B450M-A\0"s)),
          L"ASUSTeK COMPUTER INC. / PRIME B450M-A"},
         {Raw(System("To Be Filled By O.E.M.\0x.x\0"s) + Board("Default string\0OEM\0"s)), bios},
+        {Raw(System("To be filled by O.E.M\0"s) + Board("-\0B450\0"s)), bios},  // no dot, a sign
+        {Raw(System("LENOVO\00090N90029CD\0Lenovo\0"s)), L"LENOVO / 90N90029CD"},  // no model
         {kLenovo.substr(0, kBios.size() + 8 + 27 + 12), bios},  // cut short in a string set
         {Raw(kBios + System("Dell\0"s), kBios.size() + 30), bios},  // and by the header's length
         {Raw("\1\xF0\0\0Dell\0\0"s), bios},  // a length past the end
@@ -166,7 +152,7 @@ TEST(Smbios, ReadsRealTablesNothingOfBrokenOnesAndTheBiosKeyInstead) {
     }
     const SmbiosStrings s = ParseSmbios(kLenovo), hp = ParseSmbios(cases[1].first);
     EXPECT_EQ(s.product + L'|' + s.sku + L'|' + s.family + L'|' + s.boardProduct + L'|' + hp.sku,
-              L"20KHCTO1WW|LENOVO_MT_20KH|ThinkPad X1 Carbon 6th|SDK0J40697|?");
+              L"20KHCTO1WW|LENOVO_MT_20KH|ThinkPad X1 Carbon 6th|SDK0J40697|A?");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
                                       {L"C:\\V\\oemdata\\B\\oem.reg", "REGEDIT4\r\n"}};
     std::set<S> folders = {L"C:\\V\\oemdata\\B"};
     bool yes = false;
-    S asked, temporary;  // what a picture becomes: nothing, it is the logo
+    S temporary;  // what a picture becomes: nothing, it is the logo
     ApplyPorts ports{*this, *this, *this, *this, *this};
     PresetPorts preset{*this, *this};
 
@@ -99,13 +99,11 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
             if (c > 0xFF) return std::nullopt;
         return std::string(t.begin(), t.end());
     }
-    bool AskYesNo(const S& q) override {
-        asked = q;
-        return yes;
-    }
+    bool AskYesNo(const S&) override { return yes; }
     CurrentOem Read() override { return {{}, L"L"}; }
-    std::string SmbiosTable() override { return {}; }  // the BIOS key names Acme, no model
-    S BiosValue(const wchar_t* n) override { return n == S(L"SystemManufacturer") ? L"Acme" : L""; }
+    std::string SmbiosTable() override { return {}; }  // the BIOS key names `maker`, no model
+    S maker = L"Acme";
+    S BiosValue(const wchar_t* n) override { return n == S(L"SystemManufacturer") ? maker : L""; }
 };
 
 }  // namespace vx::fakes

@@ -49,6 +49,7 @@ TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
         bool yes = true;  // to replacing it
         S failing, logoFile = L"L";
         std::string list = "B\r\n";  // before
+        OutcomeKind kind = OutcomeKind::Refused;
         S message;
         std::string after = "| B\r\n";
     } rows[] = {
@@ -57,14 +58,17 @@ TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
         {.name = L"自定义...", .message = kMsgNameFixedEntry},
         {.name = L"N.", .message = kMsgNameBadEnd},
         {.name = L"联想", .message = kMsgNameNotAnsi},
-        {.logoFile = L"gone", .list = "B", .message = saved + kMsgPresetNoLogo,
+        {.logoFile = L"gone", .list = "B", .kind = OutcomeKind::Done, .message = saved + kMsgPresetNoLogo,
          .after = "oem.reg | B\r\nN\r\n"},
-        {.message = saved, .after = "oem.reg oemlogo.bmp=logo | B\r\nN\r\n"},
-        {.failing = reg, .message = kMsgPresetNotSaved + reg + L"\ndenied"},
-        {.replacing = true, .yes = false, .message = L"", .after = "oem.reg oemlogo.bmp=old | B\r\n"},
-        {.replacing = true, .failing = reg, .logoFile = L"gone",
+        {.kind = OutcomeKind::Done, .message = saved, .after = "oem.reg oemlogo.bmp=logo | B\r\nN\r\n"},
+        {.failing = reg, .kind = OutcomeKind::Failed, .message = kMsgPresetNotSaved + reg + L"\ndenied"},
+        {.replacing = true, .yes = false, .kind = OutcomeKind::Declined,
+         .message = kMsgPresetExistsPrefix + S(L"N") + kMsgPresetExistsSuffix,
+         .after = "oem.reg oemlogo.bmp=old | B\r\n"},
+        {.replacing = true, .failing = reg, .logoFile = L"gone", .kind = OutcomeKind::Failed,
          .message = kMsgPresetNotSaved + reg + L"\ndenied", .after = "oem.reg | B\r\n"},
-        {.replacing = true, .logoFile = L"gone", .list = "Dell\r\nn", .message = saved + kMsgPresetNoLogo,
+        {.replacing = true, .logoFile = L"gone", .list = "Dell\r\nn", .kind = OutcomeKind::Done,
+         .message = saved + kMsgPresetNoLogo,
          .after = "oem.reg | Dell\r\nn"},
     };
     for (const Row& row : rows) {
@@ -78,10 +82,10 @@ TEST(SavePreset, RefusedNamesWriteNothingAndAFailedSaveTakesBackItsFolder) {
         }
         f.failing = row.failing;
         f.yes = row.yes;
-        const SaveOutcome out = SavePreset({L"C:\\V", row.name, {}, row.logoFile}, f.preset);
+        const ActionOutcome out = SavePreset({L"C:\\V", row.name, {}, row.logoFile}, f.preset);
+        EXPECT_EQ(out.kind, row.kind);
         EXPECT_EQ(out.message, row.message);
         EXPECT_EQ(Library(f), row.after);
-        EXPECT_EQ(out.saved, row.message.starts_with(kMsgPresetSavedPrefix));
     }
 }
 

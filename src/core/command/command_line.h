@@ -33,7 +33,6 @@ struct CommandRequest {
     std::wstring logo, presets, log;  // empty when not given
     bool yes = false, replace = false;
     bool machine = false;  // /set /machine: Manufacturer and Model from the firmware
-    ~CommandRequest();  // one out-of-line copy of the nine values' clean-up
 };
 
 struct CommandReading {

@@ -5,24 +5,47 @@
 #include "core/decimal.h"
 #include "core/machine/machine_brand.h"
 #include "core/oem/apply_actions.h"
-#include "core/preset/brand_list.h"
 #include "core/oem/owner_panel.h"
-#include "core/preset/reg_script.h"
+#include "core/plain_text.h"
+#include "core/preset/brand_list.h"
 #include "core/texts.h"
 
 namespace vx {
 
 namespace {
 
-// A question answered No ended the action before any change: it is printed with how to say Yes.
-CommandOutcome Declined(const AnsweredQuestions& questions, const wchar_t* howToAccept) {
-    return Outcome(kExitRefused, questions.asked + L"\n" + howToAccept);
+// Answers every question alike, as the command line said beforehand.
+class AnsweredQuestions : public Questioner {
+  public:
+    explicit AnsweredQuestions(bool answer) : answer_(answer) {}
+    bool AskYesNo(const std::wstring&) override { return answer_; }
+
+  private:
+    bool answer_;
+};
+
+// The exit code with the message's lines (empty lines left out).
+CommandOutcome Report(int exitCode, const std::wstring& message) {
+    CommandOutcome out{exitCode, {}};
+    for (std::wstring_view line : SplitLines(message))
+        if (!line.empty()) out.lines.emplace_back(line);
+    return out;
 }
 
-CommandOutcome Judged(const ActionOutcome& o, const AnsweredQuestions& questions) {
-    if (o.refused && o.message.empty()) return Declined(questions, text::kCliNeedYes);
-    return Outcome(o.refused ? kExitRefused : o.failures.empty() ? kExitDone : kExitFailed,
-                   o.message);
+// The outcome's exit code and lines; a question answered No ended the action before any
+// change, and is printed with how to say Yes.
+CommandOutcome Judged(const ActionOutcome& o, const wchar_t* howToAccept = text::kCliNeedYes) {
+    switch (o.kind) {
+        case OutcomeKind::Done:
+            return Report(kExitDone, o.message);
+        case OutcomeKind::Failed:
+            return Report(kExitFailed, o.message);
+        case OutcomeKind::Refused:
+            return Report(kExitRefused, o.message);
+        case OutcomeKind::Declined:
+            break;
+    }
+    return Report(kExitRefused, o.message + L"\n" + howToAccept);
 }
 
 // Name=value lines a script can read: the six OEM values, then the owner's.
@@ -68,26 +91,15 @@ CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports
                                  PresetPorts& preset) {
     const std::wstring list = ListFilePath(folder);
     const std::optional<std::string> bytes = ports.presetFiles.ReadFile(list);
-    if (!bytes) return Outcome(kExitRefused, text::kMsgListUnreadable + list);
+    if (!bytes) return Report(kExitRefused, text::kMsgListUnreadable + list);
     const std::vector<std::wstring> brands = SplitListLines(ports.presetFiles.DecodeAnsi(*bytes));
     const MachineBrand brand = FindMachineBrand(
         brands, ReadMachineIdentity(ports.firmware).manufacturer, folder, ports.presetFiles);
-    if (brand.index < 0) return Outcome(kExitNoBrand, brand.message);
-    return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset),
-                  ports.questions);
+    if (brand.index < 0) return Report(kExitNoBrand, brand.message);
+    return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset));
 }
 
 }  // namespace
-
-CommandOutcome Outcome(int exitCode, const std::wstring& message) {
-    CommandOutcome out{exitCode, {}};
-    for (size_t from = 0; from <= message.size();) {
-        const size_t end = std::min(message.find(L'\n', from), message.size());
-        if (end > from) out.lines.push_back(message.substr(from, end - from));
-        from = end + 1;
-    }
-    return out;
-}
 
 std::wstring OneLine(std::wstring_view text) {
     std::wstring line;
@@ -113,41 +125,36 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports) {
     const CommandRequest& r = reading.request;
     if (!reading.error.empty())
-        return Outcome(kExitUsage, reading.error + L"\n" + text::kCliUsage);
-    if (!logOpened) return Outcome(kExitRefused, text::kCliLogUnwritable + (L"\n" + r.log));
+        return Report(kExitUsage, reading.error + L"\n" + text::kCliUsage);
+    if (!logOpened) return Report(kExitRefused, text::kCliLogUnwritable + (L"\n" + r.log));
     if (!r.presets.empty() && !ports.presetFiles.FolderExists(r.presets))
-        return Outcome(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
+        return Report(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
     const std::wstring folder = r.presets.empty() ? programFolder : r.presets;
-    ports.questions.answer = r.action == CommandAction::Save ? r.replace : r.yes;
-    PresetPorts preset{ports.presetFiles, ports.questions};
+    AnsweredQuestions answers(r.action == CommandAction::Save ? r.replace : r.yes);
+    PresetPorts preset{ports.presetFiles, answers};
     switch (r.action) {
-        case CommandAction::Apply: {
-            if (SameKey(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
-            return Judged(RunBrandAction(folder, r.name, ports.apply, preset), ports.questions);
-        }
+        case CommandAction::Apply:
+            if (SameName(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
+            return Judged(RunBrandAction(folder, r.name, ports.apply, preset));
         case CommandAction::Clear:
-            return Judged(RunClearAction(ports.apply), ports.questions);
+            return Judged(RunClearAction(ports.apply));
         case CommandAction::Set: {
             const CustomValues values = SetValues(r, ports.firmware);
             // Only /machine can come to nothing: the firmware named neither maker nor model.
-            if (!AnyGiven(values)) return Outcome(kExitRefused, text::kCliMachineUnknown);
-            return Judged(RunCustomAction(values, ports.apply), ports.questions);
+            if (!AnyGiven(values)) return Report(kExitRefused, text::kCliMachineUnknown);
+            return Judged(RunCustomAction(values, ports.apply));
         }
-        case CommandAction::Owner: {
-            const std::wstring message = SaveOwnerValues(ports.apply.registry, r.owner);
-            return Outcome(message == text::kMsgOwnerSaved ? kExitDone : kExitFailed, message);
-        }
+        case CommandAction::Owner:
+            return Judged(SaveOwnerValues(ports.apply.registry, r.owner));
         case CommandAction::Save: {
-            CurrentOem current = ports.current.Read();
-            const SaveOutcome s = SavePreset(
-                {folder, r.name, std::move(current.values), std::move(current.logoFile)}, preset);
-            if (s.message.empty()) return Declined(ports.questions, text::kCliNeedReplace);
-            return Outcome(s.saved ? kExitDone : s.wrote ? kExitFailed : kExitRefused, s.message);
+            const CurrentOem current = ports.current.Read();
+            return Judged(SavePreset({folder, r.name, current.values, current.logoFile}, preset),
+                          text::kCliNeedReplace);
         }
         case CommandAction::Show:
             return Show(ports);
         case CommandAction::Usage:
-            return Outcome(kExitDone, text::kCliUsage);
+            return Report(kExitDone, text::kCliUsage);
         case CommandAction::None:
             break;
     }

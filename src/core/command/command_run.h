@@ -14,24 +14,18 @@ namespace vx {
 
 // kExitNoBrand: /apply auto found no preset for this machine's maker. kExitInternalError: the
 // run could not go on (memory exhausted, or an error of the program's own).
-enum ExitCode { kExitDone, kExitUsage, kExitRefused, kExitFailed, kExitNoBrand, kExitInternalError };
-
-// Answers every question alike, as the command line said beforehand, and keeps the last one
-// to be printed.
-class AnsweredQuestions : public Questioner {
-  public:
-    bool AskYesNo(const std::wstring& question) override {
-        asked = question;
-        return answer;
-    }
-    bool answer = false;
-    std::wstring asked;
+enum ExitCode {
+    kExitDone,
+    kExitUsage,
+    kExitRefused,
+    kExitFailed,
+    kExitNoBrand,
+    kExitInternalError,
 };
 
 struct CommandPorts {
     ApplyPorts apply;
     PresetFiles& presetFiles;
-    AnsweredQuestions& questions;
     CurrentOemSource& current;
     FirmwarePort& firmware;
 };
@@ -46,9 +40,6 @@ struct CommandOutcome {
 // not be opened.
 CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports);
-
-// The exit code with the message's lines (empty lines left out).
-CommandOutcome Outcome(int exitCode, const std::wstring& message);
 
 // The text on one line whatever it holds: a carriage return shown as \r, a line feed as \n,
 // every other character (a backslash too) as it is.

@@ -1,5 +1,7 @@
 #include "core/oem/apply_actions.h"
 
+#include <vector>
+
 #include "core/decimal.h"
 #include "core/preset/brand_list.h"
 #include "core/preset/script_review.h"
@@ -8,6 +10,16 @@
 namespace vx {
 
 namespace {
+
+enum class ApplyStep { MakeOemFolder, CopyLogo, ImportScript, DeleteLogo, RemoveOemFolder, WriteValue };
+
+// One step that did not do what it was for: which step, what it concerned (a folder, a file
+// or a value name) and why.
+struct StepFailure {
+    ApplyStep step;
+    std::wstring subject;
+    std::wstring reason;
+};
 
 // Every value the actions write is text stored as REG_EXPAND_SZ.
 constexpr int kTextValueType = 8;
@@ -71,14 +83,9 @@ class StepRunner {
     }
 
     ActionOutcome Finish(const wchar_t* doneMessage, const wchar_t* failedHeading) {
-        ActionOutcome outcome;
-        outcome.failures = std::move(failures_);
-        if (outcome.failures.empty()) {
-            outcome.message = doneMessage;
-            return outcome;
-        }
-        outcome.message = failedHeading;
-        for (const StepFailure& f : outcome.failures) outcome.message += L"\n" + Describe(f);
+        if (failures_.empty()) return {OutcomeKind::Done, doneMessage};
+        ActionOutcome outcome{OutcomeKind::Failed, failedHeading};
+        for (const StepFailure& f : failures_) outcome.message += L"\n" + Describe(f);
         return outcome;
     }
 
@@ -114,11 +121,6 @@ class StepRunner {
             case ApplyStep::WriteValue:
                 line += text::kStepWriteValue + f.subject;
                 break;
-            case ApplyStep::EnterPresetFolder:
-            case ApplyStep::CheckLogoPath:
-            case ApplyStep::CheckPreset:
-                line += f.subject;
-                break;
         }
         return line + Reason(f.reason);
     }
@@ -152,8 +154,9 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
     // The commands name their files relative to the preset folder: anywhere else they would
     // copy and import whatever lies there.
     if (!ports.currentFolder.Enter(folder))
-        return Refuse(ApplyStep::EnterPresetFolder, folder, text::kMsgPresetFolderMissing);
-    if (ActionOutcome refusal = CheckPreset(folder, preset); refusal.refused) return refusal;
+        return Refusal(text::kMsgPresetFolderMissing, folder);
+    if (ActionOutcome check = CheckPreset(folder, preset); check.kind != OutcomeKind::Done)
+        return check;
 
     StepRunner steps(ports);
     steps.MakeOemFolder();
@@ -175,10 +178,10 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
     // No Windows file name holds a double quote; inside the quoted argument one would end it
     // early and let the rest of the path reach the command interpreter as further words.
     if (logoPath.find(L'"') != std::wstring::npos)
-        return Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoPathHasQuote);
+        return Refusal(text::kMsgLogoPathHasQuote, logoPath);
     // The command interpreter expands %NAME% even inside quotes: the copy could read another file.
     if (logoPath.find(L'%') != std::wstring::npos)
-        return Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoPathHasPercent);
+        return Refusal(text::kMsgLogoPathHasPercent, logoPath);
 
     // An empty path leaves the logo file and the Logo value as they are. A chosen picture is
     // made ready before the first step, so one that cannot become the logo changes nothing.
@@ -190,9 +193,7 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
             logo.failure = text::kWhyTempPathHasPercent;
         if (!logo.failure.empty()) {
             if (logo.temporary) ports.logo.Discard(logo.path);
-            ActionOutcome refusal = Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoUnusable);
-            refusal.message += Reason(logo.failure);
-            return refusal;
+            return Refusal(text::kMsgLogoUnusable, logoPath + Reason(logo.failure));
         }
     }
     StepRunner steps(ports);

@@ -36,7 +36,7 @@ inline constexpr std::array<OemValue, 6> kOemValues = {{
     {L"SupportHours", &CustomValues::supportHours, 5},
     {L"Logo", nullptr, 1},
 }};
-inline constexpr size_t kLogoValueIndex = 5;
+inline constexpr size_t kManufacturerIndex = 0, kLogoValueIndex = 5;
 
 // The six in the order the actions write them.
 inline constexpr std::array<const OemValue*, 6> kOemValuesWritten = [] {

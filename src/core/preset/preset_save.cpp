@@ -16,11 +16,10 @@ bool ForbiddenInFolderName(wchar_t c) {
     return c < 32 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
 }
 
-SaveOutcome Failed(const wchar_t* what, const std::wstring& path, const std::wstring& reason,
-                   bool wrote = true) {
-    std::wstring message = what + path;
+ActionOutcome NotSaved(const std::wstring& path, const std::wstring& reason) {
+    std::wstring message = text::kMsgPresetNotSaved + path;
     if (!reason.empty()) message += L"\n" + reason;
-    return {false, message, wrote};
+    return {OutcomeKind::Failed, message};
 }
 
 std::string AsString(const std::vector<std::uint8_t>& bytes) {
@@ -71,22 +70,22 @@ std::string ListWithLine(const std::string& old, const std::string& line) {
     return out + line + "\r\n";
 }
 
-SaveOutcome SavePreset(const SaveRequest& request, PresetPorts& preset) {
+ActionOutcome SavePreset(const SaveRequest& request, PresetPorts& preset) {
     PresetFiles& files = preset.files;
     const std::wstring problem = PresetNameProblem(request.name, files);
-    if (!problem.empty()) return {false, problem};
+    if (!problem.empty()) return {OutcomeKind::Refused, problem};
     const std::wstring folder = PresetFolder(request.programFolder, request.name);
     const bool replacing = files.FolderExists(folder);
-    if (replacing &&
-        !preset.questioner.AskYesNo(text::kMsgPresetExistsPrefix + request.name + text::kMsgPresetExistsSuffix))
-        return {};
+    const std::wstring question =
+        text::kMsgPresetExistsPrefix + request.name + text::kMsgPresetExistsSuffix;
+    if (replacing && !preset.questioner.AskYesNo(question)) return {OutcomeKind::Declined, question};
 
     // Everything is read before the first write.
     const std::wstring listPath = ListFilePath(request.programFolder);
     std::string list;
     if (files.FileExists(listPath)) {
         const std::optional<std::string> read = files.ReadFile(listPath);
-        if (!read) return Failed(text::kMsgPresetNotRead, listPath, {}, false);
+        if (!read) return {OutcomeKind::Refused, text::kMsgPresetNotRead + listPath};
         list = *read;
     }
     const std::optional<std::string> logo =
@@ -99,13 +98,13 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetPorts& preset) {
 
     if (!replacing) {
         const WriteResult made = files.MakeFolder(folder);
-        if (!made.ok()) return Failed(text::kMsgPresetNotSaved, folder, made.reason);
+        if (!made.ok()) return NotSaved(folder, made.reason);
     }
     // A folder this save made goes again with any failure; a replaced one keeps what was
     // written, each file whole.
     auto fail = [&](const std::wstring& path, const WriteResult& w) {
         if (!replacing) files.RemoveTree(folder);
-        return Failed(text::kMsgPresetNotSaved, path, w.reason);
+        return NotSaved(path, w.reason);
     };
     const std::wstring logoPath = PresetLogoPath(request.programFolder, request.name);
     WriteResult w;
@@ -125,7 +124,7 @@ SaveOutcome SavePreset(const SaveRequest& request, PresetPorts& preset) {
     }
     std::wstring message = text::kMsgPresetSavedPrefix + request.name + text::kMsgPresetSavedSuffix;
     if (!hasLogo) message += text::kMsgPresetNoLogo;
-    return {true, message};
+    return {OutcomeKind::Done, message};
 }
 
 }  // namespace vx

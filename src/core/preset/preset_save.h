@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/oem/oem_values.h"
+#include "core/outcome.h"
 #include "core/ports.h"
 #include "core/preset/reg_script_writer.h"
 
@@ -43,12 +44,6 @@ struct SaveRequest {
     std::wstring logoFile;
 };
 
-struct SaveOutcome {
-    bool saved = false;
-    std::wstring message;  // empty when the user chose not to replace an existing preset
-    bool wrote = false;    // a write was tried: a failed save is more than a refusal
-};
-
 // The machine's current OEM information as a save takes it.
 struct CurrentOem {
     OemRawValues values;
@@ -63,7 +58,8 @@ class CurrentOemSource {
     virtual CurrentOem Read() = 0;
 };
 
-// Replacing an existing preset is asked first.
-SaveOutcome SavePreset(const SaveRequest& request, PresetPorts& preset);
+// Replacing an existing preset is asked first. Refused when the name is, or the list file
+// cannot be read; Failed once a write was tried and failed.
+ActionOutcome SavePreset(const SaveRequest& request, PresetPorts& preset);
 
 }  // namespace vx

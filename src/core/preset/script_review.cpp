@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "core/decimal.h"
-#include "core/preset/brand_list.h"
+#include "core/plain_text.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -39,8 +39,8 @@ ScriptReading ReadPresetScript(const std::string& bytes, PresetFiles& files) {
 
 bool IsOemKey(std::wstring_view key) {
     const std::wstring_view root = text::kMachineRoot;
-    return key.size() > root.size() && SameKey(key.substr(0, root.size()), root) &&
-           SameKey(key.substr(root.size()), text::kOemKey);
+    return key.size() > root.size() && SameName(key.substr(0, root.size()), root) &&
+           SameName(key.substr(root.size()), text::kOemKey);
 }
 
 std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> changes) {
@@ -90,25 +90,22 @@ ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset) {
     // The command interpreter looks for reg in the current directory first, under each
     // extension PATHEXT names; any reg.* is refused rather than guessing which would run.
     const std::wstring lookalike = preset.files.FindFile(folder + text::kRegLookalikePattern);
-    if (!lookalike.empty())
-        return Refuse(ApplyStep::CheckPreset, lookalike, text::kMsgPresetHasRegCommand);
+    if (!lookalike.empty()) return Refusal(text::kMsgPresetHasRegCommand, lookalike);
 
     const std::wstring script = folder + text::kPresetScriptSuffix;
     const std::optional<std::string> bytes = preset.files.ReadFile(script);
-    if (!bytes) return Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
+    if (!bytes) return Refusal(text::kMsgScriptUnreadable, script);
     ScriptReading reading = ReadPresetScript(*bytes, preset.files);
-    if (!reading.ok()) {
-        ActionOutcome refusal = Refuse(ApplyStep::CheckPreset, script, text::kMsgScriptUnreadable);
-        refusal.message += text::kScriptBadLinePrefix + DecimalText(reading.badLine) +
-                           text::kScriptBadLineSuffix + reading.badText;
-        return refusal;
-    }
+    if (!reading.ok())
+        return Refusal(text::kMsgScriptUnreadable,
+                       script + text::kScriptBadLinePrefix + DecimalText(reading.badLine) +
+                           text::kScriptBadLineSuffix + reading.badText);
 
     const std::vector<ScriptChange> outside = OutsideOemInformation(std::move(reading.changes));
-    ActionOutcome declined;
-    // Declined by the user's own answer: nothing more to tell.
-    declined.refused = !outside.empty() && !preset.questioner.AskYesNo(ScriptQuestion(outside));
-    return declined;
+    if (outside.empty()) return {};
+    const std::wstring question = ScriptQuestion(outside);
+    if (!preset.questioner.AskYesNo(question)) return {OutcomeKind::Declined, question};
+    return {};
 }
 
 }  // namespace vx

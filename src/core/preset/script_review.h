@@ -23,8 +23,8 @@ bool IsOemKey(std::wstring_view key);
 // order: each thing once, and a key that receives values shown by its values only.
 std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> changes);
 
-// The preset in `folder` checked; refused when something in it is refused or the user does not
-// accept what its script would change.
+// The preset in `folder` checked: Done when nothing in it is refused and the user accepts
+// whatever its script would change beyond the OEM information, Declined when not.
 ActionOutcome CheckPreset(const std::wstring& folder, PresetPorts& preset);
 
 }  // namespace vx
