@@ -178,6 +178,11 @@ inline void PressButton(const MessageBoxInfo& box, int id) {
     WaitUntil([&] { return !::IsWindow(box.hwnd) || !::IsWindowVisible(box.hwnd); });
 }
 inline void PressOk(const MessageBoxInfo& box) { PressButton(box, IDOK); }
+// Whether the box shows an icon beside its text: its static is 0x14 on Windows, 1088 under Wine.
+inline bool ShowsIcon(const MessageBoxInfo& box) {
+    const auto shows = [](HWND icon) { return ::IsWindowVisible(icon) && Send(icon, STM_GETICON); };
+    return shows(::GetDlgItem(box.hwnd, 0x14)) || shows(::GetDlgItem(box.hwnd, 1088));
+}
 
 // Direct children with the class, in creation order.
 inline std::vector<HWND> Children(HWND parent, const std::wstring& className) {

@@ -25,6 +25,7 @@ std::wstring Enter(const Vendrix& app, HWND box, const wchar_t* text, int answer
     if (text) SetText(box, text);
     PostKey(box, VK_RETURN);
     const MessageBoxInfo r = WaitMessageBox(app);
+    EXPECT_EQ(ShowsIcon(r), r.text.ends_with(kMsgPresetExistsSuffix)) << "as the script's question";
     answer ? (void)::PostMessageW(r.hwnd, WM_COMMAND, answer, 0) : PostKey(r.hwnd, VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(r.hwnd); }));
     return r.text;

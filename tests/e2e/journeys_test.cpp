@@ -101,7 +101,22 @@ TEST_F(Journey, PickingPreviewsTheLogoTheClearSignOrThePlaceholder) {
 TEST_F(Journey, BrandInstallsThePresetsLogoAndScriptOrNamesTheStepThatFailed) {
     ScratchFolder folder(L"brand");
     AddBrokenPreset(folder);
+    folder.WriteFile(L"oemlist.ini", "Aurora PC\r\nBroken\r\nKestrel\r\n");
+    const std::wstring probe = L"SOFTWARE\\VendrixProbe";  // what Kestrel's script would add
+    folder.WriteFile(L"oemdata\\Kestrel\\oem.reg", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\"
+                                                    "VendrixProbe]\r\n\"x\"=\"calc.exe\"\r\n");
+    undo_.push_back([=] { DeleteRegKeyTree(kHklm, probe); });
     ASSERT_NO_FATAL_FAILURE(Start(folder));
+    // A script that changes more than the OEM values is asked about first, in a box with the
+    // question mark; No, its default, is the last word and nothing has changed.
+    ASSERT_TRUE(PickText(list_, L"Kestrel"));
+    Click(Control(kOk));
+    const MessageBoxInfo ask = WaitMessageBox(*app_);
+    EXPECT_TRUE(ShowsIcon(ask) && ask.text.ends_with(kAskScriptSuffix)) << ask.text;
+    PostKey(ask.hwnd, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(ask.hwnd); }));
+    EXPECT_EQ(WaitMessageBox(*app_, 2s).hwnd, nullptr) << "No is the last word";
+    EXPECT_FALSE(ReadRegValue(kHklm, probe, L"x").exists || FolderExists(kOemFolder));
     // A name with a space; the commands name their files relative to its preset folder.
     ASSERT_TRUE(PickText(list_, L"Aurora PC"));
     EXPECT_EQ(Answer(Control(kOk)), kMsgBrandDone);

@@ -17,17 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         quoted += L" \"";
         size_t slashes = 0;  // backslashes not yet written
         for (const wchar_t c : words[w]) {
-            if (c == L'\\') {
-                ++slashes;
-                continue;
-            }
             // Backslashes before a quote are doubled, and the quote escaped.
-            quoted.append(c == L'"' ? 2 * slashes + 1 : slashes, L'\\');
-            quoted += c;
-            slashes = 0;
+            if (c != L'\\') quoted.append(c == L'"' ? 2 * slashes + 1 : slashes, L'\\') += c;
+            slashes = c == L'\\' ? slashes + 1 : 0;
         }
-        quoted.append(2 * slashes, L'\\');
-        quoted += L'"';
+        quoted.append(2 * slashes, L'\\') += L'"';
     }
     again = vx::SplitCommandLine(quoted);
     again[0] = words[0];

@@ -16,21 +16,20 @@ TEST(CheckPreset, RefusesOrAsksBeforeAnyStep) {
     for (int i = 0; i < 12; ++i) many += "[HKLM\\Run]\n\"v" + std::to_string(i) + "\"=\"\"\n";
     many += "[hklm\\RUN]\n\"V3\"=\"x\"\n";  // one of them again, spelled in other cases
     const S script = L"C:\\V\\oemdata\\B\\oem.reg";
+    using enum OutcomeKind;
     const struct Row {
         std::optional<std::string> script;
         S planted;  // a file beside the script
         bool yes = false;
-        OutcomeKind kind;
+        OutcomeKind kind = Refused;
         S shown;  // in the message, a declined action's being the question
     } rows[] = {
-        {.script = many, .kind = OutcomeKind::Declined, .shown = L"：\n· 删除键 HKEY_LOCAL_MACHINE\\SOFTWARE\\"},
-        {.script = many, .kind = OutcomeKind::Declined,
-         .shown = L"· 值 v8（HKEY_LOCAL_MACHINE\\Run）\n等 13 处\n\n是否仍要导入？"},
-        {.script = many, .yes = true, .kind = OutcomeKind::Done, .shown = kMsgBrandDone},
-        {.script = "plain", .kind = OutcomeKind::Refused, .shown = script + L"\n无法识别第 1 行：plain"},
-        {.script = std::nullopt, .kind = OutcomeKind::Refused, .shown = kMsgScriptUnreadable + (L"\n" + script)},
-        {.script = "REGEDIT4", .planted = L"C:\\V\\oemdata\\B\\reg.cmd", .kind = OutcomeKind::Refused,
-         .shown = L"：\nC:\\V\\oemdata\\B\\reg.cmd"},
+        {.script = many, .kind = Declined, .shown = L"：\n· 删除键 HKEY_LOCAL_MACHINE\\SOFTWARE\\"},
+        {.script = many, .kind = Declined, .shown = L"· 值 v8（HKEY_LOCAL_MACHINE\\Run）\n等 13 处\n\n是否仍要导入？"},
+        {.script = many, .yes = true, .kind = Done, .shown = kMsgBrandDone},
+        {.script = "plain", .shown = script + L"\n无法识别第 1 行：plain"},
+        {.script = std::nullopt, .shown = kMsgScriptUnreadable + (L"\n" + script)},
+        {.script = "REGEDIT4", .planted = L"C:\\V\\oemdata\\B\\reg.cmd", .shown = L"：\nC:\\V\\oemdata\\B\\reg.cmd"},
     };
     for (const Row& row : rows) {
         FakeSystem sys;
@@ -41,7 +40,7 @@ TEST(CheckPreset, RefusesOrAsksBeforeAnyStep) {
         const ActionOutcome outcome = RunBrandAction(L"C:\\V", L"B", sys.ports, sys.preset);
         EXPECT_EQ(outcome.kind, row.kind) << row.shown;
         EXPECT_NE(outcome.message.find(row.shown), std::wstring::npos) << row.shown;
-        EXPECT_EQ(sys.steps, row.kind == OutcomeKind::Done ? 3 : 0) << "no step runs";
+        EXPECT_EQ(sys.steps, row.kind == Done ? 3 : 0) << "no step runs";
     }
 }
 

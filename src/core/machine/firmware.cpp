@@ -52,8 +52,7 @@ constexpr struct {
     std::wstring SmbiosStrings::*field;
 } kSmbiosFields[] = {
     {1, 0x04, &SmbiosStrings::manufacturer}, {1, 0x05, &SmbiosStrings::product},
-    {1, 0x06, &SmbiosStrings::version},      {1, 0x19, &SmbiosStrings::sku},
-    {1, 0x1A, &SmbiosStrings::family},       {2, 0x04, &SmbiosStrings::boardManufacturer},
+    {1, 0x06, &SmbiosStrings::version},      {2, 0x04, &SmbiosStrings::boardManufacturer},
     {2, 0x05, &SmbiosStrings::boardProduct},
 };
 

@@ -10,7 +10,7 @@ namespace vx {
 // The strings of the System Information (type 1) and Baseboard (type 2) structures, trimmed;
 // a placeholder or anything the tables cannot give is empty.
 struct SmbiosStrings {
-    std::wstring manufacturer, product, version, sku, family;
+    std::wstring manufacturer, product, version;
     std::wstring boardManufacturer, boardProduct;
 };
 
