@@ -3,8 +3,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <set>
+#include <map>
 #include <vector>
+#include <set>
 
 #include "core/any_value.h"
 #include "core/machine/firmware.h"

@@ -9,7 +9,7 @@ namespace vx::info_ids {
 inline constexpr int kSave = 1, kClose = 2;
 inline constexpr int kLabel1 = 101, kLabel2 = 102, kLabel3 = 103, kLabel4 = 104, kLabel5 = 105,
                      kLabel6 = 106, kNameLabel = 107, kFirmwareLabel1 = 108, kFirmwareLabel2 = 109;
-// The six value boxes in the order of kOemValues, then the name box.
+// The six value boxes in the order of kOemValueNames, then the name box.
 inline constexpr int kValue1 = 111, kName = 117;
 inline constexpr int kLogo = 121;
 // The firmware's maker and model, read-only.

@@ -59,9 +59,9 @@ std::wstring DefaultPresetName(const std::wstring& manufacturer, const LocalMinu
 }
 
 bool ListHasName(std::wstring_view list, std::wstring_view name) {
-    const std::vector<std::wstring> lines = SplitListLines(list);
+    const std::vector<std::wstring_view> lines = SplitLines(list);
     return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::wstring& line) { return SameName(line, name); });
+                       [&](std::wstring_view line) { return SameName(line, name); });
 }
 
 std::string ListWithLine(const std::string& old, const std::string& line) {
