@@ -3,7 +3,6 @@
 // the default name, the list file's new bytes, and the save's steps over a narrow port, so
 // that every refusal and failure is tested natively.
 #include <array>
-#include <optional>
 #include <string>
 
 #include "core/oem/oem_values.h"
