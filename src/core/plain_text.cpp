@@ -36,4 +36,10 @@ bool SameName(std::wstring_view a, std::wstring_view b) {
     return true;
 }
 
+int CompareNames(std::wstring_view a, std::wstring_view b) {
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (const int d = UpperLetter(a[i]) - UpperLetter(b[i])) return d;
+    return a.size() < b.size() ? -1 : a.size() > b.size();
+}
+
 }  // namespace vx

@@ -19,5 +19,7 @@ wchar_t UpperLetter(wchar_t c);
 // Whether two names are one without regard to case, each letter upper-cased on its own: brand
 // names as the folders named after them match, key and value names, switches, makers.
 bool SameName(std::wstring_view a, std::wstring_view b);
+// The order of two names by the same letters: negative, zero (SameName) or positive.
+int CompareNames(std::wstring_view a, std::wstring_view b);
 
 }  // namespace vx

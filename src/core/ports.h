@@ -89,7 +89,8 @@ class PresetFiles {
     virtual ~PresetFiles() = default;
     virtual bool FileExists(const std::wstring& path) = 0;
     virtual bool FolderExists(const std::wstring& path) = 0;
-    // The file's bytes; nothing when it cannot be opened and read.
+    // The file's bytes; nothing when it cannot be opened and read, or is far larger than any
+    // real list, script or logo (64 MB): refused before it is read.
     virtual std::optional<std::string> ReadFile(const std::wstring& path) = 0;
     // The path of the first file matching the pattern (wildcards as the system takes them);
     // empty when none does.

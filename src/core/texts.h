@@ -179,6 +179,16 @@ inline constexpr const wchar_t* kCliPresetsMissing = L"找不到品牌预设库�
 inline constexpr const wchar_t* kCliLogUnwritable = L"无法写入日志文件，未做任何修改：";
 inline constexpr const wchar_t* kCliNeedYes = L"未做任何修改；接受这些修改请加上 /yes。";
 inline constexpr const wchar_t* kCliNeedReplace = L"未做任何修改；替换它请加上 /replace。";
+inline constexpr const wchar_t* kCliNothingToWrite = L"没有指定要写入的值：";
+inline constexpr const wchar_t* kCliOnlyAfterPrefix = L"只能写在 ";
+inline constexpr const wchar_t* kCliOnlyAfterSuffix = L" 之后的参数：";
+inline constexpr const wchar_t* kCliMachineUnknown =
+    L"本机固件中没有制造商和型号信息，未做任何修改。";
+inline constexpr const wchar_t* kMsgInternalError =
+    L"内存不足或程序内部错误，程序已中止，操作可能未完成。";
+// The first and last lines a run appends to its log.
+inline constexpr const wchar_t* kLogCommandLine = L" 命令行：";
+inline constexpr const wchar_t* kLogExitCode = L"退出代码：";
 inline constexpr const wchar_t* kCliUsage =
     L"用法：Vendrix.exe 操作 [选项]\n"
     L"/apply <品牌>|auto  应用品牌预设，auto：与本机相符的预设\n"
@@ -189,7 +199,8 @@ inline constexpr const wchar_t* kCliUsage =
     L"/save <名称>  存为品牌预设\n"
     L"/show  显示当前信息\n"
     L"选项：/presets <文件夹>  /yes  /replace  /log <文件>\n"
-    L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败，4 没有与本机相符的预设";
+    L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败，4 没有与本机相符的预设，"
+    L"5 内存不足或内部错误";
 
 // This machine's maker and model, read from its firmware, and the brand preset matching them.
 inline constexpr const wchar_t* kMenuMachineBrand = L"选择本机品牌";

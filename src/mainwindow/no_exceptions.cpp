@@ -1,26 +1,29 @@
 // Replacements the exe links instead of the C++ library's own, and why.
 //
 // The program throws and catches nothing, so a failed allocation or a length error in the
-// library has always ended it through std::terminate in std::abort. These replacements end it
-// there directly. The library's own would link in exceptions, their unwinder, the threads
-// library under it and its narrow strings: half of the exe. A missing one fails the link,
+// library can only end it. These replacements end it with the program's own exit code
+// (EndForInternalError: a line for the silent run, a message box for the window). The library's
+// own would link in exceptions, their unwinder, the threads library under it and its narrow
+// strings: half of the exe. A missing one fails the link,
 // which is how a new one shows itself.
 #include <cstdlib>
 #include <new>
 
+#include "system/internal_error.h"
+
 namespace std {
-void __throw_bad_alloc() { abort(); }
-void __throw_bad_array_new_length() { abort(); }
-void __throw_bad_function_call() { abort(); }
-void __throw_length_error(const char*) { abort(); }
-void __throw_logic_error(const char*) { abort(); }
-void __throw_out_of_range_fmt(const char*, ...) { abort(); }
+void __throw_bad_alloc() { vx::EndForInternalError(); }
+void __throw_bad_array_new_length() { vx::EndForInternalError(); }
+void __throw_bad_function_call() { vx::EndForInternalError(); }
+void __throw_length_error(const char*) { vx::EndForInternalError(); }
+void __throw_logic_error(const char*) { vx::EndForInternalError(); }
+void __throw_out_of_range_fmt(const char*, ...) { vx::EndForInternalError(); }
 }  // namespace std
 
 // The library's operator new throws std::bad_alloc; this one ends the program as above.
 void* operator new(std::size_t size) {
     if (void* block = std::malloc(size ? size : 1)) return block;
-    std::abort();
+    vx::EndForInternalError();
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     return std::malloc(size ? size : 1);

@@ -2,26 +2,33 @@
 
 #include "core/command/command_run.h"
 #include "system/console_output.h"
+#include "system/internal_error.h"
 #include "system/preset_files.h"
 #include "system/system_ports.h"
 #include "system/ui.h"
 
 namespace vx {
 
-int RunSilently(const std::vector<std::wstring>& words) {
-    const CommandReading reading = ReadCommandLine(words);
-    const std::wstring& logPath = reading.request.log;
+int RunSilently(std::wstring_view commandLine, const std::vector<std::wstring>& words) {
+    ConsoleOutput out;
     LogFile log;
-    // Only words that read may make a log file.
-    const bool logOpened = !reading.error.empty() || logPath.empty() || log.Open(logPath);
+    EndInternalErrorsSilently(out, log);
+    // The log before the words are judged: a line that does not read is logged too.
+    const std::wstring logPath = FullPath(LogPathOf(words));
+    const bool logOpened = logPath.empty() || log.Open(logPath);
+    log.Append({LogStartLine(commandLine)});
+    CommandReading reading = ReadCommandLine(words);
+    // Against the current directory at start, once: the brand action enters its preset folder.
+    MakePathsFull(reading.request, FullPath);
     SystemApplyPorts system;
     SystemPresetFiles presetFiles;
     RegistryCurrentOem current;
     SystemFirmware firmware;
     CommandPorts ports{system.ports, presetFiles, current, firmware};
     const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
-    PrintLines(outcome.lines);
+    out.Print(outcome.lines);
     log.Append(outcome.lines);
+    log.Append({LogEndLine(outcome.exitCode)});
     return outcome.exitCode;
 }
 

@@ -49,8 +49,9 @@ void ReadTestSeams() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     HardenDllSearch();
     // The wide command line: Chinese names arrive whole whatever the ANSI code page.
-    const std::vector<std::wstring> words = vx::SplitCommandLine(::GetCommandLineW());
-    if (words.size() > 1) return vx::RunSilently(words);
+    const wchar_t* line = ::GetCommandLineW();
+    const std::vector<std::wstring> words = vx::SplitCommandLine(line);
+    if (words.size() > 1) return vx::RunSilently(line, words);
 #ifdef VX_TEST_SEAMS
     ReadTestSeams();
 #endif

@@ -46,7 +46,7 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     if (opened == INVALID_HANDLE_VALUE) return false;
     UniqueHandle file(opened);
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXLONG) return false;
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestFileRead) return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD got = 0;
     if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))

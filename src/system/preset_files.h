@@ -8,7 +8,12 @@
 
 namespace vx {
 
-// The whole file in one read, opened and closed here; false when it cannot be opened or read.
+// Larger than any real list file, script or logo by far. Read whole, and its text again at
+// twice the size, such a file could exhaust a 32-bit process before any check could refuse it.
+inline constexpr LONGLONG kLargestFileRead = 64 << 20;
+
+// The whole file in one read, opened and closed here; false when it cannot be opened or read,
+// or is larger than kLargestFileRead (refused before it is read).
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 
 // Text in the system's ANSI code page, decoded as a whole: no line end byte can be part of a

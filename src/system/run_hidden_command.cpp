@@ -53,15 +53,66 @@ UniqueHandle KillOnCloseJob() {
     return job;
 }
 
+// The null device, for a child's standard input, output and error: started by a window
+// program its messages would otherwise go wherever the platform chooses, which under Wine is
+// our own output (cmd's "文件已存在。" in a script's log).
+UniqueHandle NullDevice() {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const HANDLE opened = ::CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                                        OPEN_EXISTING, 0, nullptr);
+    return UniqueHandle(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+}
+
+// Limits what the child inherits to the one handle: whatever else of ours can be inherited
+// (the output a script handed us) stays ours.
+class InheritOnly {
+  public:
+    explicit InheritOnly(HANDLE handle) : handle_(handle) {
+        SIZE_T size = 0;
+        ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        storage_.resize(size);
+        list_ = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data());
+        if (size == 0 || !::InitializeProcThreadAttributeList(list_, 1, 0, &size)) {
+            list_ = nullptr;
+            return;
+        }
+        if (!::UpdateProcThreadAttribute(list_, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &handle_,
+                                         sizeof handle_, nullptr, nullptr)) {
+            ::DeleteProcThreadAttributeList(list_);
+            list_ = nullptr;
+        }
+    }
+    ~InheritOnly() {
+        if (list_) ::DeleteProcThreadAttributeList(list_);
+    }
+    InheritOnly(const InheritOnly&) = delete;
+    InheritOnly& operator=(const InheritOnly&) = delete;
+    // Null when the list could not be made: the child then inherits what is inheritable.
+    LPPROC_THREAD_ATTRIBUTE_LIST list() const { return list_; }
+
+  private:
+    HANDLE handle_;
+    std::vector<char> storage_;
+    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
+};
+
 }  // namespace
 
 CommandResult RunHiddenProcess(const std::wstring& applicationPath, const std::wstring& commandLine,
                                DWORD timeoutMilliseconds) {
     CommandResult result;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
+    const UniqueHandle null = NullDevice();
+    if (!null) return result;
+    const InheritOnly inherit(null.get());
+    STARTUPINFOEXW startupEx{};
+    STARTUPINFOW& startup = startupEx.StartupInfo;
+    startup.cb = inherit.list() ? sizeof startupEx : sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = null.get();
+    startupEx.lpAttributeList = inherit.list();
+    const DWORD extended = inherit.list() ? EXTENDED_STARTUPINFO_PRESENT : 0;
     PROCESS_INFORMATION info{};
     // CreateProcessW may write into the command line buffer.
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
@@ -69,8 +120,9 @@ CommandResult RunHiddenProcess(const std::wstring& applicationPath, const std::w
     UniqueHandle job = KillOnCloseJob();
     // Suspended until it is in the job, so nothing it starts can escape it.
     const auto start = [&](DWORD flags) {
-        return ::CreateProcessW(applicationPath.c_str(), line.data(), nullptr, nullptr, FALSE,
-                                flags | CREATE_SUSPENDED, nullptr, nullptr, &startup, &info);
+        return ::CreateProcessW(applicationPath.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                flags | extended | CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                                &info);
     };
     // Out of a job of ours that lets it go, it can join the new one even where jobs do not nest
     // (Windows 7); a job that does not is refused by the first call.

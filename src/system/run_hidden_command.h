@@ -12,7 +12,8 @@ namespace vx {
 
 // Starts `commandLine` unchanged ("cmd /c ...") with the system's cmd.exe as the program,
 // so no cmd.exe in the current directory, beside the exe or on the search path can stand in
-// for it, and waits for it at most kCommandTimeoutSeconds, dispatching the thread's messages
+// for it, its standard input, output and error the null device (its messages never reach
+// ours), and waits for it at most kCommandTimeoutSeconds, dispatching the thread's messages
 // but not its input meanwhile. A command still running then is ended with every program it
 // started (only the interpreter where our own job allows no nested one) and counts as not
 // finished.

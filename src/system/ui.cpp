@@ -26,6 +26,16 @@ std::wstring ProgramFolder() {
     }
 }
 
+std::wstring FullPath(const std::wstring& path) {
+    if (path.empty()) return path;
+    std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD n = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(),
+                                       nullptr);
+    if (n == 0 || n >= full.size()) return path;
+    full.resize(n);
+    return full;
+}
+
 std::wstring ErrorText(DWORD error) {
     wchar_t* message = nullptr;
     const DWORD n = ::FormatMessageW(

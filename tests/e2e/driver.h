@@ -354,17 +354,21 @@ inline std::string Utf16Bytes(const std::wstring& text, bool terminator = true) 
 using Result = std::pair<DWORD, std::wstring>;
 inline Result Out(DWORD code, const std::wstring& lines) { return {code, lines + L"\r\n"}; }
 
-// As a script runs it: the output redirected to a file, in the ANSI code page.
-inline Result Silent(const ScratchFolder& folder, const std::wstring& args) {
+// As a script runs it, in `current` (empty: this process's current folder): the output and
+// the errors redirected to one file, in the ANSI code page.
+inline Result Silent(const ScratchFolder& folder, const std::wstring& args,
+                     const std::wstring& current = {}) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     STARTUPINFOW si{};
     si.cb = sizeof si, si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = ::CreateFileW((folder / L"out").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                   &inherit, CREATE_ALWAYS, 0, nullptr);
+    si.hStdError = si.hStdOutput;
     PROCESS_INFORMATION pi{};
     std::wstring line = L"\"" + (folder / L"Vendrix.exe") + L"\" " + args, text;
     DWORD code = 99;
-    if (::CreateProcessW(nullptr, line.data(), 0, 0, TRUE, 0, 0, 0, &si, &pi)) {
+    const wchar_t* in = current.empty() ? nullptr : current.c_str();
+    if (::CreateProcessW(nullptr, line.data(), 0, 0, TRUE, 0, 0, in, &si, &pi)) {
         ::WaitForSingleObject(pi.hProcess, 60000);
         ::GetExitCodeProcess(pi.hProcess, &code);
     }

@@ -1,9 +1,10 @@
 // Any command line splits and reads to an end, and every word it splits into comes back whole
-// when quoted the way a caller quotes one argument.
+// when quoted the way a caller quotes one argument; the line as logged is one line.
 #include <cstdint>
 #include <cstdlib>
 
 #include "core/command/command_line.h"
+#include "core/command/command_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::wstring line, quoted = L"V";
@@ -11,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::wstring> words = vx::SplitCommandLine(line), again;
     const vx::CommandReading reading = vx::ReadCommandLine(words);
     if (reading.error.empty() && reading.request.action == vx::CommandAction::None) std::abort();
+    if (vx::LogStartLine(line).find_first_of(L"\r\n") != std::wstring::npos) std::abort();
     for (size_t w = 1; w < words.size(); ++w) {
         quoted += L" \"";
         size_t slashes = 0;  // backslashes not yet written

@@ -37,14 +37,26 @@ TEST(CommandLine, ReadsOneActionWithItsValuesOrSaysWhatIsWrong) {
         {.line = L"V /apply /yes", .error = kCliNoValue + S(L"/apply")},
         {.line = L"V /owner Model=a", .error = kCliUnknown + S(L"Model=a")},
         {.line = L"V /set Logo=a", .error = kCliUnknown + S(L"Logo=a")},  // /logo names it
-        {.line = L"V /clear /logo a", .error = kCliUnknown + S(L"/logo")},
+        {.line = L"V /clear /logo a", .error = kCliOnlyAfterPrefix + S(L"/set") + kCliOnlyAfterSuffix + L"/logo"},
+        {.line = L"V /logo a /set", .error = kCliOnlyAfterPrefix + S(L"/set") + kCliOnlyAfterSuffix + L"/logo"},
+        {.line = L"V /machine /set", .error = kCliOnlyAfterPrefix + S(L"/set") + kCliOnlyAfterSuffix + L"/machine"},
+        {.line = L"V -SET", .error = kCliNothingToWrite + S(L"-SET")},  // nothing to write
+        {.line = L"V /owner", .error = kCliNothingToWrite + S(L"/owner")},
         {.line = L"V /set Model=a\r\nb", .error = kCliLineBreak + S(L"Model=a")},
     };
     for (const Row& row : rows) EXPECT_EQ(ReadCommandLine(SplitCommandLine(row.line)).error, row.error);
-    const CustomValues set = ReadCommandLine({L"V", L"-Set", L"MODEL=", L"/LOGO", L"a b.png"}).request.custom;
-    EXPECT_EQ(set.model, AnyValue::FromText(L"")) << "an empty value is given";
-    EXPECT_EQ(set.logoPath, AnyValue::FromText(L"a b.png"));
-    EXPECT_TRUE(set.supportUrl.IsEmpty()) << "not named: not given";
+    CommandRequest set = ReadCommandLine(SplitCommandLine(L"V -Set MODEL= /LOGO \"a b\" /log l /presets p")).request;
+    EXPECT_EQ(set.custom.model, AnyValue::FromText(L"")) << "an empty value is given";
+    EXPECT_TRUE(set.custom.supportUrl.IsEmpty()) << "not named: not given";
+    MakePathsFull(set, [](const S& path) { return L"C:\\d\\" + path; });
+    EXPECT_EQ(set.logo + L"|" + set.log + L"|" + set.presets, L"C:\\d\\a b|C:\\d\\l|C:\\d\\p");
+    // The log is found before the rest is judged: a line that does not read is logged too.
+    EXPECT_EQ(LogPathOf(SplitCommandLine(L"V /bogus -LOG x.txt /log y")), L"x.txt");
+    EXPECT_EQ(LogPathOf(SplitCommandLine(L"V /clear /log /yes")), L"");
+    // A script reads one line per value and per log entry, whatever a value or the line holds.
+    EXPECT_EQ(OneLine(L"a\r\nb\\n\\c\n"), L"a\\r\\nb\\n\\c\\n");
+    EXPECT_EQ(LogStartLine(L"V /set \"Model=a\nb\""), L"Vendrix 1.5.2 命令行：V /set \"Model=a\\nb\"");
+    EXPECT_EQ(LogEndLine(kExitInternalError), L"退出代码：5");
 }
 
 // Exit codes: 0 done, 2 refused before any change (a question answered No is printed with how
@@ -57,6 +69,7 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         std::string script = "REGEDIT4\r\n";  // preset B's
         bool savedBefore = false;              // preset N is there already
         S failing;                             // the command, value or file that fails
+        S maker = L"Acme";                     // the firmware's
         bool logOpened = true;
         int exit = 0, steps = 0;
         S last;  // the last line printed ends so
@@ -67,6 +80,8 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         {.line = L"V /clear", .failing = L"Logo", .exit = 3, .steps = 8, .last = L"· 写入注册表值 Logo（拒绝访问。）"},
         {.line = L"V /set Model=M", .steps = 1, .last = kMsgCustomDone},
         {.line = L"V /set Model=M /machine", .steps = 2, .last = kMsgCustomDone},
+        {.line = L"V /set /machine", .maker = L"", .exit = 2, .last = kCliMachineUnknown},
+        {.line = L"V /set /machine Model=M", .maker = L"", .steps = 1, .last = kMsgCustomDone},
         {.line = L"V /owner RegisteredOwner=O", .failing = L"RegisteredOwner", .exit = 3, .steps = 1,
          .last = L"以下个人信息未能保存：注册用户名"},
         {.line = L"V /owner RegisteredOwner=O", .steps = 1, .last = kMsgOwnerSaved},
@@ -84,6 +99,7 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         sys.files[L"C:\\V\\oemdata\\B\\oem.reg"] = row.script;
         if (row.savedBefore) sys.folders.insert(L"C:\\V\\oemdata\\N");
         sys.failing = row.failing;
+        sys.bios[L"SystemManufacturer"] = row.maker;
         CommandPorts ports{sys.ports, sys, sys, sys};
         const CommandOutcome out =
             RunCommand(ReadCommandLine(SplitCommandLine(row.line)), row.logOpened, L"C:\\V", ports);
@@ -97,11 +113,11 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
     FakeSystem sys;
     sys.current.values[kManufacturerIndex] = {true, 1, {'Q', 0, 0, 0}};
     sys.current.values[3] = {true, 4, {0x2A, 0, 0, 0}};
-    sys.values[kRegisteredOrganization] = L"青松";
+    sys.values[kRegisteredOrganization] = L"青松\r\n店";
     CommandPorts ports{sys.ports, sys, sys, sys};
     EXPECT_EQ(RunCommand(ReadCommandLine({L"V", L"/show"}), true, L"C:\\V", ports).lines,
               (W{L"Manufacturer=Q", L"Model=", L"SupportURL=", L"SupportPhone=hex(4):2a,00,00,00",
-                 L"SupportHours=", L"Logo=", L"RegisteredOwner=", L"RegisteredOrganization=青松",
+                 L"SupportHours=", L"Logo=", L"RegisteredOwner=", L"RegisteredOrganization=青松\\r\\n店",
                  L"ProductName=", L"FirmwareManufacturer=Acme", L"FirmwareModel="}));
 }
 

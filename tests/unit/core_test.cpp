@@ -107,6 +107,8 @@ TEST(Smbios, ReadsRealTablesNothingOfBrokenOnesAndTheBiosKeyInstead) {
         {.table = Raw(System("System manufacturer\0"s) + Board("ASUSTeK COMPUTER INC.\0PRIME B450M-A\0"s)),
          .read = L"ASUSTeK COMPUTER INC. / PRIME B450M-A"},
         {.table = Raw(System("To Be Filled By O.E.M.\0x.x\0"s) + Board("Default string\0OEM\0"s)), .read = bios},
+        {.table = Raw(System("To be filled by O.E.M\0"s) + Board("-\0B450\0"s)), .read = bios},  // no dot
+        {.table = Raw(System("LENOVO\00090N90029CD\0Lenovo\0"s)), .read = L"LENOVO / 90N90029CD"},
         {.table = kLenovo.substr(0, kBios.size() + 8 + 27 + 12), .read = bios},  // cut in a string set
         {.table = Raw(kBios + System("Dell\0"s), kBios.size() + 30), .read = bios},  // by the header
         {.table = Raw("\1\xF0\0\0Dell\0\0"s), .read = bios},  // a length past the end

@@ -14,6 +14,7 @@ TEST(CheckPreset, RefusesOrAsksBeforeAnyStep) {
     std::string many =
         "REGEDIT4\n[-HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation]\n";
     for (int i = 0; i < 12; ++i) many += "[HKLM\\Run]\n\"v" + std::to_string(i) + "\"=\"\"\n";
+    many += "[hklm\\RUN]\n\"V3\"=\"x\"\n";  // one of them again, spelled in other cases
     const S script = L"C:\\V\\oemdata\\B\\oem.reg";
     using enum OutcomeKind;
     const struct Row {

@@ -77,7 +77,7 @@ TEST_F(RunHidden, AProcessStartsHiddenInTheCurrentFolderWithItsLineUnchanged) {
     const CommandResult r = RunHiddenProcess(probe_.wstring(), L"probe \"two words\" 7", 20000);
     EXPECT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 7u);
-    EXPECT_EQ(Record(), L"flags=" + std::to_wstring(STARTF_USESHOWWINDOW) +
+    EXPECT_EQ(Record(), L"flags=" + std::to_wstring(STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES) +
                             L"\nshow=0\ncmdline=probe \"two words\" 7\n");  // SW_HIDE is 0
 }
 

@@ -1,5 +1,7 @@
 #include "core/command/command_line.h"
 
+#include <algorithm>
+
 #include "core/plain_text.h"
 #include "core/texts.h"
 
@@ -12,28 +14,30 @@ bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 using Action = CommandAction;
 
 // Each switch: the action it is (None for an option), the request's text the word after it
-// fills (null when it takes none), the flag it sets, and the action it belongs to.
+// fills (null when it takes none) and whether that is a path, the flag it sets, and the action
+// it belongs to.
 struct Switch {
     const wchar_t* name;
-    Action action;
+    Action action = Action::None;
     std::wstring CommandRequest::*value = nullptr;
+    bool path = false;
     bool CommandRequest::*flag = nullptr;
     Action only = Action::None;
 };
 const Switch kSwitches[] = {
-    {L"apply", Action::Apply, &CommandRequest::name},
-    {L"clear", Action::Clear},
-    {L"set", Action::Set},
-    {L"owner", Action::Owner},
-    {L"save", Action::Save, &CommandRequest::name},
-    {L"show", Action::Show},
-    {L"?", Action::Usage},
-    {L"logo", Action::None, &CommandRequest::logo, nullptr, Action::Set},
-    {L"presets", Action::None, &CommandRequest::presets},
-    {L"log", Action::None, &CommandRequest::log},
-    {L"yes", Action::None, nullptr, &CommandRequest::yes},
-    {L"replace", Action::None, nullptr, &CommandRequest::replace},
-    {L"machine", Action::None, nullptr, &CommandRequest::machine, Action::Set},
+    {.name = L"apply", .action = Action::Apply, .value = &CommandRequest::name},
+    {.name = L"clear", .action = Action::Clear},
+    {.name = L"set", .action = Action::Set},
+    {.name = L"owner", .action = Action::Owner},
+    {.name = L"save", .action = Action::Save, .value = &CommandRequest::name},
+    {.name = L"show", .action = Action::Show},
+    {.name = L"?", .action = Action::Usage},
+    {.name = L"logo", .value = &CommandRequest::logo, .path = true, .only = Action::Set},
+    {.name = L"presets", .value = &CommandRequest::presets, .path = true},
+    {.name = L"log", .value = &CommandRequest::log, .path = true},
+    {.name = L"yes", .flag = &CommandRequest::yes},
+    {.name = L"replace", .flag = &CommandRequest::replace},
+    {.name = L"machine", .flag = &CommandRequest::machine, .only = Action::Set},
 };
 
 const Switch* FindSwitch(std::wstring_view word) {
@@ -57,24 +61,51 @@ AnyValue* NamedValue(CommandRequest& r, std::wstring_view name) {
 
 // Why the words do not read: the reason and the word it is about.
 struct Fault {
-    const wchar_t* why = nullptr;
+    std::wstring why;
     const std::wstring* word = nullptr;
 };
+
+// What a switch that belongs to an action says when it comes before it or with another.
+std::wstring OnlyAfter(Action action) {
+    for (const Switch& s : kSwitches)
+        if (s.action == action)
+            return text::kCliOnlyAfterPrefix + (L"/" + std::wstring(s.name)) +
+                   text::kCliOnlyAfterSuffix;
+    return text::kCliUnknown;
+}
+
+// Whether /set or /owner names anything to write.
+bool WritesSomething(const CommandRequest& r) {
+    const auto given = [](const AnyValue& v) { return !v.IsEmpty(); };
+    switch (r.action) {
+        case Action::Owner:
+            return std::ranges::any_of(r.owner, given);
+        case Action::Set:
+            return r.machine || !r.logo.empty() ||
+                   std::ranges::any_of(kOemValues, [&](const OemValue& v) {
+                       return v.custom && given(r.custom.*v.custom);
+                   });
+        default:
+            return true;
+    }
+}
 
 Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
     for (const std::wstring& word : words)
         if (word.find_first_of(L"\r\n") != std::wstring::npos) return {text::kCliLineBreak, &word};
     bool seen[std::size(kSwitches)] = {};
+    const std::wstring* actionWord = nullptr;
     for (size_t i = 1; i < words.size(); ++i) {
         const std::wstring& word = words[i];
         if (const Switch* s = FindSwitch(word)) {
             bool& once = seen[s - kSwitches];
             if (once) return {text::kCliTwice, &word};
             once = true;
-            if (s->only != Action::None && s->only != r.action) return {text::kCliUnknown, &word};
+            if (s->only != Action::None && s->only != r.action) return {OnlyAfter(s->only), &word};
             if (s->action != Action::None) {
                 if (r.action != Action::None) return {text::kCliTwoActions, &word};
                 r.action = s->action;
+                actionWord = &word;
             }
             if (s->flag) r.*(s->flag) = true;
             if (!s->value) continue;
@@ -92,7 +123,8 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
         *named = AnyValue::FromText(word.substr(equals + 1));
     }
     if (r.action == Action::None) return {text::kCliNoAction};
-    if (!r.logo.empty()) r.custom.logoPath = AnyValue::FromText(r.logo);
+    // A run that would write nothing would report success for nothing.
+    if (!WritesSomething(r)) return {text::kCliNothingToWrite, actionWord};
     return {};
 }
 
@@ -139,9 +171,26 @@ CommandReading ReadCommandLine(const std::vector<std::wstring>& words) {
     CommandReading reading;
     const Fault fault = Read(words, reading.request);
     // A word is named up to a line break it holds: the message stays one line.
-    if (fault.why)
-        reading.error = fault.why + (fault.word ? fault.word->substr(0, fault.word->find_first_of(L"\r\n")) : L"");
+    if (!fault.why.empty())
+        reading.error =
+            fault.why +
+            (fault.word ? fault.word->substr(0, fault.word->find_first_of(L"\r\n")) : L"");
     return reading;
+}
+
+std::wstring LogPathOf(const std::vector<std::wstring>& words) {
+    for (size_t i = 1; i + 1 < words.size(); ++i) {
+        const Switch* s = FindSwitch(words[i]);
+        if (s && s->value == &CommandRequest::log && !FindSwitch(words[i + 1]))
+            return words[i + 1];
+    }
+    return {};
+}
+
+void MakePathsFull(CommandRequest& request,
+                   const std::function<std::wstring(const std::wstring&)>& fullPath) {
+    for (const Switch& s : kSwitches)
+        if (s.path && !(request.*s.value).empty()) request.*s.value = fullPath(request.*s.value);
 }
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 #pragma once
 // The silent command line: the words Windows splits it into and what they ask for. Reading
 // touches nothing; core/command/command_run.h runs what was read.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,7 @@ struct CommandRequest {
     CommandAction action = CommandAction::None;
     std::wstring name;  // the brand of /apply, the preset of /save
     // The values /set and /owner name; one not named stays empty (the kind), and is left as
-    // it is. /logo fills custom.logoPath.
+    // it is. The picture of /logo is `logo`.
     CustomValues custom;
     OwnerValues owner;
     std::wstring logo, presets, log;  // empty when not given
@@ -39,8 +40,18 @@ struct CommandReading {
     std::wstring error;  // why the words do not read, for the line before the usage; empty if they do
 };
 
-// The words of a whole command line (the program name, first, is skipped). Switches start with / or -, in any case; named values
-// are Name=value words after their action.
+// The words of a whole command line (the program name, first, is skipped). Switches start
+// with / or -, in any case; named values are Name=value words after their action. /set and
+// /owner must name something to write.
 CommandReading ReadCommandLine(const std::vector<std::wstring>& words);
+
+// The file the first /log of the words names, as written; empty when none does. Looked for
+// before the words are judged, so that a line that does not read is logged too.
+std::wstring LogPathOf(const std::vector<std::wstring>& words);
+
+// The request's paths (/presets, /log, /logo) made full by `fullPath`, once, before anything
+// runs: an action that enters a folder must not find the files it checked anew from there.
+void MakePathsFull(CommandRequest& request,
+                   const std::function<std::wstring(const std::wstring&)>& fullPath);
 
 }  // namespace vx

@@ -1,5 +1,8 @@
 #include "core/command/command_run.h"
 
+#include <algorithm>
+
+#include "core/decimal.h"
 #include "core/machine/machine_brand.h"
 #include "core/oem/apply_actions.h"
 #include "core/oem/owner_panel.h"
@@ -49,27 +52,38 @@ CommandOutcome Judged(const ActionOutcome& o, const wchar_t* howToAccept = text:
 CommandOutcome Show(CommandPorts& ports) {
     CommandOutcome out;
     const CurrentOem current = ports.current.Read();
+    const auto show = [&](std::wstring name, std::wstring_view value) {
+        out.lines.push_back(std::move(name) + L"=" + OneLine(value));
+    };
     for (size_t i = 0; i < kOemValues.size(); ++i)
-        out.lines.push_back(kOemValues[i].name + (L"=" + ShownText(current.values[i])));
+        show(kOemValues[i].name, ShownText(current.values[i]));
     OwnerPanel owner;
     const OwnerTexts texts = owner.Load(ports.apply.registry);
-    for (int i = 0; i < kOwnerFieldCount; ++i)
-        out.lines.push_back(OwnerFields()[i].valueName + (L"=" + texts[i]));
+    for (int i = 0; i < kOwnerFieldCount; ++i) show(OwnerFields()[i].valueName, texts[i]);
     const MachineIdentity machine = ReadMachineIdentity(ports.firmware);
-    out.lines.push_back(L"FirmwareManufacturer=" + machine.manufacturer);
-    out.lines.push_back(L"FirmwareModel=" + machine.model);
+    show(L"FirmwareManufacturer", machine.manufacturer);
+    show(L"FirmwareModel", machine.model);
     return out;
 }
 
-// /set /machine: Manufacturer and Model from the firmware where the line names none and the
-// firmware does.
-CustomValues WithMachine(const CustomValues& v, FirmwarePort& firmware) {
+// The values /set writes: the ones named, the picture of /logo, and with /machine the
+// firmware's maker and model where the line names none and the firmware does.
+CustomValues SetValues(const CommandRequest& r, FirmwarePort& firmware) {
+    CustomValues v = r.custom;
+    if (!r.logo.empty()) v.logoPath = AnyValue::FromText(r.logo);
+    if (!r.machine) return v;
     const MachineIdentity machine = ReadMachineIdentity(firmware);
-    const auto pick = [](const AnyValue& given, const std::wstring& read) {
-        return given.IsEmpty() && !read.empty() ? AnyValue::FromText(read) : given;
-    };
-    return {pick(v.manufacturer, machine.manufacturer), pick(v.model, machine.model),
-            v.supportUrl, v.supportPhone, v.logoPath, v.supportHours};
+    for (auto [given, read] : {std::pair{&v.manufacturer, &machine.manufacturer},
+                               std::pair{&v.model, &machine.model}})
+        if (given->IsEmpty() && !read->empty()) *given = AnyValue::FromText(*read);
+    return v;
+}
+
+// Whether the values name anything to write.
+bool AnyGiven(const CustomValues& v) {
+    return std::ranges::any_of(kOemValues, [&](const OemValue& o) {
+        return !(o.custom ? v.*o.custom : v.logoPath).IsEmpty();
+    });
 }
 
 // /apply auto: the listed brand that matches the firmware's maker, as 选择本机品牌 finds it.
@@ -86,6 +100,26 @@ CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports
 }
 
 }  // namespace
+
+std::wstring OneLine(std::wstring_view text) {
+    std::wstring line;
+    line.reserve(text.size());
+    for (wchar_t c : text) {
+        if (c == L'\r')
+            line += L"\\r";
+        else if (c == L'\n')
+            line += L"\\n";
+        else
+            line += c;
+    }
+    return line;
+}
+
+std::wstring LogStartLine(std::wstring_view commandLine) {
+    return text::kCaptionPrefix + (text::kVersion + (text::kLogCommandLine + OneLine(commandLine)));
+}
+
+std::wstring LogEndLine(int exitCode) { return text::kLogExitCode + DecimalText(exitCode); }
 
 CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports) {
@@ -104,9 +138,12 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
             return Judged(RunBrandAction(folder, r.name, ports.apply, preset));
         case CommandAction::Clear:
             return Judged(RunClearAction(ports.apply));
-        case CommandAction::Set:
-            return Judged(RunCustomAction(
-                r.machine ? WithMachine(r.custom, ports.firmware) : r.custom, ports.apply));
+        case CommandAction::Set: {
+            const CustomValues values = SetValues(r, ports.firmware);
+            // Only /machine can come to nothing: the firmware named neither maker nor model.
+            if (!AnyGiven(values)) return Report(kExitRefused, text::kCliMachineUnknown);
+            return Judged(RunCustomAction(values, ports.apply));
+        }
         case CommandAction::Owner:
             return Judged(SaveOwnerValues(ports.apply.registry, r.owner));
         case CommandAction::Save: {

@@ -2,6 +2,7 @@
 // Runs what the command line asks for through the very actions the windows run, over the same
 // ports; the questions the windows ask are answered by /yes and /replace instead.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/command/command_line.h"
@@ -11,8 +12,16 @@
 
 namespace vx {
 
-// kExitNoBrand: /apply auto found no preset for this machine's maker.
-enum ExitCode { kExitDone, kExitUsage, kExitRefused, kExitFailed, kExitNoBrand };
+// kExitNoBrand: /apply auto found no preset for this machine's maker. kExitInternalError: the
+// run could not go on (memory exhausted, or an error of the program's own).
+enum ExitCode {
+    kExitDone,
+    kExitUsage,
+    kExitRefused,
+    kExitFailed,
+    kExitNoBrand,
+    kExitInternalError,
+};
 
 struct CommandPorts {
     ApplyPorts apply;
@@ -31,5 +40,14 @@ struct CommandOutcome {
 // not be opened.
 CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports);
+
+// The text on one line whatever it holds: a carriage return shown as \r, a line feed as \n,
+// every other character (a backslash too) as it is.
+std::wstring OneLine(std::wstring_view text);
+
+// The first line a run logs: the program and its version, and the whole command line.
+std::wstring LogStartLine(std::wstring_view commandLine);
+// The last: the exit code.
+std::wstring LogEndLine(int exitCode);
 
 }  // namespace vx

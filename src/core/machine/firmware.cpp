@@ -14,21 +14,35 @@ namespace {
 // Calling method, major and minor version, DMI revision, then the tables' length (a DWORD).
 constexpr size_t kRawHeaderSize = 8;
 
-// What boards and machines carry where their maker left a field unfilled.
+// What boards and machines carry where their maker left a field unfilled; compared by words,
+// so "To be filled by O.E.M" without its last dot is one too.
 constexpr std::wstring_view kPlaceholders[] = {
-    L"to be filled by o.e.m.", L"to be filled by oem", L"system manufacturer",
-    L"system product name", L"system version", L"default string", L"not applicable",
-    L"not specified", L"none", L"oem", L"o.e.m.", L"x.x", L"n/a", L"unknown",
-    L"base board manufacturer", L"base board product name"};
+    L"To be filled by O.E.M.", L"To be filled by OEM", L"System manufacturer",
+    L"System Product Name", L"System Version", L"Default string", L"Not Applicable",
+    L"Not Specified", L"Not Available", L"None", L"OEM", L"O.E.M.", L"x.x", L"N/A",
+    L"Unknown", L"Undefined", L"Invalid", L"Base Board Manufacturer",
+    L"Base Board Product Name", L"Base Board Version"};
 
 // Makers whose Product Name is a machine-type code ("20KHCTO1WW": model, build and region)
 // that nobody recognises, while Version holds the name on the lid ("ThinkPad X1 Carbon 6th").
-constexpr std::wstring_view kModelInVersion[] = {L"lenovo"};
+constexpr std::wstring_view kModelInVersion[] = {L"LENOVO"};
 
-// Whether the list holds the name, compared as names are.
+// Whether the list holds the name, compared by their words.
 bool Lists(std::span<const std::wstring_view> list, std::wstring_view name) {
     return std::any_of(list.begin(), list.end(),
-                       [&](std::wstring_view item) { return SameName(item, name); });
+                       [&](std::wstring_view item) { return SameWords(item, name); });
+}
+
+// Whether the character belongs to a word: a letter or digit, ASCII or of any other script.
+bool InWord(wchar_t c) {
+    if (c < 0x80)
+        return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+    // Latin-1's signs, general punctuation, CJK symbols and punctuation, full-width signs.
+    const bool sign = c <= 0xBF || c == 0xD7 || c == 0xF7 || (c >= 0x2000 && c <= 0x206F) ||
+                      (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFF0F) ||
+                      (c >= 0xFF1A && c <= 0xFF20) || (c >= 0xFF3B && c <= 0xFF40) ||
+                      (c >= 0xFF5B && c <= 0xFF65);
+    return !sign;
 }
 
 // Where each string is: the structure's type, the offset of its string number in the
@@ -60,7 +74,8 @@ std::wstring FirmwareText(std::wstring_view text) {
     const size_t first = text.find_first_not_of(L" \t");
     if (first == std::wstring_view::npos) return {};
     text = text.substr(first, text.find_last_not_of(L" \t") + 1 - first);
-    if (Lists(kPlaceholders, text)) return {};
+    // A field of signs alone ("-", "????" from bytes that are no ASCII) names nothing either.
+    if (WordsOf(text).empty() || Lists(kPlaceholders, text)) return {};
     return std::wstring(text);
 }
 
@@ -79,6 +94,32 @@ std::wstring StringOf(const std::uint8_t* p, const std::uint8_t* end, unsigned i
 }
 
 }  // namespace
+
+std::vector<std::wstring_view> WordsOf(std::wstring_view name) {
+    std::vector<std::wstring_view> words;
+    for (size_t i = 0; i < name.size();) {
+        if (!InWord(name[i])) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < name.size() && InWord(name[i])) ++i;
+        words.push_back(name.substr(start, i - start));
+    }
+    return words;
+}
+
+bool HoldsWords(std::wstring_view whole, std::wstring_view part) {
+    const std::vector<std::wstring_view> in = WordsOf(whole), words = WordsOf(part);
+    if (words.empty()) return false;
+    for (size_t at = 0; at + words.size() <= in.size(); ++at)
+        if (std::equal(words.begin(), words.end(), in.begin() + at, SameName)) return true;
+    return false;
+}
+
+bool SameWords(std::wstring_view a, std::wstring_view b) {
+    return WordsOf(a).size() == WordsOf(b).size() && HoldsWords(a, b);
+}
 
 SmbiosStrings ParseSmbios(std::string_view raw) {
     SmbiosStrings s;
@@ -114,7 +155,10 @@ MachineIdentity ReadMachineIdentity(FirmwarePort& firmware) {
     // A self-built desktop names only its board's maker and model.
     MachineIdentity id{s.manufacturer.empty() ? s.boardManufacturer : s.manufacturer,
                        s.product.empty() ? s.boardProduct : s.product};
-    if (!s.version.empty() && Lists(kModelInVersion, s.manufacturer)) id.model = s.version;
+    // A Version that only names the maker again ("Lenovo") is no model: Product Name serves.
+    if (!s.version.empty() && Lists(kModelInVersion, s.manufacturer) &&
+        !SameWords(s.version, s.manufacturer))
+        id.model = s.version;
     return id;
 }
 

@@ -3,6 +3,7 @@
 // they name no maker, the copy of their values Windows keeps in the registry.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vx {
 
@@ -16,6 +17,16 @@ struct SmbiosStrings {
 // The buffer GetSystemFirmwareTable('RSMB') fills: a RawSMBIOSData header, then the
 // structures. Only what lies wholly inside both the buffer and the header's length is read.
 SmbiosStrings ParseSmbios(std::string_view raw);
+
+// A name's words: its runs of letters and digits, of any script; anything else (blanks, '.',
+// ',', '-', '/', brackets, CJK and full-width punctuation) lies between them. Makers' names
+// are compared by their words, so that "O.E.M" is "O.E.M." and "Dell" is not in "Modell".
+std::vector<std::wstring_view> WordsOf(std::wstring_view name);
+// Whether the part's words come one after another among the whole's, each the same word
+// without regard to case (SameName); never for a part without words.
+bool HoldsWords(std::wstring_view whole, std::wstring_view part);
+// Whether two names are the same words.
+bool SameWords(std::wstring_view a, std::wstring_view b);
 
 struct MachineIdentity {
     std::wstring manufacturer, model;  // empty: unknown

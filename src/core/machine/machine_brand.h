@@ -12,11 +12,16 @@ struct MachineBrand {
     std::wstring message;  // why there is none, naming the maker; empty when there is one
 };
 
-// The brand preset for this machine: the first of `brands` (the fixed entries skipped) whose
-// name is the firmware manufacturer's, or whose oem.reg sets Manufacturer to a text holding the
-// manufacturer's name, or by which the manufacturer is known in Chinese; all compared as names
-// are (SameName), without regard to '.', ',' and corporate words such as Inc. or Co., Ltd. at
-// the end.
+// The brand preset for this machine, by three rules in order (the fixed entries skipped; the
+// first rule any brand meets decides, and within it the first brand listed):
+// 1. the brand's name is the firmware manufacturer's, or whole words of it ("Dell" for
+//    "Dell Inc.");
+// 2. the brand is another name the maker is known by: its short, long or Chinese name ("华硕"
+//    or "ASUS" for "ASUSTeK COMPUTER INC.");
+// 3. the brand's oem.reg sets the OEM information's Manufacturer to a text holding the
+//    manufacturer's name, the corporate words at its end left out, as whole words.
+// Names compare by their words (WordsOf), each without regard to case: a name inside another
+// word is no match ("Acer" is not in "Tracer", "Intel" not in "Intelligent").
 MachineBrand FindMachineBrand(const std::vector<std::wstring>& brands,
                               const std::wstring& manufacturer, const std::wstring& programFolder,
                               PresetFiles& files);

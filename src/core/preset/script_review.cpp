@@ -47,6 +47,16 @@ std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> change
     std::vector<const ScriptChange*> order;
     for (const ScriptChange& c : changes)
         if (!IsOemKey(c.key) || (!c.value && c.deletes)) order.push_back(&c);
+    // Key and value names compare as the registry compares them, without regard to case: one
+    // value spelled two ways is one change.
+    const auto compareValues = [](const std::optional<std::wstring>& a,
+                                  const std::optional<std::wstring>& b) {
+        return a && b ? CompareNames(*a, *b) : int{a.has_value()} - int{b.has_value()};
+    };
+    const auto same = [&](const ScriptChange& a, const ScriptChange& b) {
+        return SameName(a.key, b.key) && compareValues(a.value, b.value) == 0 &&
+               a.deletes == b.deletes;
+    };
     // Sorted, not compared pairwise (a preset may hold tens of thousands of values): equal
     // changes lie together with the script's first one first, and a key's own entries just
     // before its values. A section's values share one long key: the runs of one key are marked
@@ -56,17 +66,18 @@ std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> change
         run[i] = changes[i].key == changes[i - 1].key ? run[i - 1] : i;
     std::sort(order.begin(), order.end(), [&](const ScriptChange* a, const ScriptChange* b) {
         const bool oneRun = run[a - changes.data()] == run[b - changes.data()];
-        if (const int key = oneRun ? 0 : a->key.compare(b->key)) return key < 0;
-        if (a->value != b->value) return a->value < b->value;
+        if (const int key = oneRun ? 0 : CompareNames(a->key, b->key)) return key < 0;
+        if (const int value = compareValues(a->value, b->value)) return value < 0;
         return std::tie(a->deletes, a) < std::tie(b->deletes, b);
     });
     std::vector<bool> shown(changes.size());
     for (size_t i = 0; i < order.size(); ++i) {
         const ScriptChange& c = *order[i];
-        if (i > 0 && c == *order[i - 1]) continue;
+        if (i > 0 && same(c, *order[i - 1])) continue;
         size_t next = i + 1;
-        while (next < order.size() && order[next]->key == c.key && !order[next]->value) ++next;
-        const bool hasValues = next < order.size() && order[next]->key == c.key;
+        while (next < order.size() && SameName(order[next]->key, c.key) && !order[next]->value)
+            ++next;
+        const bool hasValues = next < order.size() && SameName(order[next]->key, c.key);
         if (c.value || c.deletes || !hasValues) shown[order[i] - changes.data()] = true;
     }
     std::vector<ScriptChange> outside;
