@@ -205,3 +205,16 @@ inline constexpr const wchar_t* kInfoFirmwareMaker = L"本机品牌：";
 inline constexpr const wchar_t* kInfoFirmwareModel = L"本机型号：";
 
 }  // namespace vx::text
+
+namespace vx::text {
+
+// Restore points, the undo and the dry run.
+inline constexpr const wchar_t* kOriginWindow = L"窗口：";
+inline constexpr const wchar_t* kOriginCommandLine = L"命令行：";
+inline constexpr const wchar_t* kOriginApplyBrand = L"应用品牌预设";
+inline constexpr const wchar_t* kOriginClear = L"清除OEM信息";
+inline constexpr const wchar_t* kOriginCustom = L"自定义OEM信息";
+inline constexpr const wchar_t* kOriginOwner = L"修改个人信息";
+inline constexpr const wchar_t* kOriginUndo = L"撤销上次更改";
+
+}  // namespace vx::text

@@ -4,6 +4,7 @@
 
 #include "core/texts.h"
 #include "system/registry.h"
+#include "system/restore_ports.h"
 #include "system/handles.h"
 #include "system/native_view.h"
 #include "system/preset_files.h"
@@ -54,6 +55,16 @@ AnyValue MachineRegistry::GetRegistryValue(const std::wstring& keyName,
                                            const std::wstring& valueName,
                                            const AnyValue& defaultValue) {
     return vx::GetRegistryValue(HKEY_LOCAL_MACHINE, keyName, valueName, defaultValue);
+}
+
+std::optional<RawValue> MachineRegistry::ReadValue(const std::wstring& keyName,
+                                                  const std::wstring& valueName) {
+    return ReadExactValue(HKEY_LOCAL_MACHINE, keyName, valueName);
+}
+
+WriteResult MachineRegistry::WriteValue(const std::wstring& keyName, const std::wstring& valueName,
+                                        const RawValue& value) {
+    return WriteExactValue(HKEY_LOCAL_MACHINE, keyName, valueName, value);
 }
 
 CommandResult HiddenCommandRunner::Run(const std::wstring& commandLine) {

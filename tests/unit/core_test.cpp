@@ -46,6 +46,8 @@ struct FakeRegistry : RegistryPort {
                               const AnyValue&) override {
         return AnyValue::FromText(values[name]);
     }
+    std::optional<RawValue> ReadValue(const std::wstring&, const std::wstring&) override { return RawValue{}; }
+    WriteResult WriteValue(const std::wstring&, const std::wstring&, const RawValue&) override { return {}; }
 };
 
 // Until loaded the boxes hold only their placeholder, which must never replace the user's data.

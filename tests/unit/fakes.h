@@ -50,6 +50,8 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
                               const AnyValue& d) override {
         return d;
     }
+    std::optional<RawValue> ReadValue(const S&, const S&) override { return RawValue{}; }
+    WriteResult WriteValue(const S&, const S&, const RawValue&) override { return {}; }
     PreparedLogo Prepare(const std::wstring& p) override {
         return p == L"bad" ? PreparedLogo{{}, false, kWhyNotAPicture}
                            : PreparedLogo{temporary + p, !temporary.empty(), {}};
