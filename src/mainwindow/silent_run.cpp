@@ -3,6 +3,7 @@
 #include "core/command/command_run.h"
 #include "system/console_output.h"
 #include "system/preset_files.h"
+#include "system/restore_ports.h"
 #include "system/system_ports.h"
 #include "system/ui.h"
 
@@ -40,7 +41,8 @@ int RunSilently(const std::vector<std::wstring>& words) {
     AnsweredPresetFiles saveFiles(questions);
     MachineCurrentOem current;
     SystemFirmware firmware;
-    CommandPorts ports{system.ports, presetFiles, saveFiles, questions, current, firmware};
+    SystemRestorePorts restore;
+    CommandPorts ports{system.ports, presetFiles, saveFiles, questions, current, firmware, restore.ports};
     const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
     PrintLines(outcome.lines);
     log.Append(outcome.lines);

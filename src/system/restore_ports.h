@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/ports.h"
+#include "system/system_ports.h"
 
 namespace vx {
 
@@ -57,6 +58,15 @@ std::wstring ProgramDataFolder();
 class SystemClock : public Clock {
   public:
     LocalTime Now() override;
+};
+
+// The adapters of the running Windows behind one action's restore point.
+struct SystemRestorePorts {
+    MachineRegistry registry;
+    SystemOemLogoFiles oem;
+    SystemRestorePoints store;
+    SystemClock clock;
+    RestorePorts ports{registry, oem, store, clock};
 };
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 
 #include "core/command/command_run.h"
 #include "fakes.h"
+#include "restore_fakes.h"
 
 namespace vx {
 namespace {
@@ -72,7 +73,8 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         files.existing = c.existing;
         files.asker = &questions;
         if (c.existing == L"+") sys.script = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Run]\n";
-        CommandPorts ports{sys.ports, sys, files, questions, sys, sys};
+        FakeMachine machine;
+        CommandPorts ports{sys.ports, sys, files, questions, sys, sys, machine.ports};
         const CommandOutcome out = RunCommand(ReadCommandLine(c.words), c.failing != L"log", L"P", ports);
         EXPECT_EQ(out.exitCode, c.exit) << c.last;
         EXPECT_EQ(sys.steps, c.steps) << c.last;

@@ -1,5 +1,8 @@
 #include "core/command/command_line.h"
 
+#include <algorithm>
+
+#include "core/oem/action_origin.h"
 #include "core/preset/reg_script.h"
 #include "core/texts.h"
 
@@ -27,6 +30,8 @@ const Switch kSwitches[] = {
     {L"owner", Action::Owner},
     {L"save", Action::Save, &CommandRequest::name},
     {L"show", Action::Show},
+    {L"restore", Action::Restore, &CommandRequest::name},
+    {L"restorepoints", Action::RestorePoints},
     {L"?", Action::Usage},
     {L"logo", Action::None, &CommandRequest::logo, nullptr, Action::Set},
     {L"presets", Action::None, &CommandRequest::presets},
@@ -34,6 +39,8 @@ const Switch kSwitches[] = {
     {L"yes", Action::None, nullptr, &CommandRequest::yes},
     {L"replace", Action::None, nullptr, &CommandRequest::replace},
     {L"machine", Action::None, nullptr, &CommandRequest::machine, Action::Set},
+    {L"whatif", Action::None, nullptr, &CommandRequest::whatIf},
+    {L"json", Action::None, nullptr, &CommandRequest::json},
 };
 
 const Switch* FindSwitch(std::wstring_view word) {
@@ -85,6 +92,9 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
             }
             if (s->flag) r.*(s->flag) = true;
             if (!s->value) continue;
+            // /restore alone means the newest point.
+            if (s->action == Action::Restore && (i + 1 == words.size() || FindSwitch(words[i + 1])))
+                continue;
             // A switch where its value should be means the value is missing.
             if (i + 1 == words.size() || words[i + 1].empty() || FindSwitch(words[i + 1]))
                 return {text::kCliNoValue, &word};
@@ -100,6 +110,12 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
         *named = value;
     }
     if (r.action == Action::None) return {text::kCliNoAction};
+    const auto among = [&](std::initializer_list<Action> actions) {
+        return std::find(actions.begin(), actions.end(), r.action) != actions.end();
+    };
+    if (r.whatIf && !among({Action::Apply, Action::Clear, Action::Set, Action::Owner, Action::Restore}))
+        return {text::kCliWhatIfHere};
+    if (r.json && !r.whatIf && !among({Action::Show, Action::RestorePoints})) return {text::kCliJsonHere};
     if (!r.logo.empty()) {
         const AnyValue logo = AnyValue::FromText(r.logo);
         r.custom.logoPath = logo;
@@ -151,6 +167,7 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
 CommandReading ReadCommandLine(const std::vector<std::wstring>& words) {
     CommandReading reading;
     const Fault fault = Read(words, reading.request);
+    reading.request.origin = CommandLineOrigin(words);
     // A word is named up to a line break it holds: the message stays one line.
     if (fault.why)
         reading.error = fault.why + (fault.word ? fault.word->substr(0, fault.word->find_first_of(L"\r\n")) : L"");

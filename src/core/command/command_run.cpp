@@ -1,5 +1,7 @@
 #include "core/command/command_run.h"
 
+#include "core/command/json.h"
+#include "core/oem/change_guard.h"
 #include "core/preset/brand_list.h"
 #include "core/oem/owner_panel.h"
 #include "core/preset/reg_script.h"
@@ -21,7 +23,7 @@ CommandOutcome Judged(const ActionOutcome& o, const AnsweredQuestions& questions
 }
 
 // Name=value lines a script can read: the six OEM values, then the owner's.
-CommandOutcome Show(CommandPorts& ports) {
+CommandOutcome Show(CommandPorts& ports, bool json) {
     CommandOutcome out;
     const CurrentOem current = ports.current.Read();
     for (size_t i = 0; i < kOemValueNames.size(); ++i)
@@ -33,6 +35,7 @@ CommandOutcome Show(CommandPorts& ports) {
     const MachineIdentity machine = ReadMachineIdentity(ports.firmware);
     out.lines.push_back(L"FirmwareManufacturer=" + machine.manufacturer);
     out.lines.push_back(L"FirmwareModel=" + machine.model);
+    if (json) out.lines = {JsonOfNamedLines(out.lines)};
     return out;
 }
 
@@ -49,7 +52,7 @@ CustomValues WithMachine(const CustomValues& v, FirmwarePort& firmware) {
 
 // /apply auto: the listed brand that matches the firmware's maker, as 选择本机品牌 finds it.
 CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports,
-                                 PresetPorts& preset) {
+                                 PresetPorts& preset, ChangeGuard& guard) {
     const std::wstring list = ListFilePath(folder);
     const std::optional<std::string> bytes = ports.presetFiles.ReadFile(list);
     if (!bytes) return Outcome(kExitRefused, text::kMsgListUnreadable + list);
@@ -57,9 +60,26 @@ CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports
     const MachineBrand brand = FindMachineBrand(
         brands, ReadMachineIdentity(ports.firmware).manufacturer, folder, ports.presetFiles);
     if (brand.index < 0) return Outcome(kExitNoBrand, brand.message);
-    return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset),
+    return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset,
+                                 GuardBrand(guard, PresetFolder(folder, brands[brand.index]),
+                                            ports.presetFiles)),
                   ports.questions);
 }
+
+// The restore points, one a line: the name, then what made it.
+CommandOutcome ListPoints(RestorePointStore& store, bool json) {
+    const std::vector<RestorePoint> points = ListRestorePoints(store);
+    CommandOutcome out;
+    if (json) out.lines.push_back(JsonOfRestorePoints(points));
+    for (const RestorePoint& p : points)
+        if (!json) out.lines.push_back(p.name + L" " + p.origin);
+    if (out.lines.empty()) out.lines.push_back(text::kNoRestorePoints);
+    return out;
+}
+
+// The action's outcome; a dry run that got as far as its guard gives its JSON instead of lines.
+CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, ChangeGuard& guard,
+                   const std::wstring& folder);
 
 }  // namespace
 
@@ -83,20 +103,38 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
         return Outcome(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
     const std::wstring folder = r.presets.empty() ? programFolder : r.presets;
     ports.questions.answer = r.action == CommandAction::Save ? r.replace : r.yes;
+    ChangeGuard guard(ports.restore, r.origin, r.whatIf);
+    CommandOutcome out = Run(r, ports, guard, folder);
+    if (r.json && r.whatIf && out.exitCode == kExitDone) out.lines = {JsonOfComparison(guard.comparison())};
+    return out;
+}
+
+namespace {
+
+CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, ChangeGuard& guard,
+                   const std::wstring& folder) {
     switch (r.action) {
         case CommandAction::Apply: {
             PresetPorts preset{ports.presetFiles, ports.questions};
-            if (SameKey(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
-            return Judged(RunBrandAction(folder, r.name, ports.apply, preset), ports.questions);
+            if (SameKey(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset, guard);
+            return Judged(RunBrandAction(folder, r.name, ports.apply, preset,
+                                         GuardBrand(guard, PresetFolder(folder, r.name), ports.presetFiles)),
+                          ports.questions);
         }
         case CommandAction::Clear:
-            return Judged(RunClearAction(ports.apply), ports.questions);
-        case CommandAction::Set:
-            return Judged(RunCustomAction(r.machine ? WithMachine(r.custom, ports.firmware)
-                                                    : r.custom,
-                                          ports.apply),
+            return Judged(RunClearAction(ports.apply, GuardClear(guard)), ports.questions);
+        case CommandAction::Set: {
+            const CustomValues values = r.machine ? WithMachine(r.custom, ports.firmware) : r.custom;
+            return Judged(RunCustomAction(values, ports.apply, GuardCustom(guard, values, ports.presetFiles)),
                           ports.questions);
+        }
+        case CommandAction::Restore:
+            return Judged(RunRestoreAction(r.name, guard), ports.questions);
+        case CommandAction::RestorePoints:
+            return ListPoints(ports.restore.store, r.json);
         case CommandAction::Owner: {
+            if (std::optional<ActionOutcome> stop = guard.Check(OwnerPlan(r.owner, ports.restore.registry)))
+                return Judged(*stop, ports.questions);
             const std::wstring message = SaveOwnerValues(ports.apply.registry, r.owner);
             return Outcome(message == text::kMsgOwnerSaved ? kExitDone : kExitFailed, message);
         }
@@ -109,7 +147,7 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
             return Outcome(s.saved ? kExitDone : s.wrote ? kExitFailed : kExitRefused, s.message);
         }
         case CommandAction::Show:
-            return Show(ports);
+            return Show(ports, r.json);
         case CommandAction::Usage:
             return Outcome(kExitDone, text::kCliUsage);
         case CommandAction::None:
@@ -117,5 +155,7 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
     }
     return {};
 }
+
+}  // namespace
 
 }  // namespace vx

@@ -41,6 +41,7 @@ struct CommandPorts {
     AnsweredQuestions& questions;
     CurrentOemSource& current;
     FirmwarePort& firmware;
+    RestorePorts& restore;
 };
 
 struct CommandOutcome {

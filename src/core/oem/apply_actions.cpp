@@ -318,13 +318,15 @@ std::wstring CustomCopyCommand(const std::wstring& logoPath) {
 }
 
 ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstring& brand,
-                             ApplyPorts& ports, PresetPorts& preset) {
+                             ApplyPorts& ports, PresetPorts& preset, const BeforeChange& before) {
     const std::wstring folder = PresetFolder(programFolder, brand);
     // The commands name their files relative to the preset folder: anywhere else they would
     // copy and import whatever lies there.
     if (!ports.currentFolder.Enter(folder))
         return Refuse(ApplyStep::EnterPresetFolder, folder, text::kMsgPresetFolderMissing);
     if (ActionOutcome refusal = CheckPreset(folder, preset); refusal.refused) return refusal;
+    if (before)
+        if (std::optional<ActionOutcome> stop = before(folder + text::kPresetLogoSuffix)) return *stop;
 
     StepRunner steps(ports);
     steps.MakeOemFolder();
@@ -333,7 +335,9 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
     return steps.Finish(text::kMsgBrandDone, text::kMsgBrandFailed);
 }
 
-ActionOutcome RunClearAction(ApplyPorts& ports) {
+ActionOutcome RunClearAction(ApplyPorts& ports, const BeforeChange& before) {
+    if (before)
+        if (std::optional<ActionOutcome> stop = before({})) return *stop;
     StepRunner steps(ports);
     steps.DeleteLogo();
     steps.RemoveOemFolder();
@@ -341,7 +345,8 @@ ActionOutcome RunClearAction(ApplyPorts& ports) {
     return steps.Finish(text::kMsgClearDone, text::kMsgClearFailed);
 }
 
-ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
+ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports,
+                              const BeforeChange& before) {
     const std::wstring logoPath = values.logoPath.ToText();
     // No Windows file name holds a double quote; inside the quoted argument one would end it
     // early and let the rest of the path reach the command interpreter as further words.
@@ -364,6 +369,12 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
             ActionOutcome refusal = Refuse(ApplyStep::CheckLogoPath, logoPath, text::kMsgLogoUnusable);
             refusal.message += Reason(logo.failure);
             return refusal;
+        }
+    }
+    if (before) {
+        if (std::optional<ActionOutcome> stop = before(logo.path)) {
+            if (logo.temporary) ports.logo.Discard(logo.path);
+            return *stop;
         }
     }
     StepRunner steps(ports);

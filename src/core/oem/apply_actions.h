@@ -3,6 +3,8 @@
 // selection means, the steps of each in their fixed order, and how their outcome is judged.
 // Every step of a started action runs; the completion message is only given when all of
 // them did what they were for.
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,11 @@ struct ActionOutcome {
     bool Succeeded() const { return !refused && failures.empty(); }
 };
 
+// Asked once an action's checks have passed, before its first step, with the file its copy
+// would make the logo (empty when it copies none): nothing to go on, or the outcome the action
+// ends with instead (core/oem/change_guard.h).
+using BeforeChange = std::function<std::optional<ActionOutcome>(const std::wstring& logoSource)>;
+
 // What a preset's script would change beyond the values of the OEM information, in the script's
 // order: each thing once, and a key that receives values shown by its values only.
 std::vector<ScriptChange> OutsideOemInformation(std::vector<ScriptChange> changes);
@@ -74,12 +81,14 @@ std::wstring CustomCopyCommand(const std::wstring& logoPath);
 // that would run in place of reg, a script that can be read, and what it would change beyond
 // the OEM information's values accepted by the user); then md, copy, reg import.
 ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstring& brand,
-                             ApplyPorts& ports, PresetPorts& preset);
+                             ApplyPorts& ports, PresetPorts& preset,
+                             const BeforeChange& before = {});
 // del, rd, then the six values written empty.
-ActionOutcome RunClearAction(ApplyPorts& ports);
+ActionOutcome RunClearAction(ApplyPorts& ports, const BeforeChange& before = {});
 // With a logo path, md and the copy of it (or of the picture it names, fitted into a temporary
 // bitmap made before any step); then the values given.
-ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports);
+ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports,
+                              const BeforeChange& before = {});
 
 struct MachineBrand {
     int index;             // in the brands given; -1 for none

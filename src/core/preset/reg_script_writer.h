@@ -18,6 +18,9 @@ struct NamedValue {
 // hex(N): bytes (hex: for binary), lines continued as the system's own export does.
 std::wstring RegDataText(const RawValue& value);
 
+// One value's line: `"Name"=` and its data, or `"Name"=-` for an absent one; CR LF at the end.
+std::wstring RegValueLine(const std::wstring& name, const RawValue& value);
+
 // The whole script under the OEM information key: header, blank line, key, one line per
 // value (`"Name"=-` for an absent one), CR LF line ends and a closing blank line.
 std::wstring RegScriptText(std::span<const NamedValue> values);
