@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/any_value.h"
+#include "core/raw_value.h"
 
 namespace vx {
 
@@ -26,6 +28,15 @@ class RegistryPort {
                                          const AnyValue& value, int valueType, int flag) = 0;
     virtual AnyValue GetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
                                       const AnyValue& defaultValue) = 0;
+    // Exact access, for restore points and the comparisons before an action. The value's type
+    // and bytes, or its absence (a missing key too); nothing when it is there but cannot be
+    // read, which must never pass for absent.
+    virtual std::optional<RawValue> ReadValue(const std::wstring& keyName,
+                                              const std::wstring& valueName) = 0;
+    // The value with exactly its type and bytes, the key created as needed; an absent value is
+    // deleted, and one already absent (or under a missing key) counts as done.
+    virtual WriteResult WriteValue(const std::wstring& keyName, const std::wstring& valueName,
+                                   const RawValue& value) = 0;
 };
 
 // What running one command line came to.
@@ -117,6 +128,66 @@ class Questioner {
 struct PresetPorts {
     PresetFiles& files;
     Questioner& questioner;
+};
+
+// The OEM folder (System32\oem) of the Windows acted on and its logo, reached directly: what a
+// restore point keeps of it and what an undo puts back.
+struct LogoReading {
+    std::optional<std::string> bytes;  // nothing when there is no logo file
+    WriteResult failure;               // the file is there but cannot be read
+};
+class OemLogoFiles {
+  public:
+    virtual ~OemLogoFiles() = default;
+    virtual LogoReading ReadLogo() = 0;
+    // Written whole or not at all (through a temporary file beside it), the folder made first.
+    virtual WriteResult WriteLogo(const std::string& bytes) = 0;
+    // The logo, then the folder when nothing else is left in it; no logo counts as done.
+    virtual WriteResult RemoveLogo() = 0;
+    // The logo file's path, to name it in messages.
+    virtual std::wstring LogoPath() = 0;
+};
+
+// One file of a restore point.
+struct StoredFile {
+    std::wstring name;  // a plain file name, no folder
+    std::string bytes;
+    friend bool operator==(const StoredFile&, const StoredFile&) = default;
+};
+
+// Where restore points live: one folder of files each, named by the local time it was made
+// (core/oem/restore_point.h gives the names and the files' form).
+class RestorePointStore {
+  public:
+    virtual ~RestorePointStore() = default;
+    // The folder that holds them, to name it in messages.
+    virtual std::wstring Folder() = 0;
+    // The names of the folders there, in no particular order; partly written ones never show.
+    virtual std::vector<std::wstring> Names() = 0;
+    // Its files; nothing when the folder or a file in it cannot be read.
+    virtual std::optional<std::vector<StoredFile>> Read(const std::wstring& name) = 0;
+    // All the files under the new name or nothing: written into a folder beside, which is then
+    // renamed. Refused when the name is taken.
+    virtual WriteResult Write(const std::wstring& name, const std::vector<StoredFile>& files) = 0;
+    virtual WriteResult Remove(const std::wstring& name) = 0;
+};
+
+struct LocalTime {
+    int year, month, day, hour, minute, second;
+};
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    virtual LocalTime Now() = 0;
+};
+
+// What an action needs beyond its own steps: the registry and the logo read and written
+// exactly, and the restore points.
+struct RestorePorts {
+    RegistryPort& registry;
+    OemLogoFiles& oem;
+    RestorePointStore& store;
+    Clock& clock;
 };
 
 }  // namespace vx

@@ -198,7 +198,10 @@ inline constexpr const wchar_t* kCliUsage =
     L"/owner [名称=值]...  名称：RegisteredOwner RegisteredOrganization ProductName\n"
     L"/save <名称>  存为品牌预设\n"
     L"/show  显示当前信息\n"
-    L"选项：/presets <文件夹>  /yes  /replace  /log <文件>\n"
+    L"/restore [还原点]  撤销更改：还原到最新的或指定的还原点\n"
+    L"/restorepoints  列出还原点，最新的在前\n"
+    L"选项：/presets <文件夹>  /yes  /replace  /log <文件>  /whatif（只列出将做的修改）"
+    L"  /json（/show、/whatif、/restorepoints 输出JSON）\n"
     L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败，4 没有与本机相符的预设，"
     L"5 内存不足或内部错误";
 
@@ -211,5 +214,40 @@ inline constexpr const wchar_t* kMsgNoMatchPrefix = L"本机固件中的制造�
 inline constexpr const wchar_t* kMsgNoMatchSuffix = L"”，没有与之相符的品牌预设。";
 inline constexpr const wchar_t* kInfoFirmwareMaker = L"本机品牌：";
 inline constexpr const wchar_t* kInfoFirmwareModel = L"本机型号：";
+
+// Restore points, the undo and the dry run.
+inline constexpr const wchar_t* kOriginWindow = L"窗口：";
+inline constexpr const wchar_t* kOriginCommandLine = L"命令行：";
+inline constexpr const wchar_t* kOriginApplyBrand = L"应用品牌预设";
+inline constexpr const wchar_t* kOriginClear = L"清除OEM信息";
+inline constexpr const wchar_t* kOriginCustom = L"自定义OEM信息";
+inline constexpr const wchar_t* kOriginOwner = L"修改个人信息";
+inline constexpr const wchar_t* kOriginUndo = L"撤销上次更改";
+
+inline constexpr const wchar_t* kAbsentShown = L"(无)";
+inline constexpr const wchar_t* kLogoReplaced = L"替换";
+inline constexpr const wchar_t* kLogoRemoved = L"删除";
+inline constexpr const wchar_t* kLogoSame = L"不变";
+inline constexpr const wchar_t* kLogoKeptLine = L"oemlogo.bmp：已保存";
+inline constexpr const wchar_t* kLogoAbsentLine = L"oemlogo.bmp：原先没有";
+inline constexpr const wchar_t* kMsgUnchanged = L"OEM信息已是所选内容，无需修改。";
+
+inline constexpr const wchar_t* kWhatIfBeyondOem = L"另将修改OEM信息以外的注册表内容";
+inline constexpr const wchar_t* kMsgCurrentUnreadable = L"无法读取当前的内容，未做任何修改：";
+inline constexpr const wchar_t* kMsgRestorePointUnwritable = L"无法建立还原点，未做任何修改：";
+inline constexpr const wchar_t* kMsgNoRestorePoint = L"没有还原点，无法撤销。";
+inline constexpr const wchar_t* kMsgRestorePointUnknown = L"找不到这个还原点，未做任何修改：";
+inline constexpr const wchar_t* kMsgRestorePointUnreadable = L"无法读取还原点，未做任何修改：";
+inline constexpr const wchar_t* kMsgRestoreDone = L"已还原到还原点：";
+inline constexpr const wchar_t* kMsgRestoreFailed = L"还原未能全部完成：";
+inline constexpr const wchar_t* kStepWriteFile = L"写入文件 ";
+inline constexpr const wchar_t* kMenuUndo = L"撤销上次更改...";
+inline constexpr const wchar_t* kAskUndoPrefix = L"要撤销上次更改吗？\n\n还原点：";
+inline constexpr const wchar_t* kAskUndoMadeBy = L"\n由此建立：";
+inline constexpr const wchar_t* kAskUndoSuffix = L"\n\n将恢复到这次更改之前的内容。";
+inline constexpr const wchar_t* kNoRestorePoints = L"没有还原点。";
+
+inline constexpr const wchar_t* kCliWhatIfHere = L"/whatif 只能与 /apply、/clear、/set、/owner 或 /restore 一起使用。";
+inline constexpr const wchar_t* kCliJsonHere = L"/json 只能与 /show、/restorepoints 或 /whatif 一起使用。";
 
 }  // namespace vx::text

@@ -1,12 +1,16 @@
 // The apply button `ok`: the selected entry's action run against the real system, its one
 // message shown when it is done.
+#include "core/oem/action_origin.h"
 #include "core/oem/apply_actions.h"
+#include "core/oem/change_guard.h"
+#include "core/preset/brand_list.h"
 #include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "system/controls.h"
 #include "system/preset_files.h"
+#include "system/restore_ports.h"
 #include "system/system_ports.h"
 #include "system/ui.h"
 
@@ -26,19 +30,25 @@ void MainWindow::OnApply() {
     }
     SystemApplyPorts system;
     ApplyPorts& ports = system.ports;
+    SystemRestorePorts restore;
+    SystemPresetFiles presetFiles;
 
     ActionOutcome outcome;
     {
         Program::Busy busy(program_);
         if (choice == ApplyChoice::Brand) {
-            SystemPresetFiles presetFiles;
             MessageBoxQuestioner questioner(hwnd());
             PresetPorts preset{presetFiles, questioner};
-            outcome = RunBrandAction(ProgramFolder(), selected, ports, preset);
+            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::ApplyBrand, selected));
+            outcome = RunBrandAction(ProgramFolder(), selected, ports, preset,
+                                     GuardBrand(guard, PresetFolder(ProgramFolder(), selected), presetFiles));
         } else if (choice == ApplyChoice::Clear) {
-            outcome = RunClearAction(ports);
+            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Clear));
+            outcome = RunClearAction(ports, GuardClear(guard));
         } else {
-            outcome = RunCustomAction(program_.customValues(), ports);
+            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Custom));
+            const CustomValues& values = program_.customValues();
+            outcome = RunCustomAction(values, ports, GuardCustom(guard, values, presetFiles));
         }
     }
     // The user's own No to the preset's script is the last word.

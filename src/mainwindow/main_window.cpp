@@ -42,6 +42,7 @@ HMENU MainWindow::BuildMenu() const {
     HMENU file = ::CreatePopupMenu();
     ::AppendMenuW(file, MF_STRING, kMenuSaveAsPreset, text::kMenuSaveCurrent);
     ::AppendMenuW(file, MF_STRING, kMenuMachineBrand, text::kMenuMachineBrand);
+    ::AppendMenuW(file, MF_STRING, kMenuUndo, text::kMenuUndo);
     ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(file, MF_STRING, kMenuExit, text::kMenuExit);
     ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
@@ -76,6 +77,9 @@ void MainWindow::OnCommand(int id, int code, HWND) {
             return;
         case kMenuMachineBrand:
             OnMachineBrand();
+            return;
+        case kMenuUndo:
+            OnUndo();
             return;
         case kMenuUpdate:
             OpenWebPage(kDownloadPage, hwnd());
@@ -115,6 +119,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_CLOSE:
             ::DestroyWindow(hwnd());
+            return 0;
+        case WM_INITMENUPOPUP:
+            UpdateUndoItem();
             return 0;
         case kWebPageNotOpened:
             ShowPageNotOpened(hwnd(), lp);

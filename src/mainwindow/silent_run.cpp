@@ -4,6 +4,7 @@
 #include "system/console_output.h"
 #include "system/internal_error.h"
 #include "system/preset_files.h"
+#include "system/restore_ports.h"
 #include "system/system_ports.h"
 #include "system/ui.h"
 
@@ -24,7 +25,8 @@ int RunSilently(std::wstring_view commandLine, const std::vector<std::wstring>& 
     SystemPresetFiles presetFiles;
     RegistryCurrentOem current;
     SystemFirmware firmware;
-    CommandPorts ports{system.ports, presetFiles, current, firmware};
+    SystemRestorePorts restore;
+    CommandPorts ports{system.ports, presetFiles, current, firmware, restore.ports};
     const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
     out.Print(outcome.lines);
     log.Append(outcome.lines);

@@ -136,4 +136,52 @@ bool ReadRawRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wst
     return ReadRawRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, type, bytes);
 }
 
+std::optional<RawValue> ReadExactValue(HKEY hKey, const std::wstring& KeyName,
+                                       const std::wstring& ValueName) {
+    RegistryCalls& calls = SystemRegistryCalls();
+    HKEY raw = nullptr;
+    const LSTATUS open = calls.OpenKey(hKey, KeyName.c_str(), KEY_QUERY_VALUE | kRegistryView, &raw);
+    if (open == ERROR_FILE_NOT_FOUND) return RawValue{};
+    if (open != ERROR_SUCCESS) return std::nullopt;
+    OpenedKey key(calls, raw);
+    // The value may grow between asking its size and reading it: asked again then.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        DWORD type = REG_NONE, size = 0;
+        LSTATUS status = calls.QueryValue(key.get(), ValueName.c_str(), &type, nullptr, &size);
+        if (status == ERROR_FILE_NOT_FOUND) return RawValue{};
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        RawValue value{true, type, std::vector<std::uint8_t>(size)};
+        status = calls.QueryValue(key.get(), ValueName.c_str(), &type, value.bytes.data(), &size);
+        if (status == ERROR_MORE_DATA) continue;
+        if (status == ERROR_FILE_NOT_FOUND) return RawValue{};
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        value.type = type;
+        value.bytes.resize(size);
+        return value;
+    }
+    return std::nullopt;
+}
+
+LSTATUS WriteExactValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                        const RawValue& value) {
+    RegistryCalls& calls = SystemRegistryCalls();
+    HKEY raw = nullptr;
+    if (!value.exists) {
+        const LSTATUS open = calls.OpenKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &raw);
+        if (open == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
+        if (open != ERROR_SUCCESS) return open;
+        OpenedKey key(calls, raw);
+        const LSTATUS deleted = ::RegDeleteValueW(key.get(), ValueName.c_str());
+        return deleted == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : deleted;
+    }
+    // Not inheritable: a started command must never hold our key.
+    SECURITY_ATTRIBUTES security{sizeof security, nullptr, FALSE};
+    const LSTATUS created =
+        calls.CreateKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &security, &raw);
+    if (created != ERROR_SUCCESS) return created;
+    OpenedKey key(calls, raw);
+    return calls.SetValue(key.get(), ValueName.c_str(), value.type, value.bytes.data(),
+                          static_cast<DWORD>(value.bytes.size()));
+}
+
 }  // namespace vx

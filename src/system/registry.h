@@ -6,11 +6,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/any_value.h"
 #include "system/native_view.h"
+#include "core/raw_value.h"
 
 namespace vx {
 
@@ -53,6 +55,15 @@ bool ReadRawRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& K
                           std::vector<std::uint8_t>* bytes);
 bool ReadRawRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
                           DWORD* type, std::vector<std::uint8_t>* bytes);
+
+// Exact access, for restore points: the value's type and bytes, absent when the key or the
+// value is missing; nothing when it is there but cannot be read.
+std::optional<RawValue> ReadExactValue(HKEY hKey, const std::wstring& KeyName,
+                                       const std::wstring& ValueName);
+// Written with exactly its type and bytes (the key created as needed), or deleted when absent;
+// deleting what is already gone succeeds.
+LSTATUS WriteExactValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                        const RawValue& value);
 
 // Environment references (%NAME%) replaced from this process's environment; a text that
 // cannot be expanded is returned as it is.

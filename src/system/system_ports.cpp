@@ -63,6 +63,18 @@ AnyValue MachineRegistry::GetRegistryValue(const std::wstring& keyName,
     return vx::GetRegistryValue(HKEY_LOCAL_MACHINE, keyName, valueName, defaultValue);
 }
 
+std::optional<RawValue> MachineRegistry::ReadValue(const std::wstring& keyName,
+                                                  const std::wstring& valueName) {
+    return ReadExactValue(HKEY_LOCAL_MACHINE, keyName, valueName);
+}
+
+WriteResult MachineRegistry::WriteValue(const std::wstring& keyName, const std::wstring& valueName,
+                                        const RawValue& value) {
+    const LSTATUS status = WriteExactValue(HKEY_LOCAL_MACHINE, keyName, valueName, value);
+    if (status == ERROR_SUCCESS) return {};
+    return {status, ErrorText(static_cast<DWORD>(status))};
+}
+
 CommandResult HiddenCommandRunner::Run(const std::wstring& commandLine) {
     return RunHiddenCommand(commandLine);
 }

@@ -18,6 +18,10 @@ class MachineRegistry : public RegistryPort {
                                  const AnyValue& value, int valueType, int flag) override;
     AnyValue GetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
                               const AnyValue& defaultValue) override;
+    std::optional<RawValue> ReadValue(const std::wstring& keyName,
+                                      const std::wstring& valueName) override;
+    WriteResult WriteValue(const std::wstring& keyName, const std::wstring& valueName,
+                           const RawValue& value) override;
 };
 
 // Each command line through RunHiddenCommand.

@@ -4,6 +4,7 @@
 
 #include "core/command/command_run.h"
 #include "fakes.h"
+#include "restore_fakes.h"
 
 namespace vx {
 namespace {
@@ -43,6 +44,8 @@ TEST(CommandLine, ReadsOneActionWithItsValuesOrSaysWhatIsWrong) {
         {.line = L"V -SET", .error = kCliNothingToWrite + S(L"-SET")},  // nothing to write
         {.line = L"V /owner", .error = kCliNothingToWrite + S(L"/owner")},
         {.line = L"V /set Model=a\r\nb", .error = kCliLineBreak + S(L"Model=a")},
+        {.line = L"V /show /whatif", .error = kCliWhatIfHere}, {.line = L"V /json /clear", .error = kCliJsonHere},
+        {.line = L"V /restore /restore", .error = kCliTwice + S(L"/restore")},
     };
     for (const Row& row : rows) EXPECT_EQ(ReadCommandLine(SplitCommandLine(row.line)).error, row.error);
     CommandRequest set = ReadCommandLine(SplitCommandLine(L"V -Set MODEL= /LOGO \"a b\" /log l /presets p")).request;
@@ -57,6 +60,9 @@ TEST(CommandLine, ReadsOneActionWithItsValuesOrSaysWhatIsWrong) {
     EXPECT_EQ(OneLine(L"a\r\nb\\n\\c\n"), L"a\\r\\nb\\n\\c\\n");
     EXPECT_EQ(LogStartLine(L"V /set \"Model=a\nb\""), L"Vendrix 1.5.2 命令行：V /set \"Model=a\\nb\"");
     EXPECT_EQ(LogEndLine(kExitInternalError), L"退出代码：5");
+    const CommandRequest undo = ReadCommandLine({L"V", L"/whatif", L"/restore", L"/json"}).request;
+    EXPECT_TRUE(undo.action == CommandAction::Restore && undo.name.empty() && undo.whatIf && undo.json);
+    EXPECT_EQ(undo.origin, L"命令行：/whatif /restore /json");
 }
 
 // Exit codes: 0 done, 2 refused before any change (a question answered No is printed with how
@@ -100,7 +106,8 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
         if (row.savedBefore) sys.folders.insert(L"C:\\V\\oemdata\\N");
         sys.failing = row.failing;
         sys.bios[L"SystemManufacturer"] = row.maker;
-        CommandPorts ports{sys.ports, sys, sys, sys};
+        FakeMachine machine;
+        CommandPorts ports{sys.ports, sys, sys, sys, machine.ports};
         const CommandOutcome out =
             RunCommand(ReadCommandLine(SplitCommandLine(row.line)), row.logOpened, L"C:\\V", ports);
         EXPECT_EQ(out.exitCode, row.exit);
@@ -114,7 +121,8 @@ TEST(CommandRun, EachOutcomeHasItsExitCodeAndTheWindowsMessageAsLines) {
     sys.current.values[kManufacturerIndex] = {true, 1, {'Q', 0, 0, 0}};
     sys.current.values[3] = {true, 4, {0x2A, 0, 0, 0}};
     sys.values[kRegisteredOrganization] = L"青松\r\n店";
-    CommandPorts ports{sys.ports, sys, sys, sys};
+    FakeMachine machine;
+    CommandPorts ports{sys.ports, sys, sys, sys, machine.ports};
     EXPECT_EQ(RunCommand(ReadCommandLine({L"V", L"/show"}), true, L"C:\\V", ports).lines,
               (W{L"Manufacturer=Q", L"Model=", L"SupportURL=", L"SupportPhone=hex(4):2a,00,00,00",
                  L"SupportHours=", L"Logo=", L"RegisteredOwner=", L"RegisteredOrganization=青松\\r\\n店",

@@ -60,6 +60,8 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
         ++steps;
         return Write(name, [&] { values[name] = v.ToText(); });
     }
+    std::optional<RawValue> ReadValue(const S&, const S&) override { return RawValue{}; }
+    WriteResult WriteValue(const S&, const S&, const RawValue&) override { return {}; }
     AnyValue GetRegistryValue(const S&, const S& name, const AnyValue& d) override {
         return values.contains(name) ? AnyValue::FromText(values[name]) : d;
     }

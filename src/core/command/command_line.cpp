@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/oem/action_origin.h"
 #include "core/plain_text.h"
 #include "core/texts.h"
 
@@ -31,6 +32,8 @@ const Switch kSwitches[] = {
     {.name = L"owner", .action = Action::Owner},
     {.name = L"save", .action = Action::Save, .value = &CommandRequest::name},
     {.name = L"show", .action = Action::Show},
+    {.name = L"restore", .action = Action::Restore, .value = &CommandRequest::name},
+    {.name = L"restorepoints", .action = Action::RestorePoints},
     {.name = L"?", .action = Action::Usage},
     {.name = L"logo", .value = &CommandRequest::logo, .path = true, .only = Action::Set},
     {.name = L"presets", .value = &CommandRequest::presets, .path = true},
@@ -38,6 +41,8 @@ const Switch kSwitches[] = {
     {.name = L"yes", .flag = &CommandRequest::yes},
     {.name = L"replace", .flag = &CommandRequest::replace},
     {.name = L"machine", .flag = &CommandRequest::machine, .only = Action::Set},
+    {.name = L"whatif", .flag = &CommandRequest::whatIf},
+    {.name = L"json", .flag = &CommandRequest::json},
 };
 
 const Switch* FindSwitch(std::wstring_view word) {
@@ -109,6 +114,9 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
             }
             if (s->flag) r.*(s->flag) = true;
             if (!s->value) continue;
+            // /restore alone means the newest point.
+            if (s->action == Action::Restore && (i + 1 == words.size() || FindSwitch(words[i + 1])))
+                continue;
             // A switch where its value should be means the value is missing.
             if (i + 1 == words.size() || words[i + 1].empty() || FindSwitch(words[i + 1]))
                 return {text::kCliNoValue, &word};
@@ -125,6 +133,12 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
     if (r.action == Action::None) return {text::kCliNoAction};
     // A run that would write nothing would report success for nothing.
     if (!WritesSomething(r)) return {text::kCliNothingToWrite, actionWord};
+    const auto among = [&](std::initializer_list<Action> actions) {
+        return std::find(actions.begin(), actions.end(), r.action) != actions.end();
+    };
+    if (r.whatIf && !among({Action::Apply, Action::Clear, Action::Set, Action::Owner, Action::Restore}))
+        return {text::kCliWhatIfHere};
+    if (r.json && !r.whatIf && !among({Action::Show, Action::RestorePoints})) return {text::kCliJsonHere};
     return {};
 }
 
@@ -170,6 +184,7 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
 CommandReading ReadCommandLine(const std::vector<std::wstring>& words) {
     CommandReading reading;
     const Fault fault = Read(words, reading.request);
+    reading.request.origin = CommandLineOrigin(words);
     // A word is named up to a line break it holds: the message stays one line.
     if (!fault.why.empty())
         reading.error =

@@ -21,11 +21,11 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line);
 // /apply's brand that means the preset matching this machine's firmware.
 inline constexpr const wchar_t* kAutoBrand = L"auto";
 
-enum class CommandAction { None, Usage, Apply, Clear, Set, Owner, Save, Show };
+enum class CommandAction { None, Usage, Apply, Clear, Set, Owner, Save, Show, Restore, RestorePoints };
 
 struct CommandRequest {
     CommandAction action = CommandAction::None;
-    std::wstring name;  // the brand of /apply, the preset of /save
+    std::wstring name;  // the brand of /apply, the preset of /save, the point of /restore
     // The values /set and /owner name; one not named stays empty (the kind), and is left as
     // it is. The picture of /logo is `logo`.
     CustomValues custom;
@@ -33,6 +33,8 @@ struct CommandRequest {
     std::wstring logo, presets, log;  // empty when not given
     bool yes = false, replace = false;
     bool machine = false;  // /set /machine: Manufacturer and Model from the firmware
+    bool whatIf = false, json = false;
+    std::wstring origin;  // the line as a restore point records it: 命令行：/clear
 };
 
 struct CommandReading {

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "core/command/json.h"
 #include "core/decimal.h"
 #include "core/machine/machine_brand.h"
 #include "core/oem/apply_actions.h"
+#include "core/oem/change_guard.h"
 #include "core/oem/owner_panel.h"
 #include "core/plain_text.h"
 #include "core/preset/brand_list.h"
@@ -49,11 +51,12 @@ CommandOutcome Judged(const ActionOutcome& o, const wchar_t* howToAccept = text:
 }
 
 // Name=value lines a script can read: the six OEM values, then the owner's.
-CommandOutcome Show(CommandPorts& ports) {
+CommandOutcome Show(CommandPorts& ports, bool json) {
     CommandOutcome out;
     const CurrentOem current = ports.current.Read();
+    // JSON carries each value exactly; a line shows a line break as \r or \n.
     const auto show = [&](std::wstring name, std::wstring_view value) {
-        out.lines.push_back(std::move(name) + L"=" + OneLine(value));
+        out.lines.push_back(std::move(name) + L"=" + (json ? std::wstring(value) : OneLine(value)));
     };
     for (size_t i = 0; i < kOemValues.size(); ++i)
         show(kOemValues[i].name, ShownText(current.values[i]));
@@ -63,6 +66,7 @@ CommandOutcome Show(CommandPorts& ports) {
     const MachineIdentity machine = ReadMachineIdentity(ports.firmware);
     show(L"FirmwareManufacturer", machine.manufacturer);
     show(L"FirmwareModel", machine.model);
+    if (json) out.lines = {JsonOfNamedLines(out.lines)};
     return out;
 }
 
@@ -88,7 +92,7 @@ bool AnyGiven(const CustomValues& v) {
 
 // /apply auto: the listed brand that matches the firmware's maker, as 选择本机品牌 finds it.
 CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports,
-                                 PresetPorts& preset) {
+                                 PresetPorts& preset, ChangeGuard& guard) {
     const std::wstring list = ListFilePath(folder);
     const std::optional<std::string> bytes = ports.presetFiles.ReadFile(list);
     if (!bytes) return Report(kExitRefused, text::kMsgListUnreadable + list);
@@ -96,8 +100,25 @@ CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports
     const MachineBrand brand = FindMachineBrand(
         brands, ReadMachineIdentity(ports.firmware).manufacturer, folder, ports.presetFiles);
     if (brand.index < 0) return Report(kExitNoBrand, brand.message);
-    return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset));
+    return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset,
+                                 GuardBrand(guard, PresetFolder(folder, brands[brand.index]),
+                                            ports.presetFiles)));
 }
+
+// The restore points, one a line: the name, then what made it.
+CommandOutcome ListPoints(RestorePointStore& store, bool json) {
+    const std::vector<RestorePoint> points = ListRestorePoints(store);
+    CommandOutcome out;
+    if (json) out.lines.push_back(JsonOfRestorePoints(points));
+    for (const RestorePoint& p : points)
+        if (!json) out.lines.push_back(p.name + L" " + p.origin);
+    if (out.lines.empty()) out.lines.push_back(text::kNoRestorePoints);
+    return out;
+}
+
+// The action's outcome; a dry run that got as far as its guard gives its JSON instead of lines.
+CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, PresetPorts& preset,
+                   ChangeGuard& guard, const std::wstring& folder);
 
 }  // namespace
 
@@ -132,19 +153,36 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
     const std::wstring folder = r.presets.empty() ? programFolder : r.presets;
     AnsweredQuestions answers(r.action == CommandAction::Save ? r.replace : r.yes);
     PresetPorts preset{ports.presetFiles, answers};
+    ChangeGuard guard(ports.restore, r.origin, r.whatIf);
+    CommandOutcome out = Run(r, ports, preset, guard, folder);
+    if (r.json && r.whatIf && out.exitCode == kExitDone) out.lines = {JsonOfComparison(guard.comparison())};
+    return out;
+}
+
+namespace {
+
+CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, PresetPorts& preset,
+                   ChangeGuard& guard, const std::wstring& folder) {
     switch (r.action) {
         case CommandAction::Apply:
-            if (SameName(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset);
-            return Judged(RunBrandAction(folder, r.name, ports.apply, preset));
+            if (SameName(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset, guard);
+            return Judged(RunBrandAction(folder, r.name, ports.apply, preset,
+                                         GuardBrand(guard, PresetFolder(folder, r.name), ports.presetFiles)));
         case CommandAction::Clear:
-            return Judged(RunClearAction(ports.apply));
+            return Judged(RunClearAction(ports.apply, GuardClear(guard)));
         case CommandAction::Set: {
             const CustomValues values = SetValues(r, ports.firmware);
             // Only /machine can come to nothing: the firmware named neither maker nor model.
             if (!AnyGiven(values)) return Report(kExitRefused, text::kCliMachineUnknown);
-            return Judged(RunCustomAction(values, ports.apply));
+            return Judged(RunCustomAction(values, ports.apply, GuardCustom(guard, values, ports.presetFiles)));
         }
+        case CommandAction::Restore:
+            return Judged(RunRestoreAction(r.name, guard));
+        case CommandAction::RestorePoints:
+            return ListPoints(ports.restore.store, r.json);
         case CommandAction::Owner:
+            if (std::optional<ActionOutcome> stop = guard.Check(OwnerPlan(r.owner, ports.restore.registry)))
+                return Judged(*stop);
             return Judged(SaveOwnerValues(ports.apply.registry, r.owner));
         case CommandAction::Save: {
             const CurrentOem current = ports.current.Read();
@@ -152,7 +190,7 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           text::kCliNeedReplace);
         }
         case CommandAction::Show:
-            return Show(ports);
+            return Show(ports, r.json);
         case CommandAction::Usage:
             return Report(kExitDone, text::kCliUsage);
         case CommandAction::None:
@@ -160,5 +198,7 @@ CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
     }
     return {};
 }
+
+}  // namespace
 
 }  // namespace vx

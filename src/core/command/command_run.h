@@ -28,6 +28,7 @@ struct CommandPorts {
     PresetFiles& presetFiles;
     CurrentOemSource& current;
     FirmwarePort& firmware;
+    RestorePorts& restore;
 };
 
 struct CommandOutcome {

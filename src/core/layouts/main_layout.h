@@ -15,7 +15,8 @@ inline constexpr int kOwnerLabel = 105, kOwnerBox = 106, kProductNameBox = 107,
 inline constexpr int kCleanOEM = 112, kPanelDivider = 113;
 // Menu commands; kMenuTogglePanel reads 扩展 or 收缩.
 inline constexpr int kMenuExit = 201, kMenuTogglePanel = 202, kMenuUpdate = 203, kMenuAbout = 204,
-                     kMenuSaveAsPreset = 205, kMenuMachineBrand = 206;
+                     kMenuSaveAsPreset = 205, kMenuMachineBrand = 206,
+                     kMenuUndo = 207;
 }  // namespace vx::main_ids
 
 namespace vx {

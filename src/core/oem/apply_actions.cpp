@@ -149,7 +149,7 @@ std::wstring CustomCopyCommand(const std::wstring& logoPath) {
 }
 
 ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstring& brand,
-                             ApplyPorts& ports, PresetPorts& preset) {
+                             ApplyPorts& ports, PresetPorts& preset, const BeforeChange& before) {
     const std::wstring folder = PresetFolder(programFolder, brand);
     // The commands name their files relative to the preset folder: anywhere else they would
     // copy and import whatever lies there.
@@ -157,6 +157,8 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
         return Refusal(text::kMsgPresetFolderMissing, folder);
     if (ActionOutcome check = CheckPreset(folder, preset); check.kind != OutcomeKind::Done)
         return check;
+    if (before)
+        if (std::optional<ActionOutcome> stop = before(folder + text::kPresetLogoSuffix)) return *stop;
 
     StepRunner steps(ports);
     steps.MakeOemFolder();
@@ -165,7 +167,9 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
     return steps.Finish(text::kMsgBrandDone, text::kMsgBrandFailed);
 }
 
-ActionOutcome RunClearAction(ApplyPorts& ports) {
+ActionOutcome RunClearAction(ApplyPorts& ports, const BeforeChange& before) {
+    if (before)
+        if (std::optional<ActionOutcome> stop = before({})) return *stop;
     StepRunner steps(ports);
     steps.DeleteLogo();
     steps.RemoveOemFolder();
@@ -173,7 +177,8 @@ ActionOutcome RunClearAction(ApplyPorts& ports) {
     return steps.Finish(text::kMsgClearDone, text::kMsgClearFailed);
 }
 
-ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
+ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports,
+                              const BeforeChange& before) {
     const std::wstring logoPath = values.logoPath.ToText();
     // No Windows file name holds a double quote; inside the quoted argument one would end it
     // early and let the rest of the path reach the command interpreter as further words.
@@ -194,6 +199,12 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports) {
         if (!logo.failure.empty()) {
             if (logo.temporary) ports.logo.Discard(logo.path);
             return Refusal(text::kMsgLogoUnusable, logoPath + Reason(logo.failure));
+        }
+    }
+    if (before) {
+        if (std::optional<ActionOutcome> stop = before(logo.path)) {
+            if (logo.temporary) ports.logo.Discard(logo.path);
+            return *stop;
         }
     }
     StepRunner steps(ports);

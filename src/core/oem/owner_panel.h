@@ -51,6 +51,7 @@ class OwnerPanel {
     // Writes the three texts through SaveOwnerValues. Until the panel has been loaded once it writes nothing:
     // the boxes then hold only their placeholder, which must never replace the user's data.
     ActionOutcome Save(RegistryPort& registry, const OwnerTexts& texts) const;
+    bool loaded() const { return loaded_; }
 
   private:
     bool loaded_ = false;

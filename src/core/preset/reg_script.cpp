@@ -72,12 +72,23 @@ std::optional<std::wstring> NormalKey(std::wstring_view path) {
 
 enum class HexLine { End, Continues, Bad };
 
-// One line of hex(...) bytes: "4c,69," and so on; `first` when it follows "hex:" directly.
-HexLine ReadHexLine(std::wstring_view s, bool first) {
+unsigned HexDigit(wchar_t c) { return c <= L'9' ? c - L'0' : (UpperLetter(c) - L'A' + 10); }
+
+// The number the hex digits write (at most eight of them).
+std::uint32_t HexNumber(std::wstring_view digits) {
+    std::uint32_t n = 0;
+    for (wchar_t c : digits) n = n << 4 | HexDigit(c);
+    return n;
+}
+
+// One line of hex(...) bytes: "4c,69," and so on, appended to `bytes`; `first` when it follows
+// "hex:" directly.
+HexLine ReadHexLine(std::wstring_view s, bool first, std::vector<std::uint8_t>& bytes) {
     size_t i = 0;
     bool any = false;
     bool afterComma = true;
     while (i + 1 < s.size() && IsHex(s[i]) && IsHex(s[i + 1])) {
+        bytes.push_back(static_cast<std::uint8_t>(HexDigit(s[i]) << 4 | HexDigit(s[i + 1])));
         i += 2;
         any = true;
         afterComma = i < s.size() && s[i] == L',';
@@ -95,7 +106,9 @@ HexLine ReadHexLine(std::wstring_view s, bool first) {
 
 class Reader {
   public:
-    explicit Reader(std::vector<std::wstring_view> lines) : lines_(std::move(lines)) {}
+    // `ansi`: the decoder of a script in the ANSI code page; null for a UTF-16 one.
+    Reader(std::vector<std::wstring_view> lines, const AnsiDecoder* ansi)
+        : lines_(std::move(lines)), ansi_(ansi) {}
 
     ScriptReading Read(std::wstring_view header) {
         if (lines_.empty() || lines_[0].substr(SkipBlanks(lines_[0], 0)) != header) return Bad(0);
@@ -121,7 +134,7 @@ class Reader {
         if (name.empty() || IsBlank(name[0])) return false;
         const std::optional<std::wstring> key = NormalKey(name);
         if (!key) return false;
-        reading_.changes.push_back({*key, std::nullopt, deletes, {}});
+        reading_.changes.push_back({*key, std::nullopt, deletes, {}, {}});
         // Values after a deleted key are not written anywhere.
         key_ = deletes ? std::nullopt : key;
         return true;
@@ -145,32 +158,44 @@ class Reader {
         bool deletes = false;
         bool read = false;
         std::wstring text;
+        RawValue value{true, reg::kBinary, {}};
         if (data.starts_with(L'-')) {
             deletes = true;
+            value = {};
             read = RestIsEmpty(data, 1);
         } else if (data.starts_with(L'"')) {
             const auto quoted = Quoted(data, 0);
             read = quoted && RestIsEmpty(data, quoted->second);
             if (read) text = quoted->first;
+            value = {true, reg::kSz, reg::Utf16LeBytes(std::wstring_view(text.c_str(), text.size() + 1))};
         } else if (data.starts_with(L"dword:")) {
             size_t digits = 6;
             while (digits < data.size() && IsHex(data[digits])) ++digits;
             read = digits > 6 && digits <= 14 && RestIsEmpty(data, digits);
+            const std::uint32_t n = read ? HexNumber(data.substr(6, digits - 6)) : 0;
+            value = {true, reg::kDword, {std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(n >> 16),
+                                         std::uint8_t(n >> 24)}};
         } else if (data.starts_with(L"hex:")) {
-            read = Hex(data.substr(4));
+            read = Hex(data.substr(4), value.bytes);
         } else if (data.starts_with(L"hex(")) {
             size_t digits = 4;
             while (digits < data.size() && IsHex(data[digits])) ++digits;
             read = digits > 4 && digits <= 12 && data.substr(digits).starts_with(L"):") &&
-                   Hex(data.substr(digits + 2));
+                   Hex(data.substr(digits + 2), value.bytes);
+            value.type = read ? HexNumber(data.substr(4, digits - 4)) : 0;
+            // The import reads an ANSI script's expandable and multiple texts as ANSI text.
+            if (read && ansi_ && (value.type == reg::kExpandSz || value.type == reg::kMultiSz)) {
+                const std::string bytes(value.bytes.begin(), value.bytes.end());
+                value.bytes = reg::Utf16LeBytes((*ansi_)(bytes));
+            }
         }
-        if (read) reading_.changes.push_back({*key_, name, deletes, std::move(text)});
+        if (read) reading_.changes.push_back({*key_, name, deletes, std::move(text), std::move(value)});
         return read;
     }
 
     // The bytes, following continuation lines; a failure is reported at the line it met.
-    bool Hex(std::wstring_view first) {
-        HexLine state = ReadHexLine(first, true);
+    bool Hex(std::wstring_view first, std::vector<std::uint8_t>& bytes) {
+        HexLine state = ReadHexLine(first, true, bytes);
         while (state == HexLine::Continues) {
             size_t next = at_ + 1;
             size_t i = 0;
@@ -186,7 +211,7 @@ class Reader {
             // A script that ends inside a continuation is cut short.
             if (next == lines_.size()) return false;
             at_ = next;
-            state = ReadHexLine(lines_[at_].substr(i), false);
+            state = ReadHexLine(lines_[at_].substr(i), false, bytes);
         }
         return state == HexLine::End;
     }
@@ -202,6 +227,7 @@ class Reader {
     }
 
     std::vector<std::wstring_view> lines_;
+    const AnsiDecoder* ansi_;
     size_t at_ = 0;
     std::optional<std::wstring> key_;
     ScriptReading reading_;
@@ -215,10 +241,10 @@ ScriptReading ReadRegScript(std::string_view bytes, const AnsiDecoder& decodeAns
         std::wstring text = reg::FromUtf16LeBytes({data + 2, (bytes.size() - 2) / 2 * 2});
         // A byte left over is no UTF-16 character: the line it ends in cannot be read.
         if (bytes.size() % 2) text += L'\0';
-        return Reader(SplitLines(text)).Read(kHeader5);
+        return Reader(SplitLines(text), nullptr).Read(kHeader5);
     }
     const std::wstring text = decodeAnsi(bytes);
-    return Reader(SplitLines(text)).Read(kHeader4);
+    return Reader(SplitLines(text), &decodeAnsi).Read(kHeader4);
 }
 
 }  // namespace vx

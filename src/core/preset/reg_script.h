@@ -27,6 +27,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/raw_value.h"
+
 namespace vx {
 
 // One thing the script would change.
@@ -37,6 +39,10 @@ struct ScriptChange {
     std::optional<std::wstring> value;
     bool deletes = false;
     std::wstring text;  // what a "text" value would hold; empty for any other data
+    // The value as the import stores it (its type and bytes; absent when deleted): text as
+    // REG_SZ with its terminator, dword: as four bytes, hex(2) and hex(7) of an ANSI script
+    // decoded as the import decodes them. Nothing for a key.
+    RawValue data;
     // The same thing changed, whatever it is set to.
     friend bool operator==(const ScriptChange& a, const ScriptChange& b) {
         return a.key == b.key && a.value == b.value && a.deletes == b.deletes;

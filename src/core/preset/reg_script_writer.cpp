@@ -61,12 +61,15 @@ std::wstring RegDataText(const RawValue& value) {
     return out;
 }
 
+std::wstring RegValueLine(const std::wstring& name, const RawValue& value) {
+    return Quoted(name) + L'=' + (value.exists ? RegDataText(value) : L"-") + L"\r\n";
+}
+
 std::wstring RegScriptText(std::span<const NamedValue> values) {
     std::wstring out = L"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\";
     out += text::kOemKey;
     out += L"]\r\n";
-    for (const NamedValue& v : values)
-        out += Quoted(v.name) + L'=' + (v.value.exists ? RegDataText(v.value) : L"-") + L"\r\n";
+    for (const NamedValue& v : values) out += RegValueLine(v.name, v.value);
     return out + L"\r\n";
 }
 

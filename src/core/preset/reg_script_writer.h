@@ -1,20 +1,13 @@
 #pragma once
 // The OEM information as a registry script (oem.reg) that `reg import` turns back into the
 // same values: each value with its exact type and bytes, each absent one deleted.
-#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
-namespace vx {
+#include "core/raw_value.h"
 
-// One value as the registry stores it: its type code and bytes, or its absence.
-struct RawValue {
-    bool exists = false;
-    std::uint32_t type = 0;
-    std::vector<std::uint8_t> bytes;
-    friend bool operator==(const RawValue&, const RawValue&) = default;
-};
+namespace vx {
 
 struct NamedValue {
     std::wstring name;
@@ -24,6 +17,9 @@ struct NamedValue {
 // The text after `"Name"=`: a quoted string for a plain text that survives one, otherwise
 // hex(N): bytes (hex: for binary), lines continued as the system's own export does.
 std::wstring RegDataText(const RawValue& value);
+
+// One value's line: `"Name"=` and its data, or `"Name"=-` for an absent one; CR LF at the end.
+std::wstring RegValueLine(const std::wstring& name, const RawValue& value);
 
 // The whole script under the OEM information key: header, blank line, key, one line per
 // value (`"Name"=-` for an absent one), CR LF line ends and a closing blank line.
