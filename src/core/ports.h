@@ -37,6 +37,9 @@ class RegistryPort {
     // deleted, and one already absent (or under a missing key) counts as done.
     virtual WriteResult WriteValue(const std::wstring& keyName, const std::wstring& valueName,
                                    const RawValue& value) = 0;
+    // Whether the owner values are kept twice, a copy under SOFTWARE\WOW6432Node for 32-bit
+    // programs beside them, as on 64-bit Windows: the owner save then writes both.
+    virtual bool KeepsOwnerCopy() { return false; }
 };
 
 // What running one command line came to.

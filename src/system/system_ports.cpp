@@ -51,11 +51,13 @@ WriteResult MachineRegistry::SetRegistryValue(const std::wstring& keyName,
     // 64-bit Windows keeps the owner values twice: winver and the System control panel read the
     // 64-bit view, 32-bit programs (installers taking the company name) their copy. 32-bit
     // Windows has the one key, and no Wow6432Node may be made there.
-    if (status == ERROR_SUCCESS && keyName == text::kOwnerKey && Is64BitWindows())
+    if (status == ERROR_SUCCESS && keyName == text::kOwnerKey && KeepsOwnerCopy())
         status = write(KEY_WOW64_32KEY);
     if (status == ERROR_SUCCESS) return {};
     return {status, ErrorText(static_cast<DWORD>(status))};
 }
+
+bool MachineRegistry::KeepsOwnerCopy() { return Is64BitWindows(); }
 
 AnyValue MachineRegistry::GetRegistryValue(const std::wstring& keyName,
                                            const std::wstring& valueName,

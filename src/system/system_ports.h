@@ -22,6 +22,7 @@ class MachineRegistry : public RegistryPort {
                                       const std::wstring& valueName) override;
     WriteResult WriteValue(const std::wstring& keyName, const std::wstring& valueName,
                            const RawValue& value) override;
+    bool KeepsOwnerCopy() override;
 };
 
 // Each command line through RunHiddenCommand.

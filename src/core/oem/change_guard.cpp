@@ -79,14 +79,10 @@ Plan CustomPlan(const CustomValues& values, std::optional<std::string> logo) {
 
 Plan OwnerPlan(const OwnerValues& values, RegistryPort& registry) {
     Plan plan;
+    // The copy for 32-bit programs, where the save writes one, is put back with the rest.
     const std::wstring key32 = OwnerKey32();
-    bool hasView32 = false;
-    for (const OwnerField& f : OwnerFields()) {
-        const std::optional<RawValue> v = registry.ReadValue(key32, f.valueName);
-        hasView32 = hasView32 || !v || v->exists;
-    }
     for (const std::wstring& key : {std::wstring(text::kOwnerKey), key32}) {
-        if (key == key32 && !hasView32) break;
+        if (key == key32 && !registry.KeepsOwnerCopy()) break;
         for (int i = 0; i < kOwnerFieldCount; ++i)
             if (!values[i].IsEmpty())
                 plan.values.push_back({key, OwnerFields()[i].valueName, ExpandableText(values[i].ToText())});
