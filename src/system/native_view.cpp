@@ -16,6 +16,8 @@ bool IsWow64Process() {
     return fn && fn(::GetCurrentProcess(), &wow64) && wow64;
 }
 
+}  // namespace
+
 std::wstring WindowsFolder() {
     // The real Windows folder even under terminal-server per-user redirection.
     std::vector<wchar_t> buffer(MAX_PATH);
@@ -28,8 +30,6 @@ std::wstring WindowsFolder() {
     if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     return folder;
 }
-
-}  // namespace
 
 std::wstring NativeSystemFolder() {
     return WindowsFolder() + (IsWow64Process() ? L"\\Sysnative" : L"\\System32");

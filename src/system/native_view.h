@@ -12,6 +12,10 @@ namespace vx {
 // Added to the access mask of every registry key the program opens or creates.
 inline constexpr REGSAM kRegistryView = KEY_WOW64_64KEY;
 
+// The running Windows' own folder (C:\Windows; X:\Windows on a boot disk), without a trailing
+// separator.
+std::wstring WindowsFolder();
+
 // The native system folder: %windir%\Sysnative for a 32-bit process on 64-bit Windows,
 // otherwise %windir%\System32.
 std::wstring NativeSystemFolder();

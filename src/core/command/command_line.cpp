@@ -36,6 +36,7 @@ const Switch kSwitches[] = {
     {L"logo", Action::None, &CommandRequest::logo, nullptr, Action::Set},
     {L"presets", Action::None, &CommandRequest::presets},
     {L"log", Action::None, &CommandRequest::log},
+    {L"target", Action::None, &CommandRequest::target},
     {L"yes", Action::None, nullptr, &CommandRequest::yes},
     {L"replace", Action::None, nullptr, &CommandRequest::replace},
     {L"machine", Action::None, nullptr, &CommandRequest::machine, Action::Set},

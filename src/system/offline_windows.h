@@ -1,0 +1,120 @@
+#pragma once
+// A Windows that is not running, reached from the one that is (a WinPE boot disk): its
+// SOFTWARE hive loaded under a key of ours for as long as one use of it lasts, its OEM folder
+// and its restore points, behind the same ports as the running system's (core/ports.h).
+//
+// RegLoadKeyW needs the backup and restore privileges (SE_BACKUP_NAME, SE_RESTORE_NAME) in the
+// caller's token, enabled, not merely held; an administrator holds both disabled:
+// https://learn.microsoft.com/windows/win32/api/winreg/nf-winreg-regloadkeyw
+// https://learn.microsoft.com/windows/win32/api/winreg/nf-winreg-regunloadkeyw
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/oem/offline_script.h"
+#include "core/oem/offline_target.h"
+#include "system/restore_ports.h"
+
+namespace vx {
+
+// Where the hive is loaded: HKEY_LOCAL_MACHINE\VendrixTarget, a name of the program's own.
+inline constexpr const wchar_t* kTargetHiveKey = L"VendrixTarget";
+
+// The folder named on the command line or chosen in the window, as a full path (`full`), beside
+// the running Windows: ChooseTarget over what the file system says.
+TargetChoice CheckTarget(const std::wstring& given, std::wstring* full);
+
+// The backup and restore privileges enabled in this process's token while this lives, then
+// put back as they were.
+class HivePrivileges {
+  public:
+    HivePrivileges();
+    ~HivePrivileges() { Restore(); }
+    HivePrivileges(const HivePrivileges&) = delete;
+    HivePrivileges& operator=(const HivePrivileges&) = delete;
+
+    // ERROR_SUCCESS when both are enabled; ERROR_PRIVILEGE_NOT_HELD when the token lacks one.
+    DWORD error() const { return error_; }
+    void Restore();
+
+  private:
+    HANDLE token_ = nullptr;
+    DWORD error_ = ERROR_SUCCESS;
+    // Their state before, as AdjustTokenPrivileges gave it: the ones it changed, two at most.
+    struct {
+        DWORD count = 0;
+        LUID_AND_ATTRIBUTES privileges[2];
+    } previous_;
+};
+
+// The hive file loaded under HKEY_LOCAL_MACHINE\`name` while this lives, with the privileges
+// enabled for it; unloaded on every path.
+class LoadedHive {
+  public:
+    LoadedHive(const std::wstring& file, std::wstring name);
+    ~LoadedHive() { Unload(); }
+    LoadedHive(const LoadedHive&) = delete;
+    LoadedHive& operator=(const LoadedHive&) = delete;
+
+    // Why it is not loaded (the system's status and text); ok when it is.
+    const WriteResult& failure() const { return failure_; }
+    // Unloads it now (a key still open elsewhere can hold it a moment); later calls do nothing.
+    WriteResult Unload();
+
+  private:
+    HivePrivileges privileges_;
+    std::wstring name_;
+    WriteResult failure_;
+    bool loaded_ = false;
+};
+
+// The registry port over a loaded SOFTWARE hive: "SOFTWARE\..." is reached below its key, and
+// no other key is there (reads fail, writes are refused).
+class HiveRegistry : public RegistryPort, public RegistryKeys {
+  public:
+    explicit HiveRegistry(std::wstring hiveKey) : hiveKey_(std::move(hiveKey)) {}
+    WriteResult SetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
+                                 const AnyValue& value, int valueType, int flag) override;
+    AnyValue GetRegistryValue(const std::wstring& keyName, const std::wstring& valueName,
+                              const AnyValue& defaultValue) override;
+    std::optional<RawValue> ReadValue(const std::wstring& keyName,
+                                      const std::wstring& valueName) override;
+    WriteResult WriteValue(const std::wstring& keyName, const std::wstring& valueName,
+                           const RawValue& value) override;
+    WriteResult CreateKey(const std::wstring& key) override;
+    WriteResult DeleteKeyTree(const std::wstring& key) override;
+
+  private:
+    // The key below HKEY_LOCAL_MACHINE; nothing outside the hive.
+    std::optional<std::wstring> Mapped(const std::wstring& key) const;
+    std::wstring hiveKey_;
+};
+
+// One use of another Windows (`folder`, a full path ChooseTarget accepted): its hive loaded for
+// as long as this lives, and its own places behind the ports.
+struct OfflineWindows {
+    explicit OfflineWindows(const std::wstring& windowsFolder);
+    // Why its hive cannot be loaded, the message naming the file; empty when it is loaded.
+    std::wstring Refusal() const;
+
+    std::wstring folder;
+    LoadedHive hive;
+    HiveRegistry registry{kTargetHiveKey};
+    SystemOemLogoFiles oem;
+    SystemRestorePoints points;
+    SystemClock clock;
+    RestorePorts restore{registry, oem, points, clock};
+};
+
+// An installed Windows on another drive, as 选择目标系统... lists it.
+struct InstalledWindows {
+    std::wstring folder;       // D:\Windows
+    std::wstring productName;  // from its hive; empty when it cannot be read
+};
+
+// The folders at the top of each drive but the running Windows' own that hold
+// System32\config\SOFTWARE, in drive order, each with the product name its hive holds.
+std::vector<InstalledWindows> FindInstalledWindows();
+
+}  // namespace vx
