@@ -1,11 +1,15 @@
 // The apply button `ok`: the selected entry's action run against the real system, its one
 // message shown when it is done.
+#include "core/oem/action_origin.h"
 #include "core/oem/apply_actions.h"
+#include "core/oem/change_guard.h"
+#include "core/preset/brand_list.h"
 #include "core/layouts/main_layout.h"
 #include "core/texts.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "system/controls.h"
+#include "system/restore_ports.h"
 #include "system/system_ports.h"
 #include "system/ui.h"
 
@@ -25,19 +29,26 @@ void MainWindow::OnApply() {
     }
     SystemApplyPorts system;
     ApplyPorts& ports = system.ports;
+    SystemRestorePorts restore;
+    SystemPresetFiles presetFiles;
 
     std::wstring message;
     {
         Program::Busy busy(program_);
         if (choice == ApplyChoice::Brand) {
-            SystemPresetFiles presetFiles;
             MessageBoxQuestioner questioner(hwnd());
             PresetPorts preset{presetFiles, questioner};
-            message = RunBrandAction(ProgramFolder(), selected, ports, preset).message;
+            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::ApplyBrand, selected));
+            message = RunBrandAction(ProgramFolder(), selected, ports, preset,
+                                     GuardBrand(guard, PresetFolder(ProgramFolder(), selected), presetFiles))
+                          .message;
         } else if (choice == ApplyChoice::Clear) {
-            message = RunClearAction(ports).message;
+            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Clear));
+            message = RunClearAction(ports, GuardClear(guard)).message;
         } else {
-            message = RunCustomAction(program_.customValues(), ports).message;
+            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Custom));
+            const CustomValues& values = program_.customValues();
+            message = RunCustomAction(values, ports, GuardCustom(guard, values, presetFiles)).message;
         }
     }
     // Empty when the user declined the preset's script: the answer was the last word.

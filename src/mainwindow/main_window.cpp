@@ -42,6 +42,7 @@ HMENU MainWindow::BuildMenu() const {
     HMENU file = ::CreatePopupMenu();
     ::AppendMenuW(file, MF_STRING, kMenu12, text::kMenuSaveCurrent);
     ::AppendMenuW(file, MF_STRING, kMenu13, text::kMenuMachineBrand);
+    ::AppendMenuW(file, MF_STRING, kMenuUndo, text::kMenuUndo);
     ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(file, MF_STRING, kMenu11, text::kMenuExit);
     ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
@@ -74,6 +75,9 @@ void MainWindow::OnCommand(int id, int code, HWND) {
             return;
         case kMenu13:
             OnMachineBrand();
+            return;
+        case kMenuUndo:
+            OnUndo();
             return;
         case kMenu3:
             OpenWebPage(kDownloadPage, hwnd());
@@ -113,6 +117,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_CLOSE:
             ::DestroyWindow(hwnd());
+            return 0;
+        case WM_INITMENUPOPUP:
+            UpdateUndoItem();
             return 0;
         default:
             return Window::OnMessage(msg, wp, lp);

@@ -58,6 +58,12 @@ class MainWindow : public Window {
     void OnTogglePanel();
     void OnSaveOwner();
     void OnOwnerBoxFocus(HWND box);
+    void LoadOwnerBoxes();
+    // 撤销上次更改 (undo.cpp): grayed without a restore point; puts the newest back once asked.
+    void OnUndo();
+    void UpdateUndoItem();
+    // The preview and the owner boxes show what the system now holds.
+    void ShowRestoredState();
 
     Program& program_;
     std::wstring vs_;

@@ -1,6 +1,9 @@
 #include "core/layouts/main_layout.h"
+#include "core/oem/action_origin.h"
+#include "core/oem/change_guard.h"
 #include "core/oem/owner_panel.h"
 #include "mainwindow/main_window.h"
+#include "system/restore_ports.h"
 #include "system/system_ports.h"
 #include "system/controls.h"
 #include "system/ui.h"
@@ -24,8 +27,10 @@ void MainWindow::OnTogglePanel() {
                    outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::ModifyMenuW(::GetMenu(hwnd()), kMenu2, MF_BYCOMMAND | MF_STRING, kMenu2, toggle.caption);
     ::DrawMenuBar(hwnd());
-    if (!toggle.load) return;
+    if (toggle.load) LoadOwnerBoxes();
+}
 
+void MainWindow::LoadOwnerBoxes() {
     MachineRegistry registry;
     const OwnerTexts texts = ownerPanel_.Load(registry);
     for (int i = 0; i < kOwnerFieldCount; ++i)
@@ -36,6 +41,17 @@ void MainWindow::OnSaveOwner() {
     OwnerTexts texts;
     for (int i = 0; i < kOwnerFieldCount; ++i) texts[i] = ControlText(Control(kOwnerBoxes[i]));
     MachineRegistry registry;
+    // Until loaded the save writes nothing and says so: no restore point either.
+    if (ownerPanel_.loaded()) {
+        SystemRestorePorts restore;
+        ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Owner));
+        const OwnerValues values{AnyValue::FromText(texts[0]), AnyValue::FromText(texts[1]),
+                                 AnyValue::FromText(texts[2])};
+        if (const std::optional<ActionOutcome> stop = guard.Check(OwnerPlan(values, registry))) {
+            ShowMessage(hwnd(), stop->message);
+            return;
+        }
+    }
     ShowMessage(hwnd(), ownerPanel_.Save(registry, texts));
 }
 

@@ -371,4 +371,26 @@ inline Result Silent(const ScratchFolder& folder, const std::wstring& args) {
     return {code, text};
 }
 
+// Whether the text is ASCII and one strict JSON text, as python3's json module reads it with
+// NaN and Infinity refused. Wine starts the Unix python3 itself, without a process handle: its
+// answer is awaited in its output file.
+inline bool IsStrictJson(const ScratchFolder& folder, const std::wstring& text) {
+    if (std::any_of(text.begin(), text.end(), [](wchar_t c) { return c > 0x7F; })) return false;
+    folder.WriteFile(L"json", std::string(text.begin(), text.end()));
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    STARTUPINFOW si{};
+    si.cb = sizeof si, si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = ::CreateFileW((folder / L"json").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                 &inherit, OPEN_EXISTING, 0, nullptr);
+    si.hStdOutput = si.hStdError = ::CreateFileW((folder / L"said").c_str(), GENERIC_WRITE,
+                                                 FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    std::wstring line = L"Z:\\usr\\bin\\python3 -c \"import json,sys; json.loads(sys.stdin.buffer."
+                        L"read().decode('ascii'), parse_constant=sys.exit); print('strict')\"";
+    PROCESS_INFORMATION pi{};
+    const bool started = ::CreateProcessW(nullptr, line.data(), 0, 0, TRUE, 0, 0, 0, &si, &pi);
+    for (HANDLE h : {si.hStdInput, si.hStdOutput, pi.hThread, pi.hProcess}) if (h) ::CloseHandle(h);
+    return started && WaitUntil([&] { return !ReadFileBytes(folder / L"said").empty(); }) &&
+           ReadFileBytes(folder / L"said") == "strict\n";
+}
+
 }  // namespace e2e

@@ -32,12 +32,17 @@ TEST(CommandLine, ReadsOneActionWithItsValuesOrSaysWhatIsWrong) {
         {{L"V", L"/owner", L"Model=a"}, kCliUnknown + S(L"Model=a")},
         {{L"V", L"/clear", L"/logo", L"a"}, kCliUnknown + S(L"/logo")},
         {{L"V", L"/set", L"Model=a\r\nb"}, kCliLineBreak + S(L"Model=a")},
+        {{L"V", L"/show", L"/whatif"}, kCliWhatIfHere}, {{L"V", L"/json", L"/clear"}, kCliJsonHere},
+        {{L"V", L"/restore", L"/restore"}, kCliTwice + S(L"/restore")},
     };
     for (const auto& [words, error] : wrong) EXPECT_EQ(ReadCommandLine(words).error, error);
     const CustomValues set = ReadCommandLine({L"V", L"-Set", L"MODEL=", L"/LOGO", L"a b.png"}).request.custom;
     EXPECT_EQ(set.model, AnyValue::FromText(L"")) << "an empty value is given";
     EXPECT_EQ(set.logoPath, AnyValue::FromText(L"a b.png"));
     EXPECT_TRUE(set.supportUrl.IsEmpty()) << "not named: not given";
+    const CommandRequest undo = ReadCommandLine({L"V", L"/whatif", L"/restore", L"/json"}).request;
+    EXPECT_TRUE(undo.action == CommandAction::Restore && undo.name.empty() && undo.whatIf && undo.json);
+    EXPECT_EQ(undo.origin, L"命令行：/whatif /restore /json");
 }
 
 // Exit codes: 0 done, 2 refused before any change (a question answered No is printed with how

@@ -13,6 +13,7 @@ inline constexpr int kLabel1 = 101, kCombolist = 102, kLogo = 103, kLabel2 = 105
 // Menu commands.
 inline constexpr int kMenu11 = 201, kMenu2 = 202, kMenu3 = 203, kMenu9 = 204, kMenu12 = 205,
                      kMenu13 = 206;
+inline constexpr int kMenuUndo = 207;
 }  // namespace vx::main_ids
 
 namespace vx {

@@ -175,7 +175,7 @@ class Reader {
         RawValue value{true, reg::kBinary, {}};
         if (data.starts_with(L'-')) {
             deletes = true;
-            value.exists = false;
+            value = {};
             read = RestIsEmpty(data, 1);
         } else if (data.starts_with(L'"')) {
             const auto quoted = Quoted(data, 0);
