@@ -262,6 +262,8 @@ inline constexpr const wchar_t* kCliJsonHere = L"/json 只能与 /show、/restor
 // A Windows that is not running, named with /target or 选择目标系统...: refused before any change.
 inline constexpr const wchar_t* kMenuChooseTarget = L"选择目标系统...";
 inline constexpr const wchar_t* kTargetRunning = L"当前系统";
+inline constexpr const wchar_t* kTargetCaption = L"选择目标系统";
+inline constexpr const wchar_t* kTargetListLabel = L"请选择要修改的系统：";
 inline constexpr const wchar_t* kCaptionTarget = L" — 目标：";
 inline constexpr const wchar_t* kMsgTargetOwnDrive =
     L"目标系统不能位于当前运行的系统所在的驱动器，未做任何修改：";
