@@ -16,7 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "core/layouts/custom_layout.h"
+#include "core/layouts/main_layout.h"
 #include "core/oem/apply_actions.h"
+#include "core/preset/script_review.h"
 #include "core/texts.h"
 #include "driver.h"
 
@@ -134,10 +137,7 @@ HWND ShownWindow(const wchar_t* className, DWORD pid) {
     return nullptr;
 }
 
-HWND ListOf(HWND main) {
-    const auto lists = Children(main, L"ComboBox");
-    return lists.empty() ? nullptr : lists.front();
-}
+HWND ListOf(HWND main) { return ::GetDlgItem(main, vx::main_ids::kCombolist); }
 
 int EntryIndex(HWND list, const std::wstring& text) {
     const auto entries = ComboEntries(list);
@@ -147,7 +147,7 @@ int EntryIndex(HWND list, const std::wstring& text) {
 
 // Presses `ok` and waits for the box that ends the action; returns the time it took.
 double TimeApply(const Vendrix& app, HWND main, const wchar_t* expected) {
-    HWND ok = ChildByText(main, L"Button", vx::text::kOk);
+    HWND ok = ::GetDlgItem(main, vx::main_ids::kOk);
     const auto start = Clock::now();
     Click(ok);
     const MessageBoxInfo box = WaitMessageBox(app, 60s);
@@ -325,13 +325,13 @@ int main(int argc, char** argv) {
 
         // Confirm custom values once, with the brand's bitmap as the custom logo.
         PickEntry(list, customIndex);
-        HWND diy = app.WaitForWindow(vx::text::kDiyCaption);
+        HWND diy = app.WaitForWindow(vx::text::kCustomCaption);
         if (!diy) {
             Fail("the custom window did not open");
             return 1;
         }
-        SetText(ChildAt(diy, L"Edit", 1020, 1725), customLogo);
-        Click(ChildByText(diy, L"Button", vx::text::kOk));
+        SetText(::GetDlgItem(diy, vx::custom_ids::kLogoPathBox), customLogo);
+        Click(::GetDlgItem(diy, vx::custom_ids::kOk));
         WaitUntil([&] { return !::IsWindowVisible(diy); });
 
         for (int i = 0; i < runs; ++i) {
@@ -354,7 +354,7 @@ int main(int argc, char** argv) {
             clearAction.floor.push_back(Ms(Clock::now() - start));
 
             PickEntry(list, customIndex);
-            diy = app.WaitForWindow(vx::text::kDiyCaption);
+            diy = app.WaitForWindow(vx::text::kCustomCaption);
             if (diy) ::PostMessageW(diy, WM_CLOSE, 0, 0);
             WaitUntil([&] { return !diy || !::IsWindowVisible(diy); });
             customAction.ours.push_back(TimeApply(app, main, vx::text::kMsgCustomDone));

@@ -38,7 +38,7 @@ void AboutWindow::Show() {
     PlaceOnScreen();
     ::ShowWindow(hwnd(), SW_SHOW);
     ::SetForegroundWindow(hwnd());
-    ::SetFocus(Control(kCommand1));
+    ::SetFocus(Control(kOk));
 }
 
 HWND AboutWindow::Control(int id) const { return FindControl(controls_, id); }
@@ -46,15 +46,15 @@ HWND AboutWindow::Control(int id) const { return FindControl(controls_, id); }
 void AboutWindow::OnCreate() {
     const int dpi = WindowDpi(hwnd());
     font_.reset(CreateUiFont(dpi));
-    controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(),
-                               {.defaultButtonId = kCommand1, .linkId = kPicture1});
+    controls_ = CreateControls(hwnd(), AboutLayout(), font_.get(), {.linkId = kMakerLogo});
+    SetDefaultButton(kOk, false);
     productFont_.reset(CreateFontFrom(kProductWordFont, dpi));
-    ::SendMessageW(Control(kLabel4), WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()),
+    ::SendMessageW(Control(kProductLabel), WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()),
                    FALSE);
     makerLogo_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
                                                        MAKEINTRESOURCEW(IDB_MAKER_LOGO),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    HWND picture = Control(kPicture1);
+    HWND picture = Control(kMakerLogo);
     RemoveBorder(picture);
     ::SendMessageW(picture, kPictureSetBitmap, reinterpret_cast<WPARAM>(makerLogo_.get()), 0);
 }
@@ -62,7 +62,7 @@ void AboutWindow::OnCreate() {
 void AboutWindow::OnLoad() {
     // Read afresh on every load, shown exactly as the main window holds it.
     const std::wstring version = version_ ? version_() : std::wstring();
-    ::SetWindowTextW(Control(kVs), version.c_str());
+    ::SetWindowTextW(Control(kVersionLabel), version.c_str());
 }
 
 void AboutWindow::PlaceOnScreen() {
@@ -79,11 +79,11 @@ void AboutWindow::PlaceOnScreen() {
 
 void AboutWindow::OnCommand(int id, int code) {
     switch (id) {
-        case kCommand1:
+        case kOk:
         case kEscape:
             ::DestroyWindow(hwnd());
             return;
-        case kPicture1:
+        case kMakerLogo:
             if (code == kPictureClicked) OpenWebPage(kMakerHomePage, hwnd());
             return;
         default:
@@ -99,9 +99,12 @@ LRESULT AboutWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             OnCommand(LOWORD(wp), HIWORD(wp));
             return 0;
+        case kWebPageNotOpened:
+            ShowPageNotOpened(hwnd(), lp);
+            return 0;
         case WM_SETCURSOR:
             // The logo is a link.
-            if (reinterpret_cast<HWND>(wp) == Control(kPicture1)) {
+            if (reinterpret_cast<HWND>(wp) == Control(kMakerLogo)) {
                 ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
                 return TRUE;
             }

@@ -33,8 +33,8 @@ class AboutWindow : public Window {
     std::function<void()> closed_;
     std::map<int, HWND> controls_;
     UniqueFont font_;
-    UniqueFont productFont_;  // Label4's
-    UniqueBitmap makerLogo_;  // shown by Picture1
+    UniqueFont productFont_;  // the product label's
+    UniqueBitmap makerLogo_;  // shown by the maker's logo box
 };
 
 }  // namespace vx

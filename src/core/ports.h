@@ -92,17 +92,28 @@ struct ApplyPorts {
     LogoPreparer& logo;
 };
 
-// A brand preset's files, looked at before anything of the preset is applied.
+// The preset library's files: a brand's preset read before anything of it is applied, and the
+// files a save writes. Writes go through a temporary file and a replace, so a failed one leaves
+// the old file whole.
 class PresetFiles {
   public:
     virtual ~PresetFiles() = default;
+    virtual bool FileExists(const std::wstring& path) = 0;
+    virtual bool FolderExists(const std::wstring& path) = 0;
     // The file's bytes; nothing when it cannot be opened and read.
     virtual std::optional<std::string> ReadFile(const std::wstring& path) = 0;
     // The path of the first file matching the pattern (wildcards as the system takes them);
     // empty when none does.
     virtual std::wstring FindFile(const std::wstring& pattern) = 0;
-    // Text in the system's ANSI code page.
+    // The folder, and its parent when that is missing.
+    virtual WriteResult MakeFolder(const std::wstring& path) = 0;
+    virtual WriteResult WriteFile(const std::wstring& path, const std::string& bytes) = 0;
+    virtual WriteResult RemoveFile(const std::wstring& path) = 0;
+    virtual void RemoveTree(const std::wstring& path) = 0;
+    // Text in the system's ANSI code page, as the list file and a script without a byte-order
+    // mark are stored; nothing when a character has no exact form there.
     virtual std::wstring DecodeAnsi(std::string_view bytes) = 0;
+    virtual std::optional<std::string> EncodeAnsi(const std::wstring& text) = 0;
 };
 
 // A question the user answers with Yes or No, No being the default.
@@ -112,6 +123,7 @@ class Questioner {
     virtual bool AskYesNo(const std::wstring& question) = 0;
 };
 
+// A preset applied or saved: its files, and the user's answer to whatever it asks.
 struct PresetPorts {
     PresetFiles& files;
     Questioner& questioner;

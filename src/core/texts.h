@@ -25,30 +25,29 @@ inline constexpr const wchar_t* kMenuExpand = L"扩展";
 inline constexpr const wchar_t* kMenuCollapse = L"收缩";
 inline constexpr const wchar_t* kMenuUpdate = L"更新";
 inline constexpr const wchar_t* kMenuAbout = L"关于";
-inline constexpr const wchar_t* kMainLabel1 = L"请选择你的电脑品牌：";
-inline constexpr const wchar_t* kMainLabel2 = L"注册用户名：";
-inline constexpr const wchar_t* kMainLabel4 = L"使用单位：";
-inline constexpr const wchar_t* kMainLabel3 = L"操作系统名称：";
+inline constexpr const wchar_t* kChooseBrandLabel = L"请选择你的电脑品牌：";
+inline constexpr const wchar_t* kOwnerLabel = L"注册用户名：";
+inline constexpr const wchar_t* kOrganizationLabel = L"使用单位：";
+inline constexpr const wchar_t* kProductNameLabel = L"操作系统名称：";
 inline constexpr const wchar_t* kOk = L"确定";
 inline constexpr const wchar_t* kCancel = L"取消";
 inline constexpr const wchar_t* kSave = L"修改";
-inline constexpr const wchar_t* kTextPlaceholder = L"Text1";
-inline constexpr const wchar_t* kDiyCaption = L"自定义OEM信息";
-inline constexpr const wchar_t* kDiyLabel1 = L"品牌：";
-inline constexpr const wchar_t* kDiyLabel2 = L"型号：";
-inline constexpr const wchar_t* kDiyLabel3 = L"网站：";
-inline constexpr const wchar_t* kDiyLabel4 = L"电话：";
-inline constexpr const wchar_t* kDiyLabel6 = L"工时：";
-inline constexpr const wchar_t* kDiyLabel5 = L"LOGO：";
+inline constexpr const wchar_t* kOwnerBoxPlaceholder = L"Text1";
+inline constexpr const wchar_t* kCustomCaption = L"自定义OEM信息";
+inline constexpr const wchar_t* kManufacturerLabel = L"品牌：";
+inline constexpr const wchar_t* kModelLabel = L"型号：";
+inline constexpr const wchar_t* kSupportUrlLabel = L"网站：";
+inline constexpr const wchar_t* kSupportPhoneLabel = L"电话：";
+inline constexpr const wchar_t* kSupportHoursLabel = L"工时：";
+inline constexpr const wchar_t* kLogoPathLabel = L"LOGO：";
 inline constexpr const wchar_t* kBrowse = L"...";
-inline constexpr const wchar_t* kHint1 = L"示例:联想";
-inline constexpr const wchar_t* kHint2 = L"示例:联想电脑";
-inline constexpr const wchar_t* kHint3Prefix = L"示例:";
+inline constexpr const wchar_t* kManufacturerHint = L"示例:联想";
+inline constexpr const wchar_t* kModelHint = L"示例:联想电脑";
 // A fictional computer maker's site: the sample must not point anyone at a real company.
-inline constexpr const wchar_t* kHint3 = L"示例:http://www.qiming-pc.example";
-inline constexpr const wchar_t* kHint4 = L"示例:800-810-8888";
-inline constexpr const wchar_t* kHint5 = L"可选BMP/PNG/JPG/GIF，将缩放为120x120";
-inline constexpr const wchar_t* kHint6 = L"示例:9：00-20：00";
+inline constexpr const wchar_t* kSupportUrlHint = L"示例:http://www.qiming-pc.example";
+inline constexpr const wchar_t* kSupportPhoneHint = L"示例:800-810-8888";
+inline constexpr const wchar_t* kLogoPathHint = L"可选BMP/PNG/JPG/GIF，将缩放为120x120";
+inline constexpr const wchar_t* kSupportHoursHint = L"示例:9：00-20：00";
 inline constexpr const wchar_t* kBmpFilterName = L"(Windows位图)";
 inline constexpr const wchar_t* kBmpFilterPattern = L"*.bmp";
 // Shown when the bitmap chosen with the browse button cannot be loaded; the path follows.
@@ -60,11 +59,9 @@ inline constexpr const wchar_t* kMsgPictureTooLarge =
 inline constexpr const wchar_t* kAboutCaption = L"关于";
 inline constexpr const wchar_t* kAboutProduct = L"Vendrix";
 inline constexpr const wchar_t* kAboutDescription = L"修改Win7OEM信息的小工具";
-inline constexpr const wchar_t* kAboutThanksPrefix = L"特别感谢：";
 inline constexpr const wchar_t* kAboutThanks = L"特别感谢：李明远,Anna Berg";
 inline constexpr const wchar_t* kAboutNotice = L"仅供学习交流使用";
 inline constexpr const wchar_t* kAboutFontFace = L"宋体";
-inline constexpr const wchar_t* kFileDescription = L"修改Windows7OEM信息的小工具";
 // Outcomes of the apply button's actions beyond their completion messages.
 inline constexpr const wchar_t* kMsgPresetFolderMissing = L"找不到品牌预设文件夹，未做任何修改：";
 inline constexpr const wchar_t* kMsgLogoPathHasQuote =
@@ -208,10 +205,6 @@ inline constexpr const wchar_t* kMsgNoMatchSuffix = L"”，没有与之相符�
 inline constexpr const wchar_t* kInfoFirmwareMaker = L"本机品牌：";
 inline constexpr const wchar_t* kInfoFirmwareModel = L"本机型号：";
 
-}  // namespace vx::text
-
-namespace vx::text {
-
 // Restore points, the undo and the dry run.
 inline constexpr const wchar_t* kOriginWindow = L"窗口：";
 inline constexpr const wchar_t* kOriginCommandLine = L"命令行：";
@@ -221,10 +214,6 @@ inline constexpr const wchar_t* kOriginCustom = L"自定义OEM信息";
 inline constexpr const wchar_t* kOriginOwner = L"修改个人信息";
 inline constexpr const wchar_t* kOriginUndo = L"撤销上次更改";
 
-}  // namespace vx::text
-
-namespace vx::text {
-
 inline constexpr const wchar_t* kAbsentShown = L"(无)";
 inline constexpr const wchar_t* kLogoReplaced = L"替换";
 inline constexpr const wchar_t* kLogoRemoved = L"删除";
@@ -233,16 +222,12 @@ inline constexpr const wchar_t* kLogoKeptLine = L"oemlogo.bmp：已保存";
 inline constexpr const wchar_t* kLogoAbsentLine = L"oemlogo.bmp：原先没有";
 inline constexpr const wchar_t* kMsgUnchanged = L"OEM信息已是所选内容，无需修改。";
 
-}  // namespace vx::text
-
-namespace vx::text {
-
 inline constexpr const wchar_t* kWhatIfBeyondOem = L"另将修改OEM信息以外的注册表内容";
-inline constexpr const wchar_t* kMsgCurrentUnreadable = L"无法读取当前的内容，未做任何修改：\n";
-inline constexpr const wchar_t* kMsgRestorePointUnwritable = L"无法建立还原点，未做任何修改：\n";
+inline constexpr const wchar_t* kMsgCurrentUnreadable = L"无法读取当前的内容，未做任何修改：";
+inline constexpr const wchar_t* kMsgRestorePointUnwritable = L"无法建立还原点，未做任何修改：";
 inline constexpr const wchar_t* kMsgNoRestorePoint = L"没有还原点，无法撤销。";
 inline constexpr const wchar_t* kMsgRestorePointUnknown = L"找不到这个还原点，未做任何修改：";
-inline constexpr const wchar_t* kMsgRestorePointUnreadable = L"无法读取还原点，未做任何修改：\n";
+inline constexpr const wchar_t* kMsgRestorePointUnreadable = L"无法读取还原点，未做任何修改：";
 inline constexpr const wchar_t* kMsgRestoreDone = L"已还原到还原点：";
 inline constexpr const wchar_t* kMsgRestoreFailed = L"还原未能全部完成：";
 inline constexpr const wchar_t* kStepWriteFile = L"写入文件 ";
@@ -251,10 +236,6 @@ inline constexpr const wchar_t* kAskUndoPrefix = L"要撤销上次更改吗？\n
 inline constexpr const wchar_t* kAskUndoMadeBy = L"\n由此建立：";
 inline constexpr const wchar_t* kAskUndoSuffix = L"\n\n将恢复到这次更改之前的内容。";
 inline constexpr const wchar_t* kNoRestorePoints = L"没有还原点。";
-
-}  // namespace vx::text
-
-namespace vx::text {
 
 inline constexpr const wchar_t* kCliWhatIfHere = L"/whatif 只能与 /apply、/clear、/set、/owner 或 /restore 一起使用。";
 inline constexpr const wchar_t* kCliJsonHere = L"/json 只能与 /show、/restorepoints 或 /whatif 一起使用。";

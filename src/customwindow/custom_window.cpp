@@ -35,20 +35,21 @@ CustomWindow::CustomWindow(std::function<PictureFault(const std::wstring&)> show
       closed_(std::move(closed)) {}
 
 void CustomWindow::Show() {
-    if (!CreateOrRaise(L"VendrixCustom", text::kDiyCaption, kCustomStyle, kCustomClientWidthTwips,
-                       kCustomClientHeightTwips))
+    if (!CreateOrRaise(L"VendrixCustom", text::kCustomCaption, kCustomStyle,
+                       kCustomClientWidthTwips, kCustomClientHeightTwips))
         return;
     OnLoad();
     ::ShowWindow(hwnd(), SW_SHOW);
     ::UpdateWindow(hwnd());
-    ::SetFocus(Control(kText1));
+    ::SetFocus(Control(kManufacturerBox));
 }
 
 HWND CustomWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void CustomWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), CustomLayout(), font_.get(), {.defaultButtonId = kCommand1});
+    controls_ = CreateControls(hwnd(), CustomLayout(), font_.get());
+    SetDefaultButton(kOk, true);
     // Only a mouse click may remove a hint, so the boxes report their button presses.
     for (const BoxHint& h : CustomHints())
         ::SetWindowSubclass(Control(h.boxId), &CustomWindow::BoxProc, kBoxSubclassId,
@@ -61,16 +62,16 @@ void CustomWindow::OnLoad() {
 
 void CustomWindow::OnCommand(int id) {
     switch (id) {
-        case kCommand1:
+        case kOk:
             OnOk();
             return;
-        case kCommand2:
+        case kCancel:
             ::DestroyWindow(hwnd());
             return;
-        case kCommand3:
+        case kBrowse:
             OnBrowse();
             return;
-        case kCommand4:
+        case kReadMachine:
             OnReadMachine();
             return;
         default:
@@ -87,8 +88,8 @@ void CustomWindow::OnReadMachine() {
     // Where the firmware has nothing the box keeps what it shows, its hint or the user's text.
     const MachineIdentity machine = ThisMachine();
     if (!machine.manufacturer.empty())
-        ::SetWindowTextW(Control(kText1), machine.manufacturer.c_str());
-    if (!machine.model.empty()) ::SetWindowTextW(Control(kText2), machine.model.c_str());
+        ::SetWindowTextW(Control(kManufacturerBox), machine.manufacturer.c_str());
+    if (!machine.model.empty()) ::SetWindowTextW(Control(kModelBox), machine.model.c_str());
 }
 
 void CustomWindow::OnBrowse() {
@@ -107,7 +108,7 @@ void CustomWindow::OnBrowse() {
     if (!chosen || !IsOpen()) return;
     const std::wstring path = file.data();
     if (path.empty()) return;
-    ::SetWindowTextW(Control(kText5), path.c_str());
+    ::SetWindowTextW(Control(kLogoPathBox), path.c_str());
     const PictureFault fault = showLogo_ ? showLogo_(path) : PictureFault::NotAPicture;
     if (fault != PictureFault::None) ShowMessage(hwnd(), PictureFaultMessage(fault, path));
 }
@@ -124,28 +125,6 @@ LRESULT CALLBACK CustomWindow::BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp,
     return ::DefSubclassProc(box, msg, wp, lp);
 }
 
-bool CustomWindow::OnActivate(bool active) {
-    // A plain window forgets its focused control when another window (the Open File dialog,
-    // the main window) takes the activation; give it back as a dialog box would.
-    if (!active) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
-        return false;
-    }
-    if (!lastFocus_ || !::IsChild(hwnd(), lastFocus_)) return false;
-    ::SetFocus(lastFocus_);
-    return true;
-}
-
-LRESULT CustomWindow::DefaultButton() const {
-    // Enter presses the focused button, and OK everywhere else.
-    HWND focus = ::GetFocus();
-    int id = kCommand1;
-    for (int button : {kCommand1, kCommand2, kCommand3, kCommand4})
-        if (focus && focus == Control(button)) id = button;
-    return MAKELRESULT(id, DC_HASDEFID);
-}
-
 LRESULT CustomWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
@@ -154,11 +133,6 @@ LRESULT CustomWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             OnCommand(LOWORD(wp));
             return 0;
-        case WM_ACTIVATE:
-            if (OnActivate(LOWORD(wp) != WA_INACTIVE && HIWORD(wp) == 0)) return 0;
-            return Window::OnMessage(msg, wp, lp);
-        case DM_GETDEFID:
-            return DefaultButton();
         case WM_CLOSE:
             ::DestroyWindow(hwnd());
             return 0;
@@ -169,7 +143,6 @@ LRESULT CustomWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void CustomWindow::OnClosed() {
     controls_.clear();
-    lastFocus_ = nullptr;
     font_.reset();
     if (closed_) closed_();
 }

@@ -33,9 +33,6 @@ class CustomWindow : public Window {
     void OnCreate();
     void OnLoad();
     void OnCommand(int id);
-    // True when it gave the focus back to a control.
-    bool OnActivate(bool active);
-    LRESULT DefaultButton() const;
     void OnOk();
     void OnBrowse();
     void OnReadMachine();
@@ -48,7 +45,6 @@ class CustomWindow : public Window {
     std::function<void()> closed_;
     std::map<int, HWND> controls_;
     UniqueFont font_;
-    HWND lastFocus_ = nullptr;  // the control to give the focus back to on reactivation
 };
 
 }  // namespace vx

@@ -44,7 +44,8 @@ HWND InfoWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void InfoWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), InfoLayout(), font_.get(), {.defaultButtonId = kSave});
+    controls_ = CreateControls(hwnd(), InfoLayout(), font_.get());
+    SetDefaultButton(kSave, true);
     // Every box but the name shows what was read.
     for (const ControlDef& c : InfoLayout())
         if (c.kind == ControlKind::Edit && c.id != kName)
@@ -52,10 +53,10 @@ void InfoWindow::OnCreate() {
 }
 
 void InfoWindow::OnLoad() {
-    current_ = ReadCurrentOem();
+    current_ = RegistryCurrentOem().Read();
     const OemRawValues& values = current_.values;
     for (size_t i = 0; i < values.size(); ++i)
-        ::SetWindowTextW(Control(kValue1 + static_cast<int>(i)), ShownText(values[i]).c_str());
+        ::SetWindowTextW(Control(kValueBoxes[i]), ShownText(values[i]).c_str());
     ShowLogo();
     const MachineIdentity machine = ThisMachine();
     ::SetWindowTextW(Control(kFirmwareMaker), machine.manufacturer.c_str());
@@ -78,16 +79,13 @@ void InfoWindow::ShowLogo() {
 
 void InfoWindow::OnSave() {
     const std::wstring name = ControlText(Control(kName));
-    SavedPresetFiles files(hwnd());
-    const SaveOutcome outcome = SavePreset({ProgramFolder(), name, current_.values, current_.logoFile}, files);
-    if (outcome.saved && saved_) saved_(name);
-    if (!outcome.message.empty()) ShowMessage(hwnd(), outcome.message);
-}
-
-LRESULT InfoWindow::DefaultButton() const {
-    // Enter presses 关闭 while it has the focus, and 存为预设 everywhere else.
-    const int id = ::GetFocus() == Control(kClose) ? kClose : kSave;
-    return MAKELRESULT(id, DC_HASDEFID);
+    SystemPresetFiles files;
+    MessageBoxQuestioner questioner(hwnd());
+    PresetPorts preset{files, questioner};
+    const ActionOutcome outcome = SavePreset({ProgramFolder(), name, current_.values, current_.logoFile}, preset);
+    if (outcome.kind == OutcomeKind::Done && saved_) saved_(name);
+    // The user's own No to replacing the preset is the last word.
+    if (outcome.kind != OutcomeKind::Declined) ShowMessage(hwnd(), outcome.message);
 }
 
 LRESULT InfoWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -99,8 +97,6 @@ LRESULT InfoWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (LOWORD(wp) == kSave) OnSave();
             if (LOWORD(wp) == kClose) ::DestroyWindow(hwnd());
             return 0;
-        case DM_GETDEFID:
-            return DefaultButton();
         case WM_CLOSE:
             ::DestroyWindow(hwnd());
             return 0;

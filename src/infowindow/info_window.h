@@ -31,7 +31,6 @@ class InfoWindow : public Window {
     void OnLoad();
     void ShowLogo();
     void OnSave();
-    LRESULT DefaultButton() const;
 
     std::function<void(const std::wstring&)> saved_;
     std::function<void()> closed_;

@@ -9,6 +9,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "system/controls.h"
+#include "system/preset_files.h"
 #include "system/restore_ports.h"
 #include "system/system_ports.h"
 #include "system/ui.h"
@@ -32,27 +33,26 @@ void MainWindow::OnApply() {
     SystemRestorePorts restore;
     SystemPresetFiles presetFiles;
 
-    std::wstring message;
+    ActionOutcome outcome;
     {
         Program::Busy busy(program_);
         if (choice == ApplyChoice::Brand) {
             MessageBoxQuestioner questioner(hwnd());
             PresetPorts preset{presetFiles, questioner};
             ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::ApplyBrand, selected));
-            message = RunBrandAction(ProgramFolder(), selected, ports, preset,
-                                     GuardBrand(guard, PresetFolder(ProgramFolder(), selected), presetFiles))
-                          .message;
+            outcome = RunBrandAction(ProgramFolder(), selected, ports, preset,
+                                     GuardBrand(guard, PresetFolder(ProgramFolder(), selected), presetFiles));
         } else if (choice == ApplyChoice::Clear) {
             ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Clear));
-            message = RunClearAction(ports, GuardClear(guard)).message;
+            outcome = RunClearAction(ports, GuardClear(guard));
         } else {
             ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Custom));
             const CustomValues& values = program_.customValues();
-            message = RunCustomAction(values, ports, GuardCustom(guard, values, presetFiles)).message;
+            outcome = RunCustomAction(values, ports, GuardCustom(guard, values, presetFiles));
         }
     }
-    // Empty when the user declined the preset's script: the answer was the last word.
-    if (!message.empty()) ShowMessage(hwnd(), message);
+    // The user's own No to the preset's script is the last word.
+    if (outcome.kind != OutcomeKind::Declined) ShowMessage(hwnd(), outcome.message);
     // The entry stays selected; pressing ok again clears again.
     if (choice == ApplyChoice::Clear) ::ShowWindow(Control(kCleanOEM), SW_HIDE);
 }

@@ -1,6 +1,6 @@
 #include "core/preset/brand_list.h"
-#include "core/oem/apply_actions.h"
 #include "core/machine/firmware.h"
+#include "core/machine/machine_brand.h"
 
 #include <string>
 #include <vector>

@@ -40,21 +40,23 @@ HWND MainWindow::Control(int id) const { return FindControl(controls_, id); }
 HMENU MainWindow::BuildMenu() const {
     HMENU bar = ::CreateMenu();
     HMENU file = ::CreatePopupMenu();
-    ::AppendMenuW(file, MF_STRING, kMenu12, text::kMenuSaveCurrent);
-    ::AppendMenuW(file, MF_STRING, kMenu13, text::kMenuMachineBrand);
+    ::AppendMenuW(file, MF_STRING, kMenuSaveAsPreset, text::kMenuSaveCurrent);
+    ::AppendMenuW(file, MF_STRING, kMenuMachineBrand, text::kMenuMachineBrand);
     ::AppendMenuW(file, MF_STRING, kMenuUndo, text::kMenuUndo);
     ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(file, MF_STRING, kMenu11, text::kMenuExit);
+    ::AppendMenuW(file, MF_STRING, kMenuExit, text::kMenuExit);
     ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
-    ::AppendMenuW(bar, MF_STRING, kMenu2, text::kMenuExpand);
-    ::AppendMenuW(bar, MF_STRING, kMenu3, text::kMenuUpdate);
-    ::AppendMenuW(bar, MF_STRING, kMenu9, text::kMenuAbout);
+    ::AppendMenuW(bar, MF_STRING, kMenuTogglePanel, text::kMenuExpand);
+    ::AppendMenuW(bar, MF_STRING, kMenuUpdate, text::kMenuUpdate);
+    ::AppendMenuW(bar, MF_STRING, kMenuAbout, text::kMenuAbout);
     return bar;
 }
 
 void MainWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), MainLayout(), font_.get(), {.defaultButtonId = kOk});
+    controls_ = CreateControls(hwnd(), MainLayout(), font_.get());
+    // Enter applies the selection even while 修改 has the focus.
+    SetDefaultButton(kOk, false);
     LoadStoredPictures();
 }
 
@@ -67,22 +69,22 @@ void MainWindow::OnLoad() {
 
 void MainWindow::OnCommand(int id, int code, HWND) {
     switch (id) {
-        case kMenu11:
+        case kMenuExit:
             program_.Exit();
             return;
-        case kMenu12:
+        case kMenuSaveAsPreset:
             program_.Info().Show();
             return;
-        case kMenu13:
+        case kMenuMachineBrand:
             OnMachineBrand();
             return;
         case kMenuUndo:
             OnUndo();
             return;
-        case kMenu3:
+        case kMenuUpdate:
             OpenWebPage(kDownloadPage, hwnd());
             return;
-        case kMenu9:
+        case kMenuAbout:
             program_.About().Show();
             return;
         case kCombolist:
@@ -91,15 +93,15 @@ void MainWindow::OnCommand(int id, int code, HWND) {
         case kOk:
             OnApply();
             return;
-        case kMenu2:
+        case kMenuTogglePanel:
             OnTogglePanel();
             return;
-        case kCgUser:
+        case kSaveOwner:
             OnSaveOwner();
             return;
-        case kText1:
-        case kText2:
-        case kText3:
+        case kOwnerBox:
+        case kOrganizationBox:
+        case kProductNameBox:
             if (code == EN_SETFOCUS) OnOwnerBoxFocus(Control(id));
             return;
         default:
@@ -120,6 +122,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_INITMENUPOPUP:
             UpdateUndoItem();
+            return 0;
+        case kWebPageNotOpened:
+            ShowPageNotOpened(hwnd(), lp);
             return 0;
         default:
             return Window::OnMessage(msg, wp, lp);

@@ -42,7 +42,7 @@ class MainWindow : public Window {
     void OnCommand(int id, int code, HWND control);
     HMENU BuildMenu() const;
 
-    // Brand list and preview (brand_list.cpp, preview.cpp).
+    // Brand list and preview (brand_picker.cpp, preview.cpp).
     void LoadBrandList();
     void OnPick();
     // Selects and previews the brand preset that matches the firmware's maker, as a pick does.
@@ -54,7 +54,7 @@ class MainWindow : public Window {
     void RepaintNow();
     // The apply button (apply.cpp).
     void OnApply();
-    // The owner panel (owner_panel.cpp).
+    // The owner panel (owner_boxes.cpp).
     void OnTogglePanel();
     void OnSaveOwner();
     void OnOwnerBoxFocus(HWND box);

@@ -14,7 +14,7 @@ namespace vx {
 namespace {
 using namespace main_ids;
 // The boxes of the owner fields, in the fields' order.
-constexpr int kOwnerBoxes[kOwnerFieldCount] = {kText1, kText2, kText3};
+constexpr int kOwnerBoxes[kOwnerFieldCount] = {kOwnerBox, kOrganizationBox, kProductNameBox};
 }  // namespace
 
 void MainWindow::OnTogglePanel() {
@@ -25,7 +25,8 @@ void MainWindow::OnTogglePanel() {
     // Only the width changes: the left edge and the height stay.
     ::SetWindowPos(hwnd(), nullptr, 0, 0, TwipsToPixels(toggle.widthTwips, dpi),
                    outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::ModifyMenuW(::GetMenu(hwnd()), kMenu2, MF_BYCOMMAND | MF_STRING, kMenu2, toggle.caption);
+    ::ModifyMenuW(::GetMenu(hwnd()), kMenuTogglePanel, MF_BYCOMMAND | MF_STRING, kMenuTogglePanel,
+                  toggle.caption);
     ::DrawMenuBar(hwnd());
     if (toggle.load) LoadOwnerBoxes();
 }
@@ -52,7 +53,7 @@ void MainWindow::OnSaveOwner() {
             return;
         }
     }
-    ShowMessage(hwnd(), ownerPanel_.Save(registry, texts));
+    ShowMessage(hwnd(), ownerPanel_.Save(registry, texts).message);
 }
 
 void MainWindow::OnOwnerBoxFocus(HWND box) {

@@ -48,37 +48,35 @@ InfoWindow& Program::Info() {
     return *info_;
 }
 
-bool Program::RouteDialogMessage(MSG& msg) const {
-    // Tab, Enter and Esc work in every window of the program, modeless ones included.
-    const Window* windows[] = {main_.get(), custom_.get(), about_.get(), info_.get()};
-    for (const Window* w : windows) {
-        if (w && w->IsOpen() && ::IsDialogMessageW(w->hwnd(), &msg)) return true;
-    }
-    return false;
+std::vector<Window*> Program::OpenWindows() const {
+    Window* const all[] = {custom_.get(), about_.get(), info_.get(), main_.get()};
+    std::vector<Window*> open;
+    for (Window* w : all)
+        if (w && w->IsOpen()) open.push_back(w);
+    return open;
 }
 
-bool Program::AnyWindowOpen() const {
-    return main_->IsOpen() || (custom_ && custom_->IsOpen()) || (about_ && about_->IsOpen()) ||
-           (info_ && info_->IsOpen());
+bool Program::RouteDialogMessage(MSG& msg) const {
+    // Tab, Enter and Esc work in every window of the program, modeless ones included.
+    for (const Window* w : OpenWindows())
+        if (::IsDialogMessageW(w->hwnd(), &msg)) return true;
+    return false;
 }
 
 void Program::SetBusy(bool busy) {
     busy_ = busy;
-    const Window* windows[] = {main_.get(), custom_.get(), about_.get()};
-    for (const Window* w : windows)
-        if (w && w->IsOpen()) ::EnableWindow(w->hwnd(), !busy);
+    for (const Window* w : OpenWindows()) ::EnableWindow(w->hwnd(), !busy);
 }
 
 void Program::Exit() {
     exiting_ = true;
-    Window* windows[] = {custom_.get(), about_.get(), info_.get(), main_.get()};
-    for (Window* w : windows)
-        if (w && w->IsOpen()) ::DestroyWindow(w->hwnd());
+    // The main window goes last.
+    for (const Window* w : OpenWindows()) ::DestroyWindow(w->hwnd());
     ::PostQuitMessage(0);
 }
 
 void Program::OnWindowClosed() {
-    if (!exiting_ && !AnyWindowOpen()) ::PostQuitMessage(0);
+    if (!exiting_ && OpenWindows().empty()) ::PostQuitMessage(0);
 }
 
 }  // namespace vx

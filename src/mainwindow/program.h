@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "core/oem/apply_actions.h"
 
 namespace vx {
 
+class Window;
 class MainWindow;
 class CustomWindow;
 class AboutWindow;
@@ -50,7 +52,8 @@ class Program {
     void OnWindowClosed();
 
   private:
-    bool AnyWindowOpen() const;
+    // The program's windows that are open, the main window last: the one list of them.
+    std::vector<Window*> OpenWindows() const;
     bool RouteDialogMessage(MSG& msg) const;
     void SetBusy(bool busy);
 

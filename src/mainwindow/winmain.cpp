@@ -1,12 +1,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdlib>
-#include <new>
+#include <string>
+#include <vector>
 
 #include "core/command/command_line.h"
 #include "mainwindow/program.h"
 #include "mainwindow/silent_run.h"
+
+#ifdef VX_TEST_SEAMS
+#include <cwchar>
+#include <string_view>
+
+#include "system/browser.h"
+#endif
 
 namespace {
 
@@ -23,39 +30,33 @@ void HardenDllSearch() {
     if (fn) fn(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
+#ifdef VX_TEST_SEAMS
+// The test build's alone, never the shipped exe's: VENDRIX_TEST_PAGE_DELAY_MS, a number of
+// milliseconds up to a minute, holds each page opening up that long. Anything else holds none.
+void ReadTestSeams() {
+    wchar_t text[8] = {};
+    const DWORD length = ::GetEnvironmentVariableW(L"VENDRIX_TEST_PAGE_DELAY_MS", text, 8);
+    const std::wstring_view digits(text, length < 8 ? length : 0);
+    if (digits.empty() || digits.find_first_not_of(L"0123456789") != std::wstring_view::npos)
+        return;
+    const unsigned long milliseconds = std::wcstoul(text, nullptr, 10);
+    if (milliseconds <= 60000) vx::HoldPageOpenings(milliseconds);
+}
+#endif
+
 }  // namespace
-
-// The program throws and catches nothing, so a failed allocation or a length error in the
-// library has always ended it through std::terminate in std::abort. These replacements end it
-// there directly; the library's own would link in exceptions, their unwinder, the threads
-// library under it and its narrow strings: half of the exe. A missing one fails the link.
-namespace std {
-void __throw_bad_alloc() { abort(); }
-void __throw_bad_array_new_length() { abort(); }
-void __throw_bad_function_call() { abort(); }
-void __throw_length_error(const char*) { abort(); }
-void __throw_logic_error(const char*) { abort(); }
-void __throw_out_of_range_fmt(const char*, ...) { abort(); }
-}  // namespace std
-
-void* operator new(std::size_t size) {
-    if (void* block = std::malloc(size ? size : 1)) return block;
-    std::abort();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     HardenDllSearch();
     // The wide command line: Chinese names arrive whole whatever the ANSI code page.
     const std::vector<std::wstring> words = vx::SplitCommandLine(::GetCommandLineW());
     if (words.size() > 1) return vx::RunSilently(words);
+#ifdef VX_TEST_SEAMS
+    ReadTestSeams();
+#endif
     // Initialization step: no class set named; the result is of no consequence.
     INITCOMMONCONTROLSEX icc{};
-    icc.dwSize = 8;
+    icc.dwSize = sizeof icc;
     icc.dwICC = 0;
     ::InitCommonControlsEx(&icc);
 

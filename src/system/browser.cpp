@@ -10,12 +10,12 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
-#include <cstdlib>
-
+#include "core/texts.h"
 #include "core/web_page.h"
 #include "system/com_calls.h"
 #include "system/handles.h"
 #include "system/system_dll.h"
+#include "system/ui.h"
 
 namespace vx {
 
@@ -85,6 +85,7 @@ struct {
     HWND owner;
 } pending;
 volatile LONG opening = 0;
+DWORD heldUpMilliseconds = 0;
 
 class SystemWebPageOpener : public WebPageOpener {
   public:
@@ -159,9 +160,7 @@ DWORD WINAPI OpenPending(void*) {
         // The desktop shell is reached through COM, and the shell may hand the address to a
         // COM-based handler: the thread has an apartment of its own.
         const com::Apartment apartment;
-        // Set only by the tests, which hold an opening up this many milliseconds to show that
-        // no window waits for it.
-        ::Sleep(static_cast<DWORD>(_wtoi(EnvironmentValue(L"VENDRIX_TEST_PAGE_DELAY_MS").c_str())));
+        if (heldUpMilliseconds) ::Sleep(heldUpMilliseconds);
         SystemWebPageOpener opener;
         OpenWebPageWith(EnvironmentValue(L"programfiles"), pending.address, opener);
     }
@@ -170,6 +169,13 @@ DWORD WINAPI OpenPending(void*) {
 }
 
 }  // namespace
+
+void ShowPageNotOpened(HWND owner, LPARAM address) {
+    ShowMessage(owner,
+                text::kMsgPageNotOpened + std::wstring(reinterpret_cast<const wchar_t*>(address)));
+}
+
+void HoldPageOpenings(DWORD milliseconds) { heldUpMilliseconds = milliseconds; }
 
 void OpenWebPage(const wchar_t* address, HWND owner) {
     if (::InterlockedCompareExchange(&opening, 1, 0) != 0) return;

@@ -19,4 +19,11 @@ inline constexpr UINT kWebPageNotOpened = WM_APP + 2;
 // must live as long as the program (the pages are constants).
 void OpenWebPage(const wchar_t* address, HWND owner);
 
+// Answers kWebPageNotOpened in the window that received it: the address in a message box.
+void ShowPageNotOpened(HWND owner, LPARAM address);
+
+// A seam of the test build's start alone (VX_TEST_SEAMS in mainwindow/winmain.cpp): each opening
+// is held up this long first, to show that no window waits for one. Never set in the shipped exe.
+void HoldPageOpenings(DWORD milliseconds);
+
 }  // namespace vx

@@ -1,5 +1,6 @@
 #include "system/console_output.h"
 
+#include "core/decimal.h"
 
 namespace vx {
 
@@ -15,7 +16,7 @@ void WriteText(HANDLE file, UINT codePage, const std::wstring& text) {
 }
 
 // The lines, each after the prefix and ended with CR LF.
-std::wstring Joined(const std::vector<std::wstring>& lines, const wchar_t* prefix) {
+std::wstring Joined(const std::vector<std::wstring>& lines, const std::wstring& prefix) {
     std::wstring text;
     for (const std::wstring& line : lines) text += prefix + line + L"\r\n";
     return text;
@@ -55,10 +56,9 @@ void LogFile::Append(const std::vector<std::wstring>& lines) {
     if (!file_) return;
     SYSTEMTIME t;
     ::GetLocalTime(&t);
-    wchar_t stamp[] = L"0000-00-00 00:00:00 ";
-    const WORD parts[] = {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
-    for (int i = 0, end = 4; i < 6; ++i, end += 3)
-        for (int at = end, v = parts[i]; at-- > end - (i ? 2 : 4); v /= 10) stamp[at] = L'0' + v % 10;
+    const std::wstring stamp = DecimalText(t.wYear, 4) + L'-' + DecimalText(t.wMonth, 2) + L'-' +
+                               DecimalText(t.wDay, 2) + L' ' + DecimalText(t.wHour, 2) + L':' +
+                               DecimalText(t.wMinute, 2) + L':' + DecimalText(t.wSecond, 2) + L' ';
     WriteText(file_.get(), CP_UTF8, Joined(lines, stamp));
 }
 

@@ -99,10 +99,7 @@ Creation CreationFor(const ControlDef& spec, const ControlOptions& options) {
                 base | WS_CLIPSIBLINGS | WS_BORDER | (spec.id == options.linkId ? WS_TABSTOP : 0),
                 0};
         case ControlKind::Button:
-            return {L"BUTTON",
-                    base | WS_TABSTOP |
-                        (spec.id == options.defaultButtonId ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                    0};
+            return {L"BUTTON", base | WS_TABSTOP | BS_PUSHBUTTON, 0};
         case ControlKind::VerticalLine:
             return {L"STATIC", base | SS_ETCHEDVERT, 0};
     }

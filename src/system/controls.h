@@ -17,7 +17,6 @@ inline constexpr WORD kPictureClicked = 0x0F01;
 inline constexpr const wchar_t* kPictureClass = L"VendrixPicture";
 
 struct ControlOptions {
-    int defaultButtonId = 0;  // drawn as the default push button
     int linkId = 0;  // a picture that takes the focus and answers Enter and Space as a click
 };
 

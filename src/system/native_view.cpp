@@ -1,6 +1,9 @@
 #include "system/native_view.h"
 
+#include <string_view>
 #include <vector>
+
+#include "core/plain_text.h"
 
 namespace vx {
 
@@ -37,9 +40,9 @@ std::wstring NativeSystemFolder() {
 
 std::wstring NativeFilePath(const std::wstring& path) {
     const std::wstring system32 = WindowsFolder() + L"\\System32";
-    const int n = static_cast<int>(system32.size());
+    // Compared as the file system compares names, without regard to case.
     if (path.size() <= system32.size() || path[system32.size()] != L'\\' ||
-        ::CompareStringOrdinal(path.c_str(), n, system32.c_str(), n, TRUE) != CSTR_EQUAL)
+        !SameName(std::wstring_view(path).substr(0, system32.size()), system32))
         return path;
     return NativeSystemFolder() + path.substr(system32.size());
 }

@@ -2,11 +2,7 @@
 
 #include <vector>
 
-#include "core/preset/reg_codec.h"
-#include "core/texts.h"
-#include "system/registry.h"
 #include "system/handles.h"
-#include "system/native_view.h"
 #include "system/ui.h"
 
 namespace vx {
@@ -33,14 +29,6 @@ bool WriteAll(const std::wstring& path, const std::string& bytes) {
     return ::FlushFileBuffers(file.get()) != FALSE;
 }
 
-RawValue ReadOemValue(const wchar_t* name) {
-    RawValue v;
-    DWORD type = REG_NONE;
-    v.exists = ReadRawRegistryValue(HKEY_LOCAL_MACHINE, text::kOemKey, name, &type, &v.bytes);
-    v.type = type;
-    return v;
-}
-
 }  // namespace
 
 std::wstring DecodeAnsiText(std::string_view bytes) {
@@ -50,17 +38,6 @@ std::wstring DecodeAnsiText(std::string_view bytes) {
     std::wstring text(static_cast<size_t>(length), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
     return text;
-}
-
-CurrentOem ReadCurrentOem() {
-    CurrentOem current;
-    for (size_t i = 0; i < current.values.size(); ++i)
-        current.values[i] = ReadOemValue(kOemValueNames[i]);
-    const RawValue& logo = current.values[kLogoValueIndex];
-    const bool logoIsText = logo.type == reg::kSz || logo.type == reg::kExpandSz;
-    if (logoIsText && !ShownText(logo).empty())
-        current.logoFile = NativeFilePath(ExpandEnvironmentText(ShownText(logo)));
-    return current;
 }
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
@@ -78,28 +55,38 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     return true;
 }
 
-bool SavedPresetFiles::FileExists(const std::wstring& path) {
+bool SystemPresetFiles::FileExists(const std::wstring& path) {
     const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool SavedPresetFiles::FolderExists(const std::wstring& path) {
+bool SystemPresetFiles::FolderExists(const std::wstring& path) {
     const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool SavedPresetFiles::ReadFile(const std::wstring& path, std::string* bytes) {
-    return ReadWholeFile(path, *bytes);
+std::optional<std::string> SystemPresetFiles::ReadFile(const std::wstring& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return std::nullopt;
+    return bytes;
 }
 
-WriteResult SavedPresetFiles::MakeFolder(const std::wstring& path) {
+std::wstring SystemPresetFiles::FindFile(const std::wstring& pattern) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return {};
+    ::FindClose(search);
+    return pattern.substr(0, pattern.find_last_of(L'\\') + 1) + found.cFileName;
+}
+
+WriteResult SystemPresetFiles::MakeFolder(const std::wstring& path) {
     // A library without any preset yet has no oemdata folder either; it stays once made.
     ::CreateDirectoryW(path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
     if (::CreateDirectoryW(path.c_str(), nullptr)) return {};
     return LastError();
 }
 
-WriteResult SavedPresetFiles::WriteFile(const std::wstring& path, const std::string& bytes) {
+WriteResult SystemPresetFiles::WriteFile(const std::wstring& path, const std::string& bytes) {
     // Windows refuses to replace a read-only file and Wine does not: refused here on both.
     if (FileExists(path) && (Attributes(path) & FILE_ATTRIBUTE_READONLY))
         return {ERROR_ACCESS_DENIED, ErrorText(ERROR_ACCESS_DENIED)};
@@ -115,12 +102,12 @@ WriteResult SavedPresetFiles::WriteFile(const std::wstring& path, const std::str
     return failed;
 }
 
-WriteResult SavedPresetFiles::RemoveFile(const std::wstring& path) {
+WriteResult SystemPresetFiles::RemoveFile(const std::wstring& path) {
     if (::DeleteFileW(path.c_str())) return {};
     return LastError();
 }
 
-void SavedPresetFiles::RemoveTree(const std::wstring& path) {
+void SystemPresetFiles::RemoveTree(const std::wstring& path) {
     WIN32_FIND_DATAW found;
     HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -140,12 +127,7 @@ void SavedPresetFiles::RemoveTree(const std::wstring& path) {
     ::RemoveDirectoryW(path.c_str());
 }
 
-bool SavedPresetFiles::AskYesNo(const std::wstring& question) {
-    return ::MessageBoxW(owner_, question.c_str(), text::kAppTitle,
-                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
-}
-
-std::optional<std::string> SavedPresetFiles::ToAnsi(const std::wstring& text) {
+std::optional<std::string> SystemPresetFiles::EncodeAnsi(const std::wstring& text) {
     if (text.empty()) return std::string();
     const int size = static_cast<int>(text.size());
     // A UTF-8 system code page has every character and takes neither the flag nor the check.

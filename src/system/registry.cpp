@@ -1,8 +1,6 @@
 #include "system/registry.h"
 
 #include <algorithm>
-#include <span>
-#include <utility>
 #include <vector>
 
 #include "core/preset/reg_codec.h"
@@ -16,19 +14,15 @@ namespace {
 constexpr REGSAM kWriteAccess = 0x3F;
 constexpr DWORD kFirstQuerySize = 1024;
 
-// Owns one key opened through `calls` and closes it there, so every close can be counted.
+// Owns one key opened through `calls` and closes it there.
 class OpenedKey {
   public:
     OpenedKey(RegistryCalls& calls, HKEY key) : calls_(calls), key_(key) {}
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
-    ~OpenedKey() { Close(); }
+    ~OpenedKey() { calls_.CloseKey(key_); }
 
     HKEY get() const { return key_; }
-    LSTATUS Close() {
-        if (!key_) return ERROR_SUCCESS;
-        return calls_.CloseKey(std::exchange(key_, nullptr));
-    }
 
   private:
     RegistryCalls& calls_;
@@ -55,10 +49,6 @@ LSTATUS RegistryCalls::QueryValue(HKEY key, const wchar_t* name, DWORD* type, BY
 LSTATUS RegistryCalls::SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data,
                                 DWORD size) {
     return ::RegSetValueExW(key, name, 0, type, data, size);
-}
-
-LSTATUS RegistryCalls::DeleteValue(HKEY key, const wchar_t* name) {
-    return ::RegDeleteValueW(key, name);
 }
 
 LSTATUS RegistryCalls::CloseKey(HKEY key) { return ::RegCloseKey(key); }
@@ -105,12 +95,6 @@ LSTATUS WriteRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& 
                           static_cast<DWORD>(encoded.bytes.size()));
 }
 
-bool SetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
-                      const std::wstring& ValueName, AnyValue Value, int valueType, int Flag) {
-    return WriteRegistryValue(calls, hKey, KeyName, ValueName, Value, valueType, Flag) ==
-           ERROR_SUCCESS;
-}
-
 bool ReadRawRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& KeyName,
                           const std::wstring& ValueName, DWORD* type,
                           std::vector<std::uint8_t>* bytes) {
@@ -142,23 +126,6 @@ AnyValue GetRegistryValue(RegistryCalls& calls, HKEY hKey, const std::wstring& K
     return reg::DecodeValue(type, bytes, ExpandEnvironmentText);
 }
 
-bool DeleteRegistryValueOrKey(RegistryCalls& calls, HKEY hKey, const std::wstring& RegKeyName,
-                              const std::wstring& ValueName) {
-    HKEY raw = nullptr;
-    if (calls.OpenKey(hKey, RegKeyName.c_str(), kWriteAccess | kRegistryView, &raw) !=
-        ERROR_SUCCESS)
-        return false;
-    OpenedKey key(calls, raw);
-    if (calls.DeleteValue(key.get(), ValueName.c_str()) != ERROR_SUCCESS) return false;
-    return key.Close() == ERROR_SUCCESS;
-}
-
-bool SetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
-                      AnyValue Value, int valueType, int Flag) {
-    return SetRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, std::move(Value),
-                            valueType, Flag);
-}
-
 AnyValue GetRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
                           const AnyValue& DefaultValue) {
     return GetRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, DefaultValue);
@@ -169,9 +136,52 @@ bool ReadRawRegistryValue(HKEY hKey, const std::wstring& KeyName, const std::wst
     return ReadRawRegistryValue(SystemRegistryCalls(), hKey, KeyName, ValueName, type, bytes);
 }
 
-bool DeleteRegistryValueOrKey(HKEY hKey, const std::wstring& RegKeyName,
-                              const std::wstring& ValueName) {
-    return DeleteRegistryValueOrKey(SystemRegistryCalls(), hKey, RegKeyName, ValueName);
+std::optional<RawValue> ReadExactValue(HKEY hKey, const std::wstring& KeyName,
+                                       const std::wstring& ValueName) {
+    RegistryCalls& calls = SystemRegistryCalls();
+    HKEY raw = nullptr;
+    const LSTATUS open = calls.OpenKey(hKey, KeyName.c_str(), KEY_QUERY_VALUE | kRegistryView, &raw);
+    if (open == ERROR_FILE_NOT_FOUND) return RawValue{};
+    if (open != ERROR_SUCCESS) return std::nullopt;
+    OpenedKey key(calls, raw);
+    // The value may grow between asking its size and reading it: asked again then.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        DWORD type = REG_NONE, size = 0;
+        LSTATUS status = calls.QueryValue(key.get(), ValueName.c_str(), &type, nullptr, &size);
+        if (status == ERROR_FILE_NOT_FOUND) return RawValue{};
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        RawValue value{true, type, std::vector<std::uint8_t>(size)};
+        status = calls.QueryValue(key.get(), ValueName.c_str(), &type, value.bytes.data(), &size);
+        if (status == ERROR_MORE_DATA) continue;
+        if (status == ERROR_FILE_NOT_FOUND) return RawValue{};
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        value.type = type;
+        value.bytes.resize(size);
+        return value;
+    }
+    return std::nullopt;
+}
+
+LSTATUS WriteExactValue(HKEY hKey, const std::wstring& KeyName, const std::wstring& ValueName,
+                        const RawValue& value) {
+    RegistryCalls& calls = SystemRegistryCalls();
+    HKEY raw = nullptr;
+    if (!value.exists) {
+        const LSTATUS open = calls.OpenKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &raw);
+        if (open == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
+        if (open != ERROR_SUCCESS) return open;
+        OpenedKey key(calls, raw);
+        const LSTATUS deleted = ::RegDeleteValueW(key.get(), ValueName.c_str());
+        return deleted == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : deleted;
+    }
+    // Not inheritable: a started command must never hold our key.
+    SECURITY_ATTRIBUTES security{sizeof security, nullptr, FALSE};
+    const LSTATUS created =
+        calls.CreateKey(hKey, KeyName.c_str(), kWriteAccess | kRegistryView, &security, &raw);
+    if (created != ERROR_SUCCESS) return created;
+    OpenedKey key(calls, raw);
+    return calls.SetValue(key.get(), ValueName.c_str(), value.type, value.bytes.data(),
+                          static_cast<DWORD>(value.bytes.size()));
 }
 
 }  // namespace vx

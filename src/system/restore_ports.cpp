@@ -12,8 +12,6 @@ namespace vx {
 
 namespace {
 
-// Query, set, create subkey, enumerate, notify, create link; no standard rights.
-constexpr REGSAM kWriteAccess = 0x3F;
 constexpr wchar_t kPartialSuffix[] = L".partial";
 
 WriteResult Failed(DWORD error) {
@@ -21,12 +19,6 @@ WriteResult Failed(DWORD error) {
     return {static_cast<long>(error), ErrorText(error)};
 }
 WriteResult LastError() { return Failed(::GetLastError()); }
-
-struct KeyTraits {
-    static HKEY Invalid() { return nullptr; }
-    static void Close(HKEY k) { ::RegCloseKey(k); }
-};
-using UniqueKey = UniqueOwner<HKEY, KeyTraits>;
 
 bool IsFolder(const std::wstring& path) {
     const DWORD a = ::GetFileAttributesW(path.c_str());
@@ -80,56 +72,6 @@ bool RemoveFolder(const std::wstring& folder) {
 }
 
 }  // namespace
-
-std::optional<RawValue> ReadExactValue(HKEY root, const std::wstring& key,
-                                       const std::wstring& name) {
-    UniqueKey opened;
-    const LSTATUS open = ::RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | kRegistryView,
-                                         opened.put());
-    if (open == ERROR_FILE_NOT_FOUND) return RawValue{};
-    if (open != ERROR_SUCCESS) return std::nullopt;
-    // The value may grow between asking its size and reading it: asked again then.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        DWORD type = REG_NONE, size = 0;
-        LSTATUS status = ::RegQueryValueExW(opened.get(), name.c_str(), nullptr, &type, nullptr, &size);
-        if (status == ERROR_FILE_NOT_FOUND) return RawValue{};
-        if (status != ERROR_SUCCESS) return std::nullopt;
-        RawValue value{true, type, std::vector<std::uint8_t>(size)};
-        status = ::RegQueryValueExW(opened.get(), name.c_str(), nullptr, &type, value.bytes.data(),
-                                    &size);
-        if (status == ERROR_MORE_DATA) continue;
-        if (status == ERROR_FILE_NOT_FOUND) return RawValue{};
-        if (status != ERROR_SUCCESS) return std::nullopt;
-        value.type = type;
-        value.bytes.resize(size);
-        return value;
-    }
-    return std::nullopt;
-}
-
-WriteResult WriteExactValue(HKEY root, const std::wstring& key, const std::wstring& name,
-                            const RawValue& value) {
-    UniqueKey opened;
-    if (!value.exists) {
-        const LSTATUS open =
-            ::RegOpenKeyExW(root, key.c_str(), 0, kWriteAccess | kRegistryView, opened.put());
-        if (open == ERROR_FILE_NOT_FOUND) return {};
-        if (open != ERROR_SUCCESS) return Failed(open);
-        const LSTATUS deleted = ::RegDeleteValueW(opened.get(), name.c_str());
-        if (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND) return {};
-        return Failed(deleted);
-    }
-    // Not inheritable: a started command must never hold our key.
-    SECURITY_ATTRIBUTES security{sizeof security, nullptr, FALSE};
-    const LSTATUS created =
-        ::RegCreateKeyExW(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          kWriteAccess | kRegistryView, &security, opened.put(), nullptr);
-    if (created != ERROR_SUCCESS) return Failed(created);
-    const LSTATUS set = ::RegSetValueExW(opened.get(), name.c_str(), 0, value.type,
-                                         value.bytes.data(), static_cast<DWORD>(value.bytes.size()));
-    if (set != ERROR_SUCCESS) return Failed(set);
-    return {};
-}
 
 SystemOemLogoFiles::SystemOemLogoFiles() : folder_(NativeSystemFolder() + L"\\oem") {}
 

@@ -1,6 +1,5 @@
 #pragma once
-// The Windows adapters behind the exact registry access, the OEM logo and the restore points
-// (core/ports.h). Each takes the place it works on, so that the same code can serve a Windows
+// The Windows adapters behind the OEM logo and the restore points (core/ports.h). Each takes the place it works on, so that the same code can serve a Windows
 // that is not running: a loaded hive's key and that Windows' own folders.
 #include <windows.h>
 
@@ -11,15 +10,6 @@
 #include "system/system_ports.h"
 
 namespace vx {
-
-// The value under `root`\`key` in the native view: its type and bytes, absent when the key or
-// the value is missing; nothing when it is there but cannot be read.
-std::optional<RawValue> ReadExactValue(HKEY root, const std::wstring& key,
-                                       const std::wstring& name);
-// Written with exactly its type and bytes (the key created as needed), or deleted when absent;
-// deleting what is already gone succeeds.
-WriteResult WriteExactValue(HKEY root, const std::wstring& key, const std::wstring& name,
-                            const RawValue& value);
 
 // `folder`\oemlogo.bmp; by default the native System32\oem of the running Windows.
 class SystemOemLogoFiles : public OemLogoFiles {

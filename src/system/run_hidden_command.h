@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/oem/apply_actions.h"
+#include "core/command_timeout.h"
 #include "core/ports.h"
 
 namespace vx {

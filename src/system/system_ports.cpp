@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
+#include "core/preset/reg_codec.h"
 #include "core/texts.h"
 #include "system/registry.h"
-#include "system/restore_ports.h"
 #include "system/handles.h"
 #include "system/native_view.h"
-#include "system/preset_files.h"
 #include "system/picture_file.h"
 #include "system/run_hidden_command.h"
 #include "system/ui.h"
@@ -64,14 +63,14 @@ std::optional<RawValue> MachineRegistry::ReadValue(const std::wstring& keyName,
 
 WriteResult MachineRegistry::WriteValue(const std::wstring& keyName, const std::wstring& valueName,
                                         const RawValue& value) {
-    return WriteExactValue(HKEY_LOCAL_MACHINE, keyName, valueName, value);
+    const LSTATUS status = WriteExactValue(HKEY_LOCAL_MACHINE, keyName, valueName, value);
+    if (status == ERROR_SUCCESS) return {};
+    return {status, ErrorText(static_cast<DWORD>(status))};
 }
 
 CommandResult HiddenCommandRunner::Run(const std::wstring& commandLine) {
     return RunHiddenCommand(commandLine);
 }
-
-SystemApplyPorts::SystemApplyPorts() = default;
 
 SystemOemFiles::SystemOemFiles() : folder_(NativeSystemFolder() + L"\\oem") {}
 
@@ -88,28 +87,29 @@ bool ProcessCurrentFolder::Enter(const std::wstring& folder) {
     return ::SetCurrentDirectoryW(folder.c_str()) != FALSE;
 }
 
-std::optional<std::string> SystemPresetFiles::ReadFile(const std::wstring& path) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return std::nullopt;
-    return bytes;
-}
-
-std::wstring SystemPresetFiles::FindFile(const std::wstring& pattern) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return {};
-    ::FindClose(search);
-    return pattern.substr(0, pattern.find_last_of(L'\\') + 1) + found.cFileName;
-}
-
-std::wstring SystemPresetFiles::DecodeAnsi(std::string_view bytes) { return DecodeAnsiText(bytes); }
-
 bool MessageBoxQuestioner::AskYesNo(const std::wstring& question) {
+    const bool busy = !::IsWindowEnabled(owner_);
     const bool yes = ::MessageBoxW(owner_, question.c_str(), text::kAppTitle,
-                                   MB_YESNO | MB_DEFBUTTON2) == IDYES;
+                                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
     // The box enables its owner as it closes, though the action it asked for goes on.
-    ::EnableWindow(owner_, FALSE);
+    if (busy) ::EnableWindow(owner_, FALSE);
     return yes;
+}
+
+CurrentOem RegistryCurrentOem::Read() {
+    CurrentOem current;
+    for (size_t i = 0; i < current.values.size(); ++i) {
+        RawValue& v = current.values[i];
+        DWORD type = REG_NONE;
+        v.exists = ReadRawRegistryValue(HKEY_LOCAL_MACHINE, text::kOemKey, kOemValues[i].name,
+                                        &type, &v.bytes);
+        v.type = type;
+    }
+    const RawValue& logo = current.values[kLogoValueIndex];
+    const bool logoIsText = logo.type == reg::kSz || logo.type == reg::kExpandSz;
+    if (logoIsText && !ShownText(logo).empty())
+        current.logoFile = NativeFilePath(ExpandEnvironmentText(ShownText(logo)));
+    return current;
 }
 
 PreparedLogo TemporaryLogoFiles::Prepare(const std::wstring& chosenPath) {
@@ -131,9 +131,10 @@ std::string SystemFirmware::SmbiosTable() {
     constexpr DWORD kRawSmbiosProvider = 0x52534D42;  // 'RSMB'
     // The first call tells the size. A table that changed between the calls gives nothing
     // rather than a part.
-    std::string table(::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0), '\0');
-    const UINT size = static_cast<UINT>(table.size());
-    if (::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size) table.clear();
+    const UINT size = ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, nullptr, 0);
+    std::string table(size, '\0');
+    if (size == 0 || ::GetSystemFirmwareTable(kRawSmbiosProvider, 0, table.data(), size) != size)
+        table.clear();
     return table;
 }
 

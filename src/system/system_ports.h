@@ -6,6 +6,7 @@
 
 #include "core/machine/firmware.h"
 #include "core/ports.h"
+#include "core/preset/preset_save.h"
 
 namespace vx {
 
@@ -46,15 +47,8 @@ class ProcessCurrentFolder : public CurrentFolder {
     bool Enter(const std::wstring& folder) override;
 };
 
-class SystemPresetFiles : public PresetFiles {
-  public:
-    std::optional<std::string> ReadFile(const std::wstring& path) override;
-    std::wstring FindFile(const std::wstring& pattern) override;
-    // Through MultiByteToWideChar(CP_ACP), as reg import reads a script without a byte-order mark.
-    std::wstring DecodeAnsi(std::string_view bytes) override;
-};
-
-// A message box titled as the program's others, Yes and No with No as the default.
+// A message box titled as the program's others, with the question mark, Yes and No with No as
+// the default. An owner disabled while an action runs stays disabled.
 class MessageBoxQuestioner : public Questioner {
   public:
     explicit MessageBoxQuestioner(HWND owner) : owner_(owner) {}
@@ -74,13 +68,18 @@ class TemporaryLogoFiles : public LogoPreparer {
 
 // The adapters behind one run of an action, as the windows and the command line run it.
 struct SystemApplyPorts {
-    SystemApplyPorts();
     HiddenCommandRunner commands;
     SystemOemFiles oemFiles;
     ProcessCurrentFolder currentFolder;
     MachineRegistry registry;
     TemporaryLogoFiles logo;
     ApplyPorts ports{commands, oemFiles, currentFolder, registry, logo};
+};
+
+// The six OEM values as the registry holds them, and the file the Logo value names.
+class RegistryCurrentOem : public CurrentOemSource {
+  public:
+    CurrentOem Read() override;
 };
 
 // GetSystemFirmwareTable('RSMB'), and the BIOS key in the native view.

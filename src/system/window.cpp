@@ -1,9 +1,7 @@
 #include "system/window.h"
 
 #include "core/layouts/layout.h"
-#include "core/texts.h"
-#include "system/browser.h"
-#include "system/ui.h"
+#include "resource_ids.h"
 
 namespace vx {
 
@@ -18,7 +16,7 @@ bool RegisterOnce(const wchar_t* className, WNDPROC proc) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
-    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
     wc.hIconSm = wc.hIcon;
     wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -81,6 +79,20 @@ bool Window::CreateTopLevel(const wchar_t* className, const std::wstring& captio
     return true;
 }
 
+void Window::SetDefaultButton(int id, bool focusedButtonFirst) {
+    defaultButton_ = id;
+    focusedButtonFirst_ = focusedButtonFirst;
+    ::SendMessageW(::GetDlgItem(hwnd_, id), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+int Window::EnterButton() const {
+    HWND focus = ::GetFocus();
+    const bool onButton =
+        focusedButtonFirst_ && focus && ::IsChild(hwnd_, focus) &&
+        (::SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+    return onButton ? ::GetDlgCtrlID(focus) : defaultButton_;
+}
+
 LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // As a dialog box does: the focus goes back to the control that had it when the window
     // was deactivated (by a message box or another window), not to the window itself.
@@ -96,11 +108,8 @@ LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
     }
-    if (msg == kWebPageNotOpened) {
-        const auto* address = reinterpret_cast<const wchar_t*>(lp);
-        ShowMessage(hwnd_, text::kMsgPageNotOpened + std::wstring(address));
-        return 0;
-    }
+    // Asked by IsDialogMessage when Enter is pressed.
+    if (msg == DM_GETDEFID && defaultButton_) return MAKELRESULT(EnterButton(), DC_HASDEFID);
     return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 

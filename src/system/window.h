@@ -1,6 +1,7 @@
 #pragma once
 // Base of the program's top-level windows: `this` is attached at WM_NCCREATE and the window
-// procedure only dispatches to the derived class.
+// procedure only dispatches to the derived class. What every window does as a dialog box does,
+// it does here: the focus given back on reactivation and the button Enter presses.
 #include <windows.h>
 
 #include <string>
@@ -27,14 +28,22 @@ class Window {
     // Creates the window with the given client size in pixels; returns false if it could not.
     bool CreateTopLevel(const wchar_t* className, const std::wstring& caption, DWORD style,
                         HMENU menu, int clientWidth, int clientHeight);
+    // Makes the button `id` the default one, drawn so, that Enter presses: where
+    // `focusedButtonFirst`, Enter presses the push button that has the focus instead.
+    void SetDefaultButton(int id, bool focusedButtonFirst);
     virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     // Called once the window is gone (after WM_NCDESTROY); hwnd() is null by then.
     virtual void OnClosed() {}
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // The button Enter presses now.
+    int EnterButton() const;
+
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window lost it
+    int defaultButton_ = 0;     // none: Enter presses IDOK, as IsDialogMessage does
+    bool focusedButtonFirst_ = false;
 };
 
 // The DPI at which a window's twips become pixels (the system DPI on Windows 7).

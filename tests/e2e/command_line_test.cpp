@@ -16,8 +16,8 @@ const std::wstring kOem = WindowsFolder() + L"\\system32\\oem", kSystemLogo = kO
 // The logo file, then each OEM value as type and bytes.
 std::vector<std::string> State() {
     std::vector<std::string> state{ReadFileBytes(kSystemLogo)};
-    for (const wchar_t* name : vx::kOemValueNames) {
-        const RegValue v = ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, name);
+    for (const vx::OemValue& value : vx::kOemValues) {
+        const RegValue v = ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, value.name);
         state.push_back(v.exists ? std::to_string(v.type) + ":" + v.data : "absent");
     }
     return state;

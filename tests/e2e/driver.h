@@ -58,13 +58,15 @@ inline void RemoveTree(const std::wstring& path) {  // a missing folder is fine
     fs::remove_all(path, ignored);
 }
 
-// A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe.
+// A fresh program folder for one test: C:\vx-e2e\<name>, emptied first, holding Vendrix.exe
+// (or the build with the test seams, VendrixTestSeams.exe, by that name).
 class ScratchFolder {
   public:
-    explicit ScratchFolder(const std::wstring& name) : path_(L"C:\\vx-e2e\\" + name) {
+    explicit ScratchFolder(const std::wstring& name, const wchar_t* exe = L"Vendrix.exe")
+        : path_(L"C:\\vx-e2e\\" + name) {
         RemoveTree(path_);
         fs::create_directories(path_);
-        fs::copy_file(JoinPath(BuildFolder(), L"Vendrix.exe"), *this / L"Vendrix.exe");
+        fs::copy_file(JoinPath(BuildFolder(), exe), *this / L"Vendrix.exe");
     }
     const std::wstring& path() const { return path_; }
     std::wstring operator/(const std::wstring& relative) const { return JoinPath(path_, relative); }
@@ -178,33 +180,16 @@ inline void PressButton(const MessageBoxInfo& box, int id) {
     WaitUntil([&] { return !::IsWindow(box.hwnd) || !::IsWindowVisible(box.hwnd); });
 }
 inline void PressOk(const MessageBoxInfo& box) { PressButton(box, IDOK); }
+// Whether the box shows an icon beside its text: its static is 0x14 on Windows, 1088 under Wine.
+inline bool ShowsIcon(const MessageBoxInfo& box) {
+    const auto shows = [](HWND icon) { return ::IsWindowVisible(icon) && Send(icon, STM_GETICON); };
+    return shows(::GetDlgItem(box.hwnd, 0x14)) || shows(::GetDlgItem(box.hwnd, 1088));
+}
 
-// Direct children with the class, in creation order.
-inline std::vector<HWND> Children(HWND parent, const std::wstring& className) {
-    std::vector<HWND> out;
-    for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
-        if (ClassOf(c) == className) out.push_back(c);
-    return out;
-}
-inline HWND ChildByText(HWND parent, const std::wstring& className, const std::wstring& text) {
-    for (HWND c : Children(parent, className))
-        if (TextOf(c) == text) return c;
-    return nullptr;
-}
 inline RECT OuterRect(HWND window) {
     RECT r{};
     ::GetWindowRect(window, &r);
     return r;
-}
-// The child whose top-left corner is at the twips position (96 DPI, within two pixels).
-inline HWND ChildAt(HWND parent, const std::wstring& className, int leftTwips, int topTwips) {
-    for (HWND c : Children(parent, className)) {
-        RECT r = OuterRect(c);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        if (std::abs(r.left - leftTwips / 15) <= 2 && std::abs(r.top - topTwips / 15) <= 2)
-            return c;
-    }
-    return nullptr;
 }
 inline bool IsVisible(HWND hwnd) { return ::IsWindowVisible(hwnd) != FALSE; }
 // The focused control of the window's thread.
@@ -354,7 +339,8 @@ inline Result Out(DWORD code, const std::wstring& lines) { return {code, lines +
 inline Result Silent(const ScratchFolder& folder, const std::wstring& args) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     STARTUPINFOW si{};
-    si.cb = sizeof si, si.dwFlags = STARTF_USESTDHANDLES;
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = ::CreateFileW((folder / L"out").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                   &inherit, CREATE_ALWAYS, 0, nullptr);
     PROCESS_INFORMATION pi{};
@@ -379,7 +365,8 @@ inline bool IsStrictJson(const ScratchFolder& folder, const std::wstring& text) 
     folder.WriteFile(L"json", std::string(text.begin(), text.end()));
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     STARTUPINFOW si{};
-    si.cb = sizeof si, si.dwFlags = STARTF_USESTDHANDLES;
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdInput = ::CreateFileW((folder / L"json").c_str(), GENERIC_READ, FILE_SHARE_READ,
                                  &inherit, OPEN_EXISTING, 0, nullptr);
     si.hStdOutput = si.hStdError = ::CreateFileW((folder / L"said").c_str(), GENERIC_WRITE,

@@ -15,7 +15,7 @@ namespace {
 
 using namespace vx::text;
 using namespace vx::info_ids;
-const auto& kNames = vx::kOemValueNames;
+const auto& kNames = vx::kOemValues;
 
 std::wstring OemFolder() { return JoinPath(WindowsFolder(), L"system32\\oem"); }
 void ResetOem() { DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kOemKey), RemoveTree(OemFolder()); }
@@ -25,6 +25,7 @@ std::wstring Enter(const Vendrix& app, HWND box, const wchar_t* text, int answer
     if (text) SetText(box, text);
     PostKey(box, VK_RETURN);
     const MessageBoxInfo r = WaitMessageBox(app);
+    EXPECT_EQ(ShowsIcon(r), r.text.ends_with(kMsgPresetExistsSuffix)) << "as the script's question";
     answer ? (void)::PostMessageW(r.hwnd, WM_COMMAND, answer, 0) : PostKey(r.hwnd, VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(r.hwnd); }));
     return r.text;
@@ -45,14 +46,14 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     const std::string data[] = {Utf16Bytes(maker), Utf16Bytes(model), sz, dword, "", lv};
     const std::wstring shown[] = {maker, model, L"", L"hex(4):2a,00,00,00", L"", kOemLogoValue};
     for (int i = 0; i < 6; ++i)  // REG_NONE: absent
-        if (types[i]) WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i], types[i], data[i]);
+        if (types[i]) WriteRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i].name, types[i], data[i]);
     Vendrix app(folder.path());
     HWND main = app.Main(), combo = ::GetDlgItem(main, vx::main_ids::kCombolist);
     PressOk(WaitMessageBox(app));  // the missing list
-    ChooseMenu(main, vx::main_ids::kMenu12);
+    ChooseMenu(main, vx::main_ids::kMenuSaveAsPreset);
     HWND info = app.WaitForWindow(kInfoCaption), name = ::GetDlgItem(info, kName);
     ASSERT_NE(info, nullptr) << "文件 > 将当前OEM信息存为品牌预设... opened nothing";
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(::GetDlgItem(info, kValue1 + i)), shown[i]);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextOf(::GetDlgItem(info, kValueBoxes[i])), shown[i]);
     EXPECT_TRUE(ShowsBitmap(::GetDlgItem(info, kLogo), oemLogo));
     // The default name, the maker's, and one outside the code page are refused.
     EXPECT_EQ(Enter(app, name, nullptr), kMsgNameBadChar);
@@ -79,15 +80,16 @@ TEST(InfoWindow, SavesTheCurrentInformationAsAPresetThatRestoresIt) {
     EXPECT_NE(Enter(app, name, L"备份四").find(kMsgPresetNotSaved + list), std::wstring::npos);
     EXPECT_FALSE(FolderExists(folder / L"oemdata\\备份四"));
     ::SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_NORMAL);  // the next run empties the folder
-    // Esc closes; a clear, then the preset (Alpha 备份二 备份三 备份一 ...) restores it all.
-    PostKey(info, VK_ESCAPE);
+    // Enter presses the focused button: 关闭, two Tabs on; a clear, then the preset (Alpha 备份二
+    // 备份三 备份一 ...) restores it all.
+    for (UINT key : {VK_TAB, VK_TAB, VK_RETURN}) PostKey(name, key);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(info); }));
     for (const int entry : {5, 1}) {
         PickEntry(combo, entry);
         EXPECT_EQ(Enter(app, combo, nullptr), entry == 5 ? kMsgClearDone : kMsgBrandDone);
     }
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Fields(ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i])),
+        EXPECT_EQ(Fields(ReadRegValue(HKEY_LOCAL_MACHINE, kOemKey, kNames[i].name)),
                   std::make_tuple(types[i] != REG_NONE, types[i], data[i]));
     EXPECT_EQ(ReadFileBytes(oemLogo), logo);
     ResetOem();

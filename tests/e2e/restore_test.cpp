@@ -4,7 +4,7 @@
 
 #include "core/layouts/main_layout.h"
 #include "core/oem/restore_point.h"
-#include "core/preset/preset_save.h"
+#include "core/oem/oem_values.h"
 #include "core/texts.h"
 #include "driver.h"
 
@@ -23,8 +23,8 @@ const std::wstring kPoints = [] {
 // The logo file, then each OEM value as type and bytes.
 std::vector<std::string> State() {
     std::vector<std::string> state{ReadFileBytes(kSystemLogo)};
-    for (const wchar_t* name : vx::kOemValueNames) {
-        const RegValue v = ReadRegValue(kHklm, kOemKey, name);
+    for (const vx::OemValue& oem : vx::kOemValues) {
+        const RegValue v = ReadRegValue(kHklm, kOemKey, oem.name);
         state.push_back(v.exists ? std::to_string(v.type) + ":" + v.data : "absent");
     }
     return state;
@@ -56,7 +56,8 @@ TEST(Undo, TwoBrandsThenTheWindowsUndoAndRestoreOnTheCommandLineBringBackEachExa
     // Grayed without a restore point: choosing it does nothing.
     ASSERT_NO_FATAL_FAILURE(chooseUndo());
     EXPECT_EQ(WaitMessageBox(app, 2s).hwnd, nullptr);
-    PostKey(main, VK_ESCAPE), PostKey(main, VK_ESCAPE);
+    PostKey(main, VK_ESCAPE);
+    PostKey(main, VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !app.WaitTopWindow([](HWND w) { return ClassOf(w) == L"#32768"; }, 0ms); }));
     std::vector<std::vector<std::string>> states;
     for (const wchar_t* brand : {L"Kestrel", L"Aurora PC"}) {
@@ -76,7 +77,7 @@ TEST(Undo, TwoBrandsThenTheWindowsUndoAndRestoreOnTheCommandLineBringBackEachExa
     EXPECT_EQ(State(), states[0]) << "Kestrel's values and logo, byte for byte";
     EXPECT_TRUE(ShowsBitmap(::GetDlgItem(main, vx::main_ids::kLogo), folder / L"oemdata\\Kestrel\\oemlogo.bmp"));
     const RegValue owner = ReadRegValue(kHklm, kOwnerKey, kRegisteredOwner);
-    EXPECT_EQ(Utf16Bytes(TextOf(::GetDlgItem(main, vx::main_ids::kText1))), owner.data) << "the owner boxes reloaded";
+    EXPECT_EQ(Utf16Bytes(TextOf(::GetDlgItem(main, vx::main_ids::kOwnerBox))), owner.data) << "the owner boxes reloaded";
 
     EXPECT_EQ(Silent(folder, L"/restore").first, 0u);
     EXPECT_EQ(State(), states[1]) << "the undo undone: Aurora PC again";

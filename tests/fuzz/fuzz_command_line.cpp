@@ -13,13 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reading.error.empty() && reading.request.action == vx::CommandAction::None) std::abort();
     for (size_t w = 1; w < words.size(); ++w) {
         quoted += L" \"";
-        for (size_t i = 0, n = 0;; ++i, n = 0) {
-            while (i < words[w].size() && words[w][i] == L'\\') ++i, ++n;
-            quoted.append(i == words[w].size() || words[w][i] == L'"' ? 2 * n : n, L'\\');
-            if (i == words[w].size()) break;
-            quoted += words[w][i] == L'"' ? L"\\\"" : std::wstring(1, words[w][i]);
+        size_t slashes = 0;  // backslashes not yet written
+        for (const wchar_t c : words[w]) {
+            // Backslashes before a quote are doubled, and the quote escaped.
+            if (c != L'\\') quoted.append(c == L'"' ? 2 * slashes + 1 : slashes, L'\\') += c;
+            slashes = c == L'\\' ? slashes + 1 : 0;
         }
-        quoted += L'"';
+        quoted.append(2 * slashes, L'\\') += L'"';
     }
     again = vx::SplitCommandLine(quoted);
     again[0] = words[0];

@@ -7,8 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const vx::SmbiosStrings s = vx::ParseSmbios({reinterpret_cast<const char*>(data), size});
-    for (const std::wstring& f : {s.manufacturer, s.product, s.version, s.sku, s.family,
-                                  s.boardManufacturer, s.boardProduct})
+    for (const std::wstring& f :
+         {s.manufacturer, s.product, s.version, s.boardManufacturer, s.boardProduct})
         for (size_t i = 0; i < f.size(); ++i)
             if (f[i] < 0x20 || f[i] > 0x7E || (f[i] == L' ' && (i == 0 || i + 1 == f.size())))
                 std::abort();

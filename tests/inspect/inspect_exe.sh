@@ -37,5 +37,7 @@ assert [d.text for d in dpi] == ["true"]
 supported = root.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")
 assert "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" in [s.get("Id") for s in supported]
 PY
+# The tests' seams are read by a build for them alone, never by this one (VENDRIX_TEST_*).
+check "no test seam read" bash -c "! LC_ALL=C grep -qaP 'V\\x00E\\x00N\\x00D\\x00R\\x00I\\x00X\\x00_\\x00T\\x00E\\x00S\\x00T|VENDRIX_TEST' '$exe'"
 check "version block, Chinese (PRC)" grep -q -- "--type=16 --name=1 --language=2052" <<<"$resources"
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }

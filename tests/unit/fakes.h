@@ -1,12 +1,13 @@
 #pragma once
-// Fakes of the system for the actions' tests.
+// The system faked for the actions' tests.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <set>
 
-#include "core/oem/apply_actions.h"
 #include "core/command/command_run.h"
-#include "core/preset/preset_save.h"
+#include "core/oem/apply_actions.h"
 #include "core/texts.h"
 
 namespace vx::fakes {
@@ -14,22 +15,31 @@ namespace vx::fakes {
 using namespace text;
 using S = std::wstring;
 
-// Commands succeed and have their effect, except the one named `failing`, which gives
-// `failure`; a value write of that name is refused. The preset's script sets nothing, no
-// reg.* lies beside it, and every question is answered No.
+// Commands have their effect on the oem folder and its logo, except the one named `failing`,
+// which only gives `failure` (its default: not started; {true, true, 0}: says it succeeded and
+// did nothing); a write of a value, file or folder of that name is refused. The registry keeps
+// the texts written by value name. The preset library keeps its files' bytes by path: program
+// folder C:\V lists and holds preset B, whose script sets nothing. Every question is answered
+// `yes`; the firmware's BIOS key names Acme.
 struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, LogoPreparer,
                     PresetFiles, Questioner, CurrentOemSource, FirmwarePort {
-    std::wstring failing;
+    S failing;
     CommandResult failure;
     bool folder = true, logo = true;  // the oem folder and its logo are there
-    int steps = 0;
-    std::optional<std::string> script = "REGEDIT4\r\n";
-    bool planted = false;
-    std::wstring asked, temporary;  // what a picture becomes: nothing, it is the logo
+    int steps = 0;                    // commands run and values written
+    std::map<S, S> values;
+    std::map<S, std::string> files = {{L"C:\\V\\oemlist.ini", "B\r\n"},
+                                      {L"C:\\V\\oemdata\\B\\oem.reg", "REGEDIT4\r\n"}};
+    std::set<S> folders = {L"C:\\V\\oemdata\\B"};
+    bool yes = false;
+    S temporary;  // where a picture is fitted into a bitmap: nowhere, it is one
+    CurrentOem current{{}, L"L"};
+    std::string smbios;  // naming nobody, so the BIOS key counts
+    std::map<S, S> bios = {{L"SystemManufacturer", L"Acme"}};
     ApplyPorts ports{*this, *this, *this, *this, *this};
     PresetPorts preset{*this, *this};
 
-    CommandResult Run(const std::wstring& line) override {
+    CommandResult Run(const S& line) override {
         ++steps;
         if (line == failing) return failure;
         if (line == kCmdMdOem) folder = true;
@@ -40,52 +50,50 @@ struct FakeSystem : CommandRunner, OemFilesProbe, CurrentFolder, RegistryPort, L
     }
     bool OemFolderExists() override { return folder; }
     bool OemLogoExists() override { return logo; }
-    bool Enter(const std::wstring& f) override { return f.ends_with(L"\\oemdata\\B"); }
-    WriteResult SetRegistryValue(const std::wstring&, const std::wstring& name, const AnyValue&,
-                                 int, int) override {
-        ++steps;
+    bool Enter(const S& f) override { return folders.contains(f); }
+    template <typename Done>
+    WriteResult Write(const S& name, Done done) {  // refused for `failing`, else done
+        if (name != failing) done();
         return name == failing ? WriteResult{5, L"拒绝访问。"} : WriteResult{};
     }
-    AnyValue GetRegistryValue(const std::wstring&, const std::wstring&,
-                              const AnyValue& d) override {
-        return d;
+    WriteResult SetRegistryValue(const S&, const S& name, const AnyValue& v, int, int) override {
+        ++steps;
+        return Write(name, [&] { values[name] = v.ToText(); });
     }
     std::optional<RawValue> ReadValue(const S&, const S&) override { return RawValue{}; }
     WriteResult WriteValue(const S&, const S&, const RawValue&) override { return {}; }
-    PreparedLogo Prepare(const std::wstring& p) override {
-        return p == L"bad" ? PreparedLogo{{}, false, kWhyNotAPicture}
-                           : PreparedLogo{temporary + p, !temporary.empty(), {}};
+    AnyValue GetRegistryValue(const S&, const S& name, const AnyValue& d) override {
+        return values.contains(name) ? AnyValue::FromText(values[name]) : d;
     }
-    void Discard(const std::wstring& p) override { EXPECT_EQ(p, temporary + L"C:\\a b.bmp"); }
-    std::optional<std::string> ReadFile(const std::wstring&) override { return script; }
-    std::wstring FindFile(const std::wstring& p) override { return planted ? p : L""; }
-    std::wstring DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
-    bool AskYesNo(const std::wstring& q) override { return asked = q, false; }
-    CurrentOem Read() override { return {{}, L"L"}; }
-    std::string SmbiosTable() override { return {}; }  // the BIOS key names Acme, no model
-    S BiosValue(const wchar_t* n) override { return n == S(L"SystemManufacturer") ? L"Acme" : L""; }
-};
-
-// Program folder P, preset N, logo file L; `log` lists the steps by file name.
-struct FakeFiles : PresetFilesPort {
-    S existing, failing, log;
-    std::string list;  // the list file; none when empty
-    bool yes = false;
-    Questioner* asker = nullptr;  // when set, answers instead of `yes`
-    bool FileExists(const S& p) override { return p != L"P\\oemlist.ini" || !list.empty(); }
-    bool FolderExists(const S& p) override { return p == existing; }
-    bool ReadFile(const S& p, std::string* b) override { return p == L"L" || (*b = list, p != L"gone"); }
-    WriteResult Do(const wchar_t* op, const S& p) {
-        log += op + p.substr(p.rfind(L'\\') + 1) + L";";
-        return p == failing ? WriteResult{5, L"denied"} : WriteResult{};
+    PreparedLogo Prepare(const S& p) override { return {temporary + p, !temporary.empty(), {}}; }
+    void Discard(const S& p) override { EXPECT_EQ(p, temporary + L"C:\\a b.bmp"); }
+    bool FileExists(const S& p) override { return files.contains(p); }
+    bool FolderExists(const S& p) override { return folders.contains(p); }
+    std::optional<std::string> ReadFile(const S& p) override {
+        return files.contains(p) ? std::optional(files[p]) : std::nullopt;
     }
-    WriteResult MakeFolder(const S& p) override { return Do(L"md ", p); }
-    WriteResult WriteFile(const S& p, const std::string&) override { return Do(L"write ", p); }
-    WriteResult RemoveFile(const S& p) override { return Do(L"del ", p); }
-    void RemoveTree(const S& p) override { Do(L"rd ", p); }
-    bool AskYesNo(const S& q) override { return log += L"ask;", asker ? asker->AskYesNo(q) : yes; }
-    std::optional<std::string> ToAnsi(const S&) override { return "N"; }
-    S FromAnsi(const std::string& b) override { return {b.begin(), b.end()}; }
+    S FindFile(const S& pattern) override {  // "...\reg.*" finds "...\reg." and anything after
+        const S prefix = pattern.substr(0, pattern.size() - 1);
+        const auto found = files.lower_bound(prefix);
+        return found != files.end() && found->first.starts_with(prefix) ? found->first : L"";
+    }
+    WriteResult MakeFolder(const S& p) override { return Write(p, [&] { folders.insert(p); }); }
+    WriteResult WriteFile(const S& p, const std::string& b) override { return Write(p, [&] { files[p] = b; }); }
+    WriteResult RemoveFile(const S& p) override { return Write(p, [&] { files.erase(p); }); }
+    void RemoveTree(const S& p) override {
+        std::erase_if(files, [&](const auto& f) { return f.first.starts_with(p + L"\\"); });
+        folders.erase(p);
+    }
+    // ASCII stands for the system's code page: nothing else has a form there.
+    S DecodeAnsi(std::string_view b) override { return {b.begin(), b.end()}; }
+    std::optional<std::string> EncodeAnsi(const S& t) override {
+        if (std::any_of(t.begin(), t.end(), [](wchar_t c) { return c > 0x7F; })) return std::nullopt;
+        return std::string(t.begin(), t.end());
+    }
+    bool AskYesNo(const S&) override { return yes; }
+    CurrentOem Read() override { return current; }
+    std::string SmbiosTable() override { return smbios; }
+    S BiosValue(const wchar_t* name) override { return bios[name]; }
 };
 
 }  // namespace vx::fakes

@@ -24,7 +24,7 @@ RawValue Sz(const S& t) { return {true, reg::kSz, reg::Utf16LeBytes(t + L'\0')};
 // A brand's plan as its script reads, against a machine holding `model` and `logo`.
 TEST(RestorePoint, ComparesTypeAndBytesAndSaysWhatWouldChange) {
     const S head = L"REGEDIT4\n[HKEY_LOCAL_MACHINE\\" + kOem + L"]\n";
-    const struct {
+    const struct Row {
         const char* row;
         S script;
         RawValue model;
@@ -52,7 +52,7 @@ TEST(RestorePoint, ComparesTypeAndBytesAndSaysWhatWouldChange) {
         const ScriptReading reading = ReadRegScript(bytes, [](std::string_view b) { return S(b.begin(), b.end()); });
         ChangeGuard guard(m.ports, L"o", true);
         const std::optional<ActionOutcome> said = guard.Check(BrandPlan(reading.changes, r.presetLogo));
-        ASSERT_TRUE(said && !said->refused && m.writes == 0) << r.row;
+        ASSERT_TRUE(said && said->kind == OutcomeKind::Done && m.writes == 0) << r.row;
         EXPECT_EQ(said->message, std::accumulate(r.lines.begin(), r.lines.end(), S(),
                                                  [](const S& a, const S& b) { return a.empty() ? b : a + L"\n" + b; }) +
                                      (r.lines.back() == text::kMsgUnchanged ? L"" : L"\n"))
@@ -76,12 +76,14 @@ TEST(RestorePoint, NamedByTheSecondWithSuffixesAndPrunedToTheNewest20) {
 }
 
 TEST(Json, EverythingBeyondAsciiIsEscapedAndTheFormsAreAsScriptsReadThem) {
-    const std::pair<S, S> rows[] = {
-        {L"a \"b\" \\ /", L"\"a \\\"b\\\" \\\\ /\""},
-        {S(L"\n\t\x01\x7F", 4), L"\"\\u000a\\u0009\\u0001\\u007f\""},
-        {L"联想：\U0001F600", L"\"\\u8054\\u60f3\\uff1a\\ud83d\\ude00\""},
+    const struct Row {
+        S text, json;
+    } rows[] = {
+        {.text = L"a \"b\" \\ /", .json = L"\"a \\\"b\\\" \\\\ /\""},
+        {.text = S(L"\n\t\x01\x7F", 4), .json = L"\"\\u000a\\u0009\\u0001\\u007f\""},
+        {.text = L"联想：\U0001F600", .json = L"\"\\u8054\\u60f3\\uff1a\\ud83d\\ude00\""},
     };
-    for (const auto& [text, json] : rows) EXPECT_EQ(JsonString(text), json);
+    for (const Row& row : rows) EXPECT_EQ(JsonString(row.text), row.json);
     EXPECT_EQ(JsonOfNamedLines({L"Model=a=b", L"Logo="}), L"{\"Model\":\"a=b\",\"Logo\":\"\"}");
     Comparison c{{{L"Model", {}, Sz(L"K")}}, LogoChange::Remove};
     EXPECT_EQ(JsonOfComparison(c),
@@ -114,14 +116,14 @@ TEST(RestorePoint, UndoPutsBackExactlyAndMakesItsOwnPoint) {
     const int writes = m.writes;
     EXPECT_EQ(RunRestoreAction(first, undo).message, text::kMsgUnchanged);
     EXPECT_EQ(m.writes, writes);
-    EXPECT_EQ(RunRestoreAction(L"19990101-000000", undo).refused, true);
+    EXPECT_EQ(RunRestoreAction(L"19990101-000000", undo).kind, OutcomeKind::Refused);
 
     // A point that cannot be written stops the action before any change.
     m.refused = NewRestorePointName(m.now, m.Names());
     ChangeGuard clear(m.ports, L"o");
     const std::optional<ActionOutcome> stop = clear.Check(ClearPlan());
-    ASSERT_TRUE(stop && stop->refused);
-    EXPECT_EQ(stop->message, text::kMsgRestorePointUnwritable + m.Folder() + L"\\" + m.refused + L"（拒绝访问。）");
+    ASSERT_TRUE(stop && stop->kind == OutcomeKind::Refused);
+    EXPECT_EQ(stop->message, text::kMsgRestorePointUnwritable + (L"\n" + m.Folder()) + L"\\" + m.refused + L"（拒绝访问。）");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST(LabelFitTest, EveryLabelAndHintFitsItsBoxAtEachDpi) {
                     layout.data() == CustomLayout().data() ? HintOf(c.id) : nullptr;
                 if (c.kind != ControlKind::Label && !hint) continue;
                 const bool isProductWord =
-                    layout.data() == AboutLayout().data() && c.id == about_ids::kLabel4;
+                    layout.data() == AboutLayout().data() && c.id == about_ids::kProductLabel;
                 ::SelectObject(dc, isProductWord ? productWord.get() : ui.get());
                 const wchar_t* text = hint ? hint : c.caption;
                 SIZE size{};
@@ -42,8 +42,8 @@ TEST(LabelFitTest, EveryLabelAndHintFitsItsBoxAtEachDpi) {
                     ::DestroyWindow(edit);
                 }
                 EXPECT_TRUE(size.cx <= room.right - room.left && size.cy <= room.bottom - room.top)
-                    << c.name << " " << text << " at " << dpi << " DPI: text " << size.cx << "x"
-                    << size.cy << ", room " << room.right - room.left << "x"
+                    << "control " << c.id << " " << text << " at " << dpi << " DPI: text "
+                    << size.cx << "x" << size.cy << ", room " << room.right - room.left << "x"
                     << room.bottom - room.top;
             }
         }

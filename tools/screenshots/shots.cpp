@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     Vendrix app(folder.path());
     HWND main = app.Main();
     if (!main) return 1;
-    HWND list = Children(main, L"ComboBox").front();
+    HWND list = ::GetDlgItem(main, vx::main_ids::kCombolist);
     WaitUntil([&] { return ComboEntries(list).size() >= 5; });
     ::SetWindowPos(main, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
@@ -79,25 +79,25 @@ int main(int argc, char** argv) {
     SaveWindow(main, JoinPath(out, L"main-brand.bmp"));
 
     const LONG narrow = OuterRect(main).right - OuterRect(main).left;
-    ChooseMenu(main, vx::main_ids::kMenu2);
+    ChooseMenu(main, vx::main_ids::kMenuTogglePanel);
     WaitUntil([&] { return OuterRect(main).right - OuterRect(main).left > narrow; });
     SaveWindow(main, JoinPath(out, L"main-owner-panel.bmp"));
-    ChooseMenu(main, vx::main_ids::kMenu2);
+    ChooseMenu(main, vx::main_ids::kMenuTogglePanel);
     WaitUntil([&] { return OuterRect(main).right - OuterRect(main).left <= narrow; });
 
     PickEntry(list, EntryIndex(list, vx::text::kClearEntry));
-    WaitUntil([&] { return IsVisible(Children(main, L"VendrixPicture").back()); });
+    WaitUntil([&] { return IsVisible(::GetDlgItem(main, vx::main_ids::kCleanOEM)); });
     SaveWindow(main, JoinPath(out, L"main-clear.bmp"));
 
     PickEntry(list, EntryIndex(list, vx::text::kCustomEntry));
-    HWND diy = app.WaitForWindow(vx::text::kDiyCaption);
+    HWND diy = app.WaitForWindow(vx::text::kCustomCaption);
     if (diy) {
         ::SetWindowPos(diy, HWND_TOP, 260, 40, 0, 0, SWP_NOSIZE);
         SaveWindow(diy, JoinPath(out, L"custom.bmp"));
         ::PostMessageW(diy, WM_CLOSE, 0, 0);
     }
 
-    ChooseMenu(main, vx::main_ids::kMenu9);
+    ChooseMenu(main, vx::main_ids::kMenuAbout);
     HWND about = app.WaitForWindow(vx::text::kAboutCaption);
     if (about) {
         ::SetWindowPos(about, HWND_TOP, 260, 40, 0, 0, SWP_NOSIZE);
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     const int brand = EntryIndex(list, L"青松电脑");
     PickEntry(list, brand);
     WaitUntil([&] { return ComboSelection(list) == brand; });
-    Click(ChildByText(main, L"Button", vx::text::kOk));
+    Click(::GetDlgItem(main, vx::main_ids::kOk));
     const MessageBoxInfo done = WaitMessageBox(app, 60s);
     if (done.hwnd) PressOk(done);
     // ...and firmware that names its maker and model (Wine's own names nobody); taken back after.
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
         {L"SystemManufacturer", L"QINGSONG"}, {L"SystemProductName", L"TianXing T500"}};
     for (const auto& [name, value] : firmware)
         WriteRegValue(HKEY_LOCAL_MACHINE, bios, name, REG_SZ, Utf16Bytes(value));
-    ChooseMenu(main, vx::main_ids::kMenu12);
+    ChooseMenu(main, vx::main_ids::kMenuSaveAsPreset);
     HWND info = app.WaitForWindow(vx::text::kInfoCaption);
     if (info) {
         ::SetWindowPos(info, HWND_TOP, 260, 40, 0, 0, SWP_NOSIZE);
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     }
     for (const auto& [name, value] : firmware)
         WriteRegValue(HKEY_LOCAL_MACHINE, bios, name, REG_SZ, Utf16Bytes(L""));
-    ChooseMenu(main, vx::main_ids::kMenu11);
+    ChooseMenu(main, vx::main_ids::kMenuExit);
     app.WaitForExit();
     WriteFileBytes(JoinPath(out, L"done"), diy && about ? "ok" : "incomplete");
     return diy && about ? 0 : 1;

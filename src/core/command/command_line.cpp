@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/oem/action_origin.h"
-#include "core/preset/reg_script.h"
+#include "core/plain_text.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -47,26 +47,19 @@ const Switch kSwitches[] = {
 const Switch* FindSwitch(std::wstring_view word) {
     if (word.size() < 2 || (word[0] != L'/' && word[0] != L'-')) return nullptr;
     for (const Switch& s : kSwitches)
-        if (SameKey(word.substr(1), s.name)) return &s;
+        if (SameName(word.substr(1), s.name)) return &s;
     return nullptr;
 }
 
 // The value a Name=value word names for the action; null when the action has no such value.
 AnyValue* NamedValue(CommandRequest& r, std::wstring_view name) {
-    static constexpr struct {
-        const wchar_t* name;
-        AnyValue CustomValues::*field;
-    } kCustom[] = {
-        {L"Manufacturer", &CustomValues::manufacturer}, {L"Model", &CustomValues::model},
-        {L"SupportURL", &CustomValues::supportUrl},     {L"SupportPhone", &CustomValues::supportPhone},
-        {L"SupportHours", &CustomValues::supportHours},
-    };
+    // Logo is named by /logo, which takes a picture rather than the value.
     if (r.action == Action::Set)
-        for (const auto& c : kCustom)
-            if (SameKey(name, c.name)) return &(r.custom.*c.field);
+        for (const OemValue& v : kOemValues)
+            if (v.custom && SameName(name, v.name)) return &(r.custom.*v.custom);
     if (r.action == Action::Owner)
         for (int i = 0; i < kOwnerFieldCount; ++i)
-            if (SameKey(name, OwnerFields()[i].valueName)) return &r.owner[i];
+            if (SameName(name, OwnerFields()[i].valueName)) return &r.owner[i];
     return nullptr;
 }
 
@@ -107,8 +100,7 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
             equals == std::wstring::npos ? nullptr : NamedValue(r, word.substr(0, equals));
         if (!named) return {text::kCliUnknown, &word};
         if (!named->IsEmpty()) return {text::kCliTwice, &word};
-        const AnyValue value = AnyValue::FromText(word.substr(equals + 1));
-        *named = value;
+        *named = AnyValue::FromText(word.substr(equals + 1));
     }
     if (r.action == Action::None) return {text::kCliNoAction};
     const auto among = [&](std::initializer_list<Action> actions) {
@@ -117,16 +109,11 @@ Fault Read(const std::vector<std::wstring>& words, CommandRequest& r) {
     if (r.whatIf && !among({Action::Apply, Action::Clear, Action::Set, Action::Owner, Action::Restore}))
         return {text::kCliWhatIfHere};
     if (r.json && !r.whatIf && !among({Action::Show, Action::RestorePoints})) return {text::kCliJsonHere};
-    if (!r.logo.empty()) {
-        const AnyValue logo = AnyValue::FromText(r.logo);
-        r.custom.logoPath = logo;
-    }
+    if (!r.logo.empty()) r.custom.logoPath = AnyValue::FromText(r.logo);
     return {};
 }
 
 }  // namespace
-
-CommandRequest::~CommandRequest() = default;
 
 std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
     std::vector<std::wstring> words(1);
@@ -144,7 +131,7 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
         std::wstring& word = words.back();
         for (bool quoted = false; i < line.size() && (quoted || !IsBlank(line[i]));) {
             size_t slashes = 0;
-            while (i < line.size() && line[i] == L'\\') ++slashes, ++i;
+            for (; i < line.size() && line[i] == L'\\'; ++i) ++slashes;
             if (i >= line.size() || line[i] != L'"') {
                 word.append(slashes, L'\\');
                 if (slashes == 0) word += line[i++];

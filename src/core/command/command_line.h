@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/oem/apply_actions.h"
+#include "core/oem/oem_values.h"
 #include "core/oem/owner_panel.h"
 
 namespace vx {
@@ -35,7 +35,6 @@ struct CommandRequest {
     bool machine = false;  // /set /machine: Manufacturer and Model from the firmware
     bool whatIf = false, json = false;
     std::wstring origin;  // the line as a restore point records it: 命令行：/clear
-    ~CommandRequest();  // one out-of-line copy of the nine values' clean-up
 };
 
 struct CommandReading {

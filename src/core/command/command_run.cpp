@@ -1,33 +1,58 @@
 #include "core/command/command_run.h"
 
 #include "core/command/json.h"
+#include "core/machine/machine_brand.h"
+#include "core/oem/apply_actions.h"
 #include "core/oem/change_guard.h"
-#include "core/preset/brand_list.h"
 #include "core/oem/owner_panel.h"
-#include "core/preset/reg_script.h"
+#include "core/plain_text.h"
+#include "core/preset/brand_list.h"
 #include "core/texts.h"
 
 namespace vx {
 
 namespace {
 
-// A question answered No ended the action before any change: it is printed with how to say Yes.
-CommandOutcome Declined(const AnsweredQuestions& questions, const wchar_t* howToAccept) {
-    return Outcome(kExitRefused, questions.asked + L"\n" + howToAccept);
+// Answers every question alike, as the command line said beforehand.
+class AnsweredQuestions : public Questioner {
+  public:
+    explicit AnsweredQuestions(bool answer) : answer_(answer) {}
+    bool AskYesNo(const std::wstring&) override { return answer_; }
+
+  private:
+    bool answer_;
+};
+
+// The exit code with the message's lines (empty lines left out).
+CommandOutcome Report(int exitCode, const std::wstring& message) {
+    CommandOutcome out{exitCode, {}};
+    for (std::wstring_view line : SplitLines(message))
+        if (!line.empty()) out.lines.emplace_back(line);
+    return out;
 }
 
-CommandOutcome Judged(const ActionOutcome& o, const AnsweredQuestions& questions) {
-    if (o.refused && o.message.empty()) return Declined(questions, text::kCliNeedYes);
-    return Outcome(o.refused ? kExitRefused : o.failures.empty() ? kExitDone : kExitFailed,
-                   o.message);
+// The outcome's exit code and lines; a question answered No ended the action before any
+// change, and is printed with how to say Yes.
+CommandOutcome Judged(const ActionOutcome& o, const wchar_t* howToAccept = text::kCliNeedYes) {
+    switch (o.kind) {
+        case OutcomeKind::Done:
+            return Report(kExitDone, o.message);
+        case OutcomeKind::Failed:
+            return Report(kExitFailed, o.message);
+        case OutcomeKind::Refused:
+            return Report(kExitRefused, o.message);
+        case OutcomeKind::Declined:
+            break;
+    }
+    return Report(kExitRefused, o.message + L"\n" + howToAccept);
 }
 
 // Name=value lines a script can read: the six OEM values, then the owner's.
 CommandOutcome Show(CommandPorts& ports, bool json) {
     CommandOutcome out;
     const CurrentOem current = ports.current.Read();
-    for (size_t i = 0; i < kOemValueNames.size(); ++i)
-        out.lines.push_back(kOemValueNames[i] + (L"=" + ShownText(current.values[i])));
+    for (size_t i = 0; i < kOemValues.size(); ++i)
+        out.lines.push_back(kOemValues[i].name + (L"=" + ShownText(current.values[i])));
     OwnerPanel owner;
     const OwnerTexts texts = owner.Load(ports.apply.registry);
     for (int i = 0; i < kOwnerFieldCount; ++i)
@@ -55,15 +80,14 @@ CommandOutcome ApplyMachineBrand(const std::wstring& folder, CommandPorts& ports
                                  PresetPorts& preset, ChangeGuard& guard) {
     const std::wstring list = ListFilePath(folder);
     const std::optional<std::string> bytes = ports.presetFiles.ReadFile(list);
-    if (!bytes) return Outcome(kExitRefused, text::kMsgListUnreadable + list);
+    if (!bytes) return Report(kExitRefused, text::kMsgListUnreadable + list);
     const std::vector<std::wstring> brands = SplitListLines(ports.presetFiles.DecodeAnsi(*bytes));
     const MachineBrand brand = FindMachineBrand(
         brands, ReadMachineIdentity(ports.firmware).manufacturer, folder, ports.presetFiles);
-    if (brand.index < 0) return Outcome(kExitNoBrand, brand.message);
+    if (brand.index < 0) return Report(kExitNoBrand, brand.message);
     return Judged(RunBrandAction(folder, brands[brand.index], ports.apply, preset,
                                  GuardBrand(guard, PresetFolder(folder, brands[brand.index]),
-                                            ports.presetFiles)),
-                  ports.questions);
+                                            ports.presetFiles)));
 }
 
 // The restore points, one a line: the name, then what made it.
@@ -78,78 +102,60 @@ CommandOutcome ListPoints(RestorePointStore& store, bool json) {
 }
 
 // The action's outcome; a dry run that got as far as its guard gives its JSON instead of lines.
-CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, ChangeGuard& guard,
-                   const std::wstring& folder);
+CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, PresetPorts& preset,
+                   ChangeGuard& guard, const std::wstring& folder);
 
 }  // namespace
-
-CommandOutcome Outcome(int exitCode, const std::wstring& message) {
-    CommandOutcome out{exitCode, {}};
-    for (size_t from = 0; from <= message.size();) {
-        const size_t end = std::min(message.find(L'\n', from), message.size());
-        if (end > from) out.lines.push_back(message.substr(from, end - from));
-        from = end + 1;
-    }
-    return out;
-}
 
 CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports) {
     const CommandRequest& r = reading.request;
     if (!reading.error.empty())
-        return Outcome(kExitUsage, reading.error + L"\n" + text::kCliUsage);
-    if (!logOpened) return Outcome(kExitRefused, text::kCliLogUnwritable + (L"\n" + r.log));
-    if (!r.presets.empty() && !ports.saveFiles.FolderExists(r.presets))
-        return Outcome(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
+        return Report(kExitUsage, reading.error + L"\n" + text::kCliUsage);
+    if (!logOpened) return Report(kExitRefused, text::kCliLogUnwritable + (L"\n" + r.log));
+    if (!r.presets.empty() && !ports.presetFiles.FolderExists(r.presets))
+        return Report(kExitRefused, text::kCliPresetsMissing + (L"\n" + r.presets));
     const std::wstring folder = r.presets.empty() ? programFolder : r.presets;
-    ports.questions.answer = r.action == CommandAction::Save ? r.replace : r.yes;
+    AnsweredQuestions answers(r.action == CommandAction::Save ? r.replace : r.yes);
+    PresetPorts preset{ports.presetFiles, answers};
     ChangeGuard guard(ports.restore, r.origin, r.whatIf);
-    CommandOutcome out = Run(r, ports, guard, folder);
+    CommandOutcome out = Run(r, ports, preset, guard, folder);
     if (r.json && r.whatIf && out.exitCode == kExitDone) out.lines = {JsonOfComparison(guard.comparison())};
     return out;
 }
 
 namespace {
 
-CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, ChangeGuard& guard,
-                   const std::wstring& folder) {
+CommandOutcome Run(const CommandRequest& r, CommandPorts& ports, PresetPorts& preset,
+                   ChangeGuard& guard, const std::wstring& folder) {
     switch (r.action) {
-        case CommandAction::Apply: {
-            PresetPorts preset{ports.presetFiles, ports.questions};
-            if (SameKey(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset, guard);
+        case CommandAction::Apply:
+            if (SameName(r.name, kAutoBrand)) return ApplyMachineBrand(folder, ports, preset, guard);
             return Judged(RunBrandAction(folder, r.name, ports.apply, preset,
-                                         GuardBrand(guard, PresetFolder(folder, r.name), ports.presetFiles)),
-                          ports.questions);
-        }
+                                         GuardBrand(guard, PresetFolder(folder, r.name), ports.presetFiles)));
         case CommandAction::Clear:
-            return Judged(RunClearAction(ports.apply, GuardClear(guard)), ports.questions);
+            return Judged(RunClearAction(ports.apply, GuardClear(guard)));
         case CommandAction::Set: {
             const CustomValues values = r.machine ? WithMachine(r.custom, ports.firmware) : r.custom;
-            return Judged(RunCustomAction(values, ports.apply, GuardCustom(guard, values, ports.presetFiles)),
-                          ports.questions);
+            return Judged(RunCustomAction(values, ports.apply, GuardCustom(guard, values, ports.presetFiles)));
         }
         case CommandAction::Restore:
-            return Judged(RunRestoreAction(r.name, guard), ports.questions);
+            return Judged(RunRestoreAction(r.name, guard));
         case CommandAction::RestorePoints:
             return ListPoints(ports.restore.store, r.json);
-        case CommandAction::Owner: {
+        case CommandAction::Owner:
             if (std::optional<ActionOutcome> stop = guard.Check(OwnerPlan(r.owner, ports.restore.registry)))
-                return Judged(*stop, ports.questions);
-            const std::wstring message = SaveOwnerValues(ports.apply.registry, r.owner);
-            return Outcome(message == text::kMsgOwnerSaved ? kExitDone : kExitFailed, message);
-        }
+                return Judged(*stop);
+            return Judged(SaveOwnerValues(ports.apply.registry, r.owner));
         case CommandAction::Save: {
-            CurrentOem current = ports.current.Read();
-            const SaveOutcome s = SavePreset(
-                {folder, r.name, std::move(current.values), std::move(current.logoFile)},
-                ports.saveFiles);
-            if (s.message.empty()) return Declined(ports.questions, text::kCliNeedReplace);
-            return Outcome(s.saved ? kExitDone : s.wrote ? kExitFailed : kExitRefused, s.message);
+            const CurrentOem current = ports.current.Read();
+            return Judged(SavePreset({folder, r.name, current.values, current.logoFile}, preset),
+                          text::kCliNeedReplace);
         }
         case CommandAction::Show:
             return Show(ports, r.json);
         case CommandAction::Usage:
-            return Outcome(kExitDone, text::kCliUsage);
+            return Report(kExitDone, text::kCliUsage);
         case CommandAction::None:
             break;
     }

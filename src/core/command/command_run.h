@@ -14,31 +14,9 @@ namespace vx {
 // kExitNoBrand: /apply auto found no preset for this machine's maker.
 enum ExitCode { kExitDone, kExitUsage, kExitRefused, kExitFailed, kExitNoBrand };
 
-// Answers every question alike, as the command line said beforehand, and keeps the last one
-// to be printed.
-class AnsweredQuestions : public Questioner {
-  public:
-    bool AskYesNo(const std::wstring& question) override {
-        asked = question;
-        return answer;
-    }
-    bool answer = false;
-    std::wstring asked;
-};
-
-class CurrentOemSource {
-  public:
-    virtual ~CurrentOemSource() = default;
-    // As the current OEM information window reads it.
-    virtual CurrentOem Read() = 0;
-};
-
 struct CommandPorts {
     ApplyPorts apply;
     PresetFiles& presetFiles;
-    // Its question goes to `questions`.
-    PresetFilesPort& saveFiles;
-    AnsweredQuestions& questions;
     CurrentOemSource& current;
     FirmwarePort& firmware;
     RestorePorts& restore;
@@ -54,8 +32,5 @@ struct CommandOutcome {
 // not be opened.
 CommandOutcome RunCommand(const CommandReading& reading, bool logOpened,
                           const std::wstring& programFolder, CommandPorts& ports);
-
-// The exit code with the message's lines (empty lines left out).
-CommandOutcome Outcome(int exitCode, const std::wstring& message);
 
 }  // namespace vx

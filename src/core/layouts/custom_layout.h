@@ -6,12 +6,13 @@
 
 namespace vx::custom_ids {
 // OK and Cancel carry IDOK's and IDCANCEL's values so that Enter and Esc press them.
-inline constexpr int kCommand1 = 1, kCommand2 = 2;
-inline constexpr int kLabel1 = 101, kLabel2 = 102, kLabel3 = 103, kLabel4 = 104, kLabel5 = 105,
-                     kLabel6 = 106;
-inline constexpr int kText1 = 111, kText2 = 112, kText3 = 113, kText4 = 114, kText5 = 115,
-                     kText6 = 116;
-inline constexpr int kCommand3 = 121, kCommand4 = 122;
+inline constexpr int kOk = 1, kCancel = 2;
+inline constexpr int kManufacturerLabel = 101, kModelLabel = 102, kSupportUrlLabel = 103,
+                     kSupportPhoneLabel = 104, kLogoPathLabel = 105, kSupportHoursLabel = 106;
+// The six boxes, numbered in the order of the custom values they become.
+inline constexpr int kManufacturerBox = 111, kModelBox = 112, kSupportUrlBox = 113,
+                     kSupportPhoneBox = 114, kLogoPathBox = 115, kSupportHoursBox = 116;
+inline constexpr int kBrowse = 121, kReadMachine = 122;
 }  // namespace vx::custom_ids
 
 namespace vx {

@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "core/layouts/layout.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,11 +10,6 @@ int TwipsToPixels(int twips, int dpi) {
     const long long half = kTwipsPerInch / 2;
     return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
                                         : -((-scaled + half) / kTwipsPerInch));
-}
-
-int PixelsToTwips(int pixels, int dpi) {
-    if (dpi <= 0) return 0;
-    return static_cast<int>(static_cast<long long>(pixels) * kTwipsPerInch / dpi);
 }
 
 PixelRect ToPixels(const ControlDef& spec, int dpi) {

@@ -8,8 +8,7 @@ namespace vx {
 enum class ControlKind { Label, Edit, DropDownList, Picture, Button, VerticalLine };
 
 struct ControlDef {
-    int id;            // the control's identifier in its window
-    const char* name;  // the control's name, for tests and diagnostics
+    int id;  // the control's identifier in its window
     ControlKind kind;
     const wchar_t* caption;
     int left, top, width, height;  // twips from the client area's top-left corner
@@ -35,7 +34,6 @@ inline constexpr FontDef kUiFont{L"宋体", 9, false, 134};
 
 // Rounds to the nearest pixel: 15 twips are one pixel at 96 DPI.
 int TwipsToPixels(int twips, int dpi);
-int PixelsToTwips(int pixels, int dpi);
 PixelRect ToPixels(const ControlDef& spec, int dpi);
 
 // The controls in the order they must be created so that Tab follows the tab indexes.

@@ -7,13 +7,16 @@
 namespace vx::main_ids {
 // ok answers Enter as the window's default button, so it carries IDOK's value.
 inline constexpr int kOk = 1;
-inline constexpr int kLabel1 = 101, kCombolist = 102, kLogo = 103, kLabel2 = 105, kText1 = 106,
-                     kText3 = 107, kLabel4 = 108, kText2 = 109, kLabel3 = 110, kCgUser = 111,
-                     kCleanOEM = 112, kLine1 = 113;
-// Menu commands.
-inline constexpr int kMenu11 = 201, kMenu2 = 202, kMenu3 = 203, kMenu9 = 204, kMenu12 = 205,
-                     kMenu13 = 206;
-inline constexpr int kMenuUndo = 207;
+inline constexpr int kChooseBrandLabel = 101, kCombolist = 102, kLogo = 103;
+// The owner panel: each field's heading and box, the save button, and the line before them.
+inline constexpr int kOwnerLabel = 105, kOwnerBox = 106, kProductNameBox = 107,
+                     kOrganizationLabel = 108, kOrganizationBox = 109, kProductNameLabel = 110,
+                     kSaveOwner = 111;
+inline constexpr int kCleanOEM = 112, kPanelDivider = 113;
+// Menu commands; kMenuTogglePanel reads 扩展 or 收缩.
+inline constexpr int kMenuExit = 201, kMenuTogglePanel = 202, kMenuUpdate = 203, kMenuAbout = 204,
+                     kMenuSaveAsPreset = 205, kMenuMachineBrand = 206,
+                     kMenuUndo = 207;
 }  // namespace vx::main_ids
 
 namespace vx {

@@ -1,7 +1,11 @@
 #include "core/machine/firmware.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <span>
+
+#include "core/plain_text.h"
 
 namespace vx {
 
@@ -11,14 +15,21 @@ namespace {
 constexpr size_t kRawHeaderSize = 8;
 
 // What boards and machines carry where their maker left a field unfilled.
-constexpr char kPlaceholders[] =
-    "|to be filled by o.e.m.|to be filled by oem|system manufacturer|system product name"
-    "|system version|default string|not applicable|not specified|none|oem|o.e.m.|x.x|n/a"
-    "|unknown|base board manufacturer|base board product name|";
+constexpr std::wstring_view kPlaceholders[] = {
+    L"to be filled by o.e.m.", L"to be filled by oem", L"system manufacturer",
+    L"system product name", L"system version", L"default string", L"not applicable",
+    L"not specified", L"none", L"oem", L"o.e.m.", L"x.x", L"n/a", L"unknown",
+    L"base board manufacturer", L"base board product name"};
 
 // Makers whose Product Name is a machine-type code ("20KHCTO1WW": model, build and region)
 // that nobody recognises, while Version holds the name on the lid ("ThinkPad X1 Carbon 6th").
-constexpr char kModelInVersion[] = "|lenovo|";
+constexpr std::wstring_view kModelInVersion[] = {L"lenovo"};
+
+// Whether the list holds the name, compared as names are.
+bool Lists(std::span<const std::wstring_view> list, std::wstring_view name) {
+    return std::any_of(list.begin(), list.end(),
+                       [&](std::wstring_view item) { return SameName(item, name); });
+}
 
 // Where each string is: the structure's type, the offset of its string number in the
 // formatted area, and the field it fills.
@@ -27,8 +38,7 @@ constexpr struct {
     std::wstring SmbiosStrings::*field;
 } kSmbiosFields[] = {
     {1, 0x04, &SmbiosStrings::manufacturer}, {1, 0x05, &SmbiosStrings::product},
-    {1, 0x06, &SmbiosStrings::version},      {1, 0x19, &SmbiosStrings::sku},
-    {1, 0x1A, &SmbiosStrings::family},       {2, 0x04, &SmbiosStrings::boardManufacturer},
+    {1, 0x06, &SmbiosStrings::version},      {2, 0x04, &SmbiosStrings::boardManufacturer},
     {2, 0x05, &SmbiosStrings::boardProduct},
 };
 
@@ -44,43 +54,31 @@ constexpr struct {
     {L"BaseBoardProduct", &SmbiosStrings::boardProduct},
 };
 
-// The field set to string number `index` (from 1) of a structure's string set [p, end), which
-// a NUL follows; left empty for 0 or past its last. SMBIOS strings are bytes whose encoding the
-// standard long left open; they are ASCII in practice. Printable ASCII is taken as it is and
-// any other byte becomes '?', so that no code page can turn a stray byte into a letter the
-// firmware never meant.
-void SetString(std::wstring& field, const std::uint8_t* p, const std::uint8_t* end,
-               unsigned index) {
+// The text without its leading and trailing blanks; empty when it is one of the placeholders
+// firmware leaves unfilled.
+std::wstring FirmwareText(std::wstring_view text) {
+    const size_t first = text.find_first_not_of(L" \t");
+    if (first == std::wstring_view::npos) return {};
+    text = text.substr(first, text.find_last_not_of(L" \t") + 1 - first);
+    if (Lists(kPlaceholders, text)) return {};
+    return std::wstring(text);
+}
+
+// String number `index` (from 1) of a structure's string set [p, end), which a NUL follows;
+// empty for 0 or past its last. SMBIOS strings are bytes whose encoding the standard long left
+// open; they are ASCII in practice. Printable ASCII is taken as it is and any other byte
+// becomes '?', so that no code page can turn a stray byte into a letter the firmware never
+// meant.
+std::wstring StringOf(const std::uint8_t* p, const std::uint8_t* end, unsigned index) {
     for (; index > 1 && p < end; --index) p += std::strlen(reinterpret_cast<const char*>(p)) + 1;
-    if (index != 1 || p >= end) return;
+    if (index != 1 || p >= end) return {};
     std::wstring text(p, p + std::strlen(reinterpret_cast<const char*>(p)));
     for (wchar_t& c : text)
         if (c < 0x20 || c > 0x7E) c = L'?';
-    SetFirmwareText(field, text);
+    return FirmwareText(text);
 }
 
 }  // namespace
-
-bool InAsciiList(const char* list, std::wstring_view item) {
-    for (const char* p = list; *p; ++p) {
-        if (*p != '|') continue;
-        size_t i = 0;
-        for (; i < item.size() && item[i]; ++i)
-            if (p[1 + i] != (item[i] >= L'A' && item[i] <= L'Z' ? item[i] + 32 : item[i])) break;
-        if (i == item.size() && p[1 + i] == '|') return true;
-    }
-    return false;
-}
-
-void SetFirmwareText(std::wstring& field, std::wstring_view text) {
-    const wchar_t* first = text.data();
-    const wchar_t* last = first + text.size();
-    while (first < last && (*first == L' ' || *first == L'\t')) ++first;
-    while (last > first && (last[-1] == L' ' || last[-1] == L'\t')) --last;
-    field.clear();
-    if (!InAsciiList(kPlaceholders, {first, static_cast<size_t>(last - first)}))
-        field.append(first, last - first);
-}
 
 SmbiosStrings ParseSmbios(std::string_view raw) {
     SmbiosStrings s;
@@ -100,7 +98,7 @@ SmbiosStrings ParseSmbios(std::string_view raw) {
         if (setEnd + 1 >= end || p[0] == 127) break;  // 127: the end of the tables
         for (const auto& f : kSmbiosFields)
             if (f.type == p[0] && !(seen >> f.type & 1))
-                SetString(s.*f.field, set, setEnd, f.offset < p[1] ? p[f.offset] : 0);
+                s.*f.field = StringOf(set, setEnd, f.offset < p[1] ? p[f.offset] : 0);
         if (p[0] < 8) seen |= 1u << p[0];
         p = setEnd + 2;
     }
@@ -112,14 +110,12 @@ MachineIdentity ReadMachineIdentity(FirmwarePort& firmware) {
     // Windows copies these from the same tables at start; a virtual machine's tables may be
     // empty while its BIOS key is filled.
     if (s.manufacturer.empty() && s.boardManufacturer.empty())
-        for (const auto& v : kBiosValues) SetFirmwareText(s.*v.field, firmware.BiosValue(v.name));
+        for (const auto& v : kBiosValues) s.*v.field = FirmwareText(firmware.BiosValue(v.name));
     // A self-built desktop names only its board's maker and model.
-    std::wstring& maker = s.manufacturer.empty() ? s.boardManufacturer : s.manufacturer;
-    std::wstring& model = !s.version.empty() && InAsciiList(kModelInVersion, s.manufacturer)
-                              ? s.version
-                          : s.product.empty() ? s.boardProduct
-                                              : s.product;
-    return {std::move(maker), std::move(model)};
+    MachineIdentity id{s.manufacturer.empty() ? s.boardManufacturer : s.manufacturer,
+                       s.product.empty() ? s.boardProduct : s.product};
+    if (!s.version.empty() && Lists(kModelInVersion, s.manufacturer)) id.model = s.version;
+    return id;
 }
 
 }  // namespace vx

@@ -9,7 +9,7 @@ namespace vx {
 // The strings of the System Information (type 1) and Baseboard (type 2) structures, trimmed;
 // a placeholder or anything the tables cannot give is empty.
 struct SmbiosStrings {
-    std::wstring manufacturer, product, version, sku, family;
+    std::wstring manufacturer, product, version;
     std::wstring boardManufacturer, boardProduct;
 };
 
@@ -20,13 +20,6 @@ SmbiosStrings ParseSmbios(std::string_view raw);
 struct MachineIdentity {
     std::wstring manufacturer, model;  // empty: unknown
 };
-
-// The field set to the text trimmed, or emptied when it is one of the placeholders firmware
-// leaves unfilled.
-void SetFirmwareText(std::wstring& field, std::wstring_view text);
-
-// Whether `list` ("|a|b|", lower-case ASCII) holds the item, its ASCII letters in any case.
-bool InAsciiList(const char* list, std::wstring_view item);
 
 // The machine's firmware as the system hands it out.
 class FirmwarePort {

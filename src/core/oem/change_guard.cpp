@@ -1,20 +1,14 @@
 #include "core/oem/change_guard.h"
 
-#include "core/preset/preset_save.h"
+#include "core/oem/oem_values.h"
+#include "core/plain_text.h"
 #include "core/preset/reg_codec.h"
-#include "core/preset/reg_script.h"
+#include "core/preset/script_review.h"
 #include "core/texts.h"
 
 namespace vx {
 
 namespace {
-
-ActionOutcome Ended(bool refused, std::wstring message) {
-    ActionOutcome o;
-    o.refused = refused;
-    o.message = std::move(message);
-    return o;
-}
 
 std::wstring Reason(const std::wstring& why) { return text::kReasonOpen + why + text::kReasonClose; }
 
@@ -32,23 +26,23 @@ RawValue ExpandableText(std::wstring_view text) {
 std::optional<ActionOutcome> ChangeGuard::Check(const Plan& plan) {
     std::wstring unreadable;
     const std::optional<Snapshot> now = ReadSnapshot(plan, ports_, &unreadable);
-    if (!now) return Ended(true, text::kMsgCurrentUnreadable + unreadable);
+    if (!now) return Refusal(text::kMsgCurrentUnreadable, unreadable);
     comparison_ = Compare(*now, plan);
     const bool changes = comparison_.Changes() || plan.alwaysRuns;
     if (whatIf_) {
         std::wstring lines;
         for (const std::wstring& line : WhatIfLines(comparison_)) lines += line + L"\n";
         if (plan.alwaysRuns) lines += std::wstring(text::kWhatIfBeyondOem) + L"\n";
-        return Ended(false, changes ? lines : lines + text::kMsgUnchanged);
+        return ActionOutcome{OutcomeKind::Done, changes ? lines : lines + text::kMsgUnchanged};
     }
-    if (!changes) return Ended(false, text::kMsgUnchanged);
+    if (!changes) return ActionOutcome{OutcomeKind::Done, text::kMsgUnchanged};
 
     std::vector<std::wstring> names = ports_.store.Names();
     const std::wstring name = NewRestorePointName(ports_.clock.Now(), names);
     const WriteResult written = ports_.store.Write(name, RestorePointFiles(*now, origin_));
     if (!written.ok())
-        return Ended(true, text::kMsgRestorePointUnwritable + (ports_.store.Folder() + L"\\" + name) +
-                               Reason(written.reason));
+        return Refusal(text::kMsgRestorePointUnwritable,
+                       ports_.store.Folder() + L"\\" + name + Reason(written.reason));
     made_ = name;
     names.push_back(name);
     // An old point that stays costs nothing but room: the action goes on regardless.
@@ -60,24 +54,26 @@ Plan BrandPlan(const std::vector<ScriptChange>& changes, std::optional<std::stri
     Plan plan{{}, LogoPlan::Set, std::move(logo), !OutsideOemInformation(changes).empty()};
     const std::wstring oemKey = text::kMachineRoot + std::wstring(text::kOemKey);
     for (const ScriptChange& c : changes)
-        if (c.value && SameKey(c.key, oemKey)) plan.values.push_back({text::kOemKey, *c.value, c.data});
+        if (c.value && SameName(c.key, oemKey)) plan.values.push_back({text::kOemKey, *c.value, c.data});
     return plan;
 }
 
 Plan ClearPlan() {
     Plan plan{{}, LogoPlan::Remove, std::nullopt, false};
-    for (const wchar_t* name : kOemValueNames) plan.values.push_back({text::kOemKey, name, ExpandableText(L"")});
+    for (const OemValue& v : kOemValues) plan.values.push_back({text::kOemKey, v.name, ExpandableText(L"")});
     return plan;
 }
 
-Plan CustomPlan(const CustomValues& v, std::optional<std::string> logo) {
-    const AnyValue* given[] = {&v.manufacturer, &v.model, &v.supportUrl, &v.supportPhone, &v.supportHours};
-    const bool withLogo = !v.logoPath.ToText().empty();
+Plan CustomPlan(const CustomValues& values, std::optional<std::string> logo) {
+    const bool withLogo = !values.logoPath.ToText().empty();
     Plan plan{{}, withLogo ? LogoPlan::Set : LogoPlan::Untouched, std::move(logo), false};
-    for (size_t i = 0; i < std::size(given); ++i)
-        if (!given[i]->IsEmpty())
-            plan.values.push_back({text::kOemKey, kOemValueNames[i], ExpandableText(given[i]->ToText())});
-    if (withLogo) plan.values.push_back({text::kOemKey, L"Logo", ExpandableText(text::kOemLogoValue)});
+    // As the action writes them: a value not given stays, Logo is the fixed path with a picture.
+    for (const OemValue& v : kOemValues) {
+        const AnyValue value = v.custom ? values.*v.custom
+                               : withLogo ? AnyValue::FromText(text::kOemLogoValue)
+                                          : AnyValue();
+        if (!value.IsEmpty()) plan.values.push_back({text::kOemKey, v.name, ExpandableText(value.ToText())});
+    }
     return plan;
 }
 
@@ -102,8 +98,7 @@ BeforeChange GuardBrand(ChangeGuard& guard, const std::wstring& presetFolder, Pr
     return [&guard, presetFolder, &files](const std::wstring& logoSource) -> std::optional<ActionOutcome> {
         // Read again as the checks read it: they have found it readable.
         const std::optional<std::string> script = files.ReadFile(presetFolder + text::kPresetScriptSuffix);
-        const ScriptReading reading = ReadRegScript(
-            script.value_or(""), [&](std::string_view b) { return files.DecodeAnsi(b); });
+        const ScriptReading reading = ReadPresetScript(script.value_or(""), files);
         Plan plan = BrandPlan(reading.changes, files.ReadFile(logoSource));
         plan.alwaysRuns = plan.alwaysRuns || !reading.ok();
         return guard.Check(plan);
@@ -133,35 +128,28 @@ std::vector<RestorePoint> ListRestorePoints(RestorePointStore& store) {
 ActionOutcome RunRestoreAction(const std::wstring& wanted, ChangeGuard& guard) {
     RestorePorts& ports = guard.ports();
     const std::vector<std::wstring> names = NewestFirst(ports.store.Names());
-    if (names.empty()) return Ended(true, text::kMsgNoRestorePoint);
+    if (names.empty()) return {OutcomeKind::Refused, text::kMsgNoRestorePoint};
     std::wstring name = wanted.empty() ? names.front() : L"";
     for (const std::wstring& n : names)
-        if (name.empty() && SameKey(n, wanted)) name = n;
-    if (name.empty()) return Ended(true, text::kMsgRestorePointUnknown + wanted);
+        if (name.empty() && SameName(n, wanted)) name = n;
+    if (name.empty()) return {OutcomeKind::Refused, text::kMsgRestorePointUnknown + wanted};
     const std::optional<std::vector<StoredFile>> files = ports.store.Read(name);
     const std::optional<RestorePoint> point = files ? ReadRestorePoint(name, *files) : std::nullopt;
-    if (!point) return Ended(true, text::kMsgRestorePointUnreadable + (ports.store.Folder() + L"\\" + name));
+    if (!point) return Refusal(text::kMsgRestorePointUnreadable, ports.store.Folder() + L"\\" + name);
 
     const Plan plan = RestorePlan(point->state);
     if (std::optional<ActionOutcome> stop = guard.Check(plan)) return *stop;
-    ActionOutcome outcome;
+    // One line for each step that did not do what it was for.
+    std::wstring failed;
+    const auto note = [&](const wchar_t* step, const std::wstring& subject, const WriteResult& r) {
+        if (!r.ok()) failed += L"\n" + (text::kStepBullet + (step + subject)) + Reason(r.reason);
+    };
     for (const KeyedValue& v : plan.values)
-        if (const WriteResult r = ports.registry.WriteValue(v.key, v.name, v.value); !r.ok())
-            outcome.failures.push_back({ApplyStep::WriteValue, v.name, r.reason});
-    if (plan.logo != LogoPlan::Untouched) {
-        const bool set = plan.logo == LogoPlan::Set;
-        const WriteResult r = set ? ports.oem.WriteLogo(*plan.logoBytes) : ports.oem.RemoveLogo();
-        if (!r.ok())
-            outcome.failures.push_back({set ? ApplyStep::CopyLogo : ApplyStep::DeleteLogo, ports.oem.LogoPath(), r.reason});
-    }
-    outcome.message = outcome.failures.empty() ? text::kMsgRestoreDone + RestorePointTime(name)
-                                               : std::wstring(text::kMsgRestoreFailed);
-    for (const StepFailure& f : outcome.failures)
-        outcome.message += L"\n" + (text::kStepBullet + ((f.step == ApplyStep::WriteValue ? text::kStepWriteValue
-                                                          : f.step == ApplyStep::CopyLogo ? text::kStepWriteFile
-                                                                                         : text::kStepDeleteFile) +
-                                                         f.subject + Reason(f.reason)));
-    return outcome;
+        note(text::kStepWriteValue, v.name, ports.registry.WriteValue(v.key, v.name, v.value));
+    if (plan.logo == LogoPlan::Set) note(text::kStepWriteFile, ports.oem.LogoPath(), ports.oem.WriteLogo(*plan.logoBytes));
+    if (plan.logo == LogoPlan::Remove) note(text::kStepDeleteFile, ports.oem.LogoPath(), ports.oem.RemoveLogo());
+    if (failed.empty()) return {OutcomeKind::Done, text::kMsgRestoreDone + RestorePointTime(name)};
+    return {OutcomeKind::Failed, text::kMsgRestoreFailed + failed};
 }
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include "core/oem/apply_actions.h"
 #include "core/oem/owner_panel.h"
 #include "core/oem/restore_point.h"
+#include "core/preset/reg_script.h"
 
 namespace vx {
 

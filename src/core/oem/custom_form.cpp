@@ -9,12 +9,12 @@ using namespace custom_ids;
 
 const std::array<BoxHint, 6>& CustomHints() {
     static const std::array<BoxHint, 6> hints = {{
-        {kText1, text::kHint1},
-        {kText2, text::kHint2},
-        {kText3, text::kHint3},
-        {kText4, text::kHint4},
-        {kText5, text::kHint5},
-        {kText6, text::kHint6},
+        {kManufacturerBox, text::kManufacturerHint},
+        {kModelBox, text::kModelHint},
+        {kSupportUrlBox, text::kSupportUrlHint},
+        {kSupportPhoneBox, text::kSupportPhoneHint},
+        {kLogoPathBox, text::kLogoPathHint},
+        {kSupportHoursBox, text::kSupportHoursHint},
     }};
     return hints;
 }
@@ -29,8 +29,8 @@ bool ClickClearsBox(std::wstring_view shown, std::wstring_view hint) { return sh
 
 CustomValues HandOver(const std::function<std::wstring(int boxId)>& boxText) {
     const auto box = [&](int id) { return AnyValue::FromText(boxText(id)); };
-    // Text5 is the logo path and Text6 the hours, whatever order the boxes take the focus in.
-    return {box(kText1), box(kText2), box(kText3), box(kText4), box(kText5), box(kText6)};
+    return {box(kManufacturerBox), box(kModelBox),    box(kSupportUrlBox),
+            box(kSupportPhoneBox), box(kLogoPathBox), box(kSupportHoursBox)};
 }
 
 std::wstring BitmapFilter() {

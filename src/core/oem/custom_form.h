@@ -16,7 +16,7 @@ struct BoxHint {
     const wchar_t* hint;
 };
 
-// The boxes with their hints, in the order the window loads them (Text1 to Text6).
+// The boxes with their hints, in the order the window loads them (the custom values' order).
 const std::array<BoxHint, 6>& CustomHints();
 
 // The hint of a box; null for an identifier that is not one of the six boxes.

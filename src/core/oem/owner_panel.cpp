@@ -20,9 +20,9 @@ std::wstring FieldName(const wchar_t* heading) {
 
 const std::array<OwnerField, kOwnerFieldCount>& OwnerFields() {
     static const std::array<OwnerField, kOwnerFieldCount> fields = {{
-        {text::kRegisteredOwner, text::kMainLabel2},
-        {text::kRegisteredOrganization, text::kMainLabel4},
-        {text::kProductName, text::kMainLabel3},
+        {text::kRegisteredOwner, text::kOwnerLabel},
+        {text::kRegisteredOrganization, text::kOrganizationLabel},
+        {text::kProductName, text::kProductNameLabel},
     }};
     return fields;
 }
@@ -50,7 +50,7 @@ OwnerTexts OwnerPanel::Load(RegistryPort& registry) {
     return texts;
 }
 
-std::wstring SaveOwnerValues(RegistryPort& registry, const OwnerValues& values) {
+ActionOutcome SaveOwnerValues(RegistryPort& registry, const OwnerValues& values) {
     std::wstring failed;
     for (int i = 0; i < kOwnerFieldCount; ++i) {
         const OwnerField& field = OwnerFields()[i];
@@ -62,12 +62,12 @@ std::wstring SaveOwnerValues(RegistryPort& registry, const OwnerValues& values) 
         if (!failed.empty()) failed += text::kListSeparator;
         failed += FieldName(field.heading);
     }
-    if (failed.empty()) return text::kMsgOwnerSaved;
-    return text::kMsgOwnerNotSavedPrefix + failed;
+    if (failed.empty()) return {OutcomeKind::Done, text::kMsgOwnerSaved};
+    return {OutcomeKind::Failed, text::kMsgOwnerNotSavedPrefix + failed};
 }
 
-std::wstring OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) const {
-    if (!loaded_) return text::kMsgOwnerNotLoaded;
+ActionOutcome OwnerPanel::Save(RegistryPort& registry, const OwnerTexts& texts) const {
+    if (!loaded_) return {OutcomeKind::Refused, text::kMsgOwnerNotLoaded};
     return SaveOwnerValues(registry, {AnyValue::FromText(texts[0]), AnyValue::FromText(texts[1]),
                                       AnyValue::FromText(texts[2])});
 }

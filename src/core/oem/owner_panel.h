@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/any_value.h"
+#include "core/outcome.h"
 #include "core/ports.h"
 
 namespace vx {
@@ -27,9 +28,9 @@ using OwnerTexts = std::array<std::wstring, kOwnerFieldCount>;
 // Values to write, by field; an empty one (the kind) is not written.
 using OwnerValues = std::array<AnyValue, kOwnerFieldCount>;
 
-// Writes the given values as expandable texts, each whatever became of the one before; returns
-// the message to show, naming each field that could not be written.
-std::wstring SaveOwnerValues(RegistryPort& registry, const OwnerValues& values);
+// Writes the given values as expandable texts, each whatever became of the one before; Failed,
+// naming each field that could not be written, when any could not.
+ActionOutcome SaveOwnerValues(RegistryPort& registry, const OwnerValues& values);
 
 struct PanelToggle {
     int widthTwips;          // the new outer width
@@ -49,8 +50,7 @@ class OwnerPanel {
 
     // Writes the three texts through SaveOwnerValues. Until the panel has been loaded once it writes nothing:
     // the boxes then hold only their placeholder, which must never replace the user's data.
-    std::wstring Save(RegistryPort& registry, const OwnerTexts& texts) const;
-
+    ActionOutcome Save(RegistryPort& registry, const OwnerTexts& texts) const;
     bool loaded() const { return loaded_; }
 
   private:

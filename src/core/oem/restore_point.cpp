@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/decimal.h"
+#include "core/oem/oem_values.h"
+#include "core/plain_text.h"
 #include "core/preset/preset_save.h"
 #include "core/preset/reg_codec.h"
 #include "core/preset/reg_script.h"
@@ -19,7 +21,7 @@ constexpr wchar_t kScriptFile[] = L"restore.reg", kLogoFile[] = L"oemlogo.bmp",
 constexpr std::wstring_view kWow64Root = L"SOFTWARE\\WOW6432Node\\";
 
 bool SameValue(const KeyedValue& a, const std::wstring& key, const std::wstring& name) {
-    return SameKey(a.key, key) && SameKey(a.name, name);
+    return SameName(a.key, key) && SameName(a.name, name);
 }
 
 // The plan's values, each once, the six OEM values first when the plan touches that key.
@@ -31,8 +33,8 @@ std::vector<KeyedValue> Concerned(const Plan& plan) {
         out.push_back({key, name, {}});
     };
     for (const KeyedValue& v : plan.values)
-        if (SameKey(v.key, text::kOemKey))
-            for (const wchar_t* name : kOemValueNames) add(text::kOemKey, name);
+        if (SameName(v.key, text::kOemKey))
+            for (const OemValue& oem : kOemValues) add(text::kOemKey, oem.name);
     for (const KeyedValue& v : plan.values) add(v.key, v.name);
     return out;
 }
@@ -105,7 +107,7 @@ Comparison Compare(const Snapshot& now, const Plan& plan) {
         for (const KeyedValue& v : now.values)
             if (SameValue(v, to.key, to.name)) from = v.value;
         if (from == to.value) continue;
-        const bool wow64 = SameKey(to.key.substr(0, kWow64Root.size()), kWow64Root);
+        const bool wow64 = SameName(to.key.substr(0, kWow64Root.size()), kWow64Root);
         c.changes.push_back({(wow64 ? L"WOW6432Node\\" : L"") + to.name, from, to.value});
     }
     switch (plan.logo) {
@@ -147,7 +149,7 @@ std::wstring NewRestorePointName(const LocalTime& t, const std::vector<std::wstr
                               DecimalText(t.minute, 2) + DecimalText(t.second, 2);
     std::wstring name = base;
     for (int n = 2; std::any_of(taken.begin(), taken.end(),
-                                [&](const std::wstring& t) { return SameKey(t, name); });
+                                [&](const std::wstring& t) { return SameName(t, name); });
          ++n)
         name = base + L"-" + DecimalText(n);
     return name;
@@ -182,7 +184,7 @@ std::vector<StoredFile> RestorePointFiles(const Snapshot& state, const std::wstr
     std::wstring script = L"Windows Registry Editor Version 5.00\r\n";
     for (size_t i = 0; i < state.values.size(); ++i) {
         const KeyedValue& v = state.values[i];
-        if (i == 0 || !SameKey(v.key, state.values[i - 1].key))
+        if (i == 0 || !SameName(v.key, state.values[i - 1].key))
             script += L"\r\n[" + (text::kMachineRoot + v.key) + L"]\r\n";
         script += RegValueLine(v.name, v.value);
     }
@@ -197,7 +199,7 @@ std::optional<RestorePoint> ReadRestorePoint(const std::wstring& name,
                                              const std::vector<StoredFile>& files) {
     const auto file = [&](const wchar_t* wanted) -> const std::string* {
         for (const StoredFile& f : files)
-            if (SameKey(f.name, wanted)) return &f.bytes;
+            if (SameName(f.name, wanted)) return &f.bytes;
         return nullptr;
     };
     const std::string *script = file(kScriptFile), *about = file(kOriginFile);
@@ -209,7 +211,7 @@ std::optional<RestorePoint> ReadRestorePoint(const std::wstring& name,
     const std::wstring root = text::kMachineRoot;
     for (const ScriptChange& c : reading.changes) {
         if (!c.value) continue;
-        if (!SameKey(c.key.substr(0, root.size()), root)) return std::nullopt;
+        if (!SameName(c.key.substr(0, root.size()), root)) return std::nullopt;
         point.state.values.push_back({c.key.substr(root.size()), *c.value, c.data});
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(about->data());

@@ -4,54 +4,10 @@
 
 namespace vx {
 
-namespace {
-
-template <typename Char>
-std::vector<std::basic_string<Char>> SplitLines(std::basic_string_view<Char> text) {
-    std::vector<std::basic_string<Char>> lines;
-    size_t start = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        const Char c = text[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
-        }
-        lines.emplace_back(text.substr(start, i - start));
-        // CR LF is one line end; any other CR or LF is one on its own.
-        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
+std::vector<std::wstring> SplitListLines(std::wstring_view text) {
+    const std::vector<std::wstring_view> lines = SplitLines(text);
+    return {lines.begin(), lines.end()};
 }
-
-wchar_t UpperLetter(wchar_t c) {
-    if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) ||
-        (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) || (c >= 0x430 && c <= 0x44F) ||
-        (c >= 0xFF41 && c <= 0xFF5A))
-        return static_cast<wchar_t>(c - 0x20);
-    if (c >= 0x450 && c <= 0x45F) return static_cast<wchar_t>(c - 0x50);
-    if (c == 0xFF) return 0x178;
-    if (c == 0x3C2) return 0x3A3;  // the final sigma
-    // Latin Extended-A pairs each capital with the letter after it, in two odd and two even runs.
-    const bool odd = (c > 0x100 && c < 0x138 && c != 0x131) || (c > 0x14A && c < 0x178);
-    const bool even = (c > 0x139 && c < 0x149) || (c > 0x179 && c < 0x17F);
-    return (odd && c % 2) || (even && c % 2 == 0) ? static_cast<wchar_t>(c - 1) : c;
-}
-
-}  // namespace
-
-bool SameName(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (UpperLetter(a[i]) != UpperLetter(b[i])) return false;
-    return true;
-}
-
-std::vector<std::string> SplitListLines(std::string_view bytes) { return SplitLines(bytes); }
-
-std::vector<std::wstring> SplitListLines(std::wstring_view text) { return SplitLines(text); }
 
 SelectionKind KindOf(std::wstring_view entry) {
     if (entry == text::kCustomEntry) return SelectionKind::Custom;

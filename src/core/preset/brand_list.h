@@ -5,21 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/plain_text.h"
+
 namespace vx {
 
-// The file's lines, still in the file's code page. CR LF, a lone CR and a lone LF each end a
-// line (no folder name can hold either character); nothing is trimmed, blank lines and
-// duplicates stay, and a line end at the very end of the file adds no empty line.
-std::vector<std::string> SplitListLines(std::string_view bytes);
-// The same rules over the file already decoded as a whole.
+// The entries of the list file decoded as a whole: its lines as SplitLines gives them (no folder
+// name can hold CR or LF); blank lines and duplicates stay. Two entries name one brand when they
+// are the same name (SameName), as the folders named after them are.
 std::vector<std::wstring> SplitListLines(std::wstring_view text);
-
-// Whether two brand names are one, as the file system matches the folders named after them:
-// without regard to case. Each letter is upper-cased on its own as the file system does, for
-// the letters that have both cases in the code pages a name can be written in (ASCII, Latin-1,
-// Latin Extended-A, Greek and Cyrillic without accents, full-width Latin); any other character
-// only equals itself.
-bool SameName(std::wstring_view a, std::wstring_view b);
 
 enum class SelectionKind { Custom, Clear, Brand };
 

@@ -3,46 +3,23 @@
 // the default name, the list file's new bytes, and the save's steps over a narrow port, so
 // that every refusal and failure is tested natively.
 #include <array>
-#include <optional>
 #include <string>
 
+#include "core/oem/oem_values.h"
+#include "core/outcome.h"
 #include "core/ports.h"
 #include "core/preset/reg_script_writer.h"
 
 namespace vx {
 
-// The six OEM values in the order a saved script lists them.
-inline constexpr std::array<const wchar_t*, 6> kOemValueNames = {
-    L"Manufacturer", L"Model", L"SupportURL", L"SupportPhone", L"SupportHours", L"Logo"};
-using OemRawValues = std::array<RawValue, 6>;  // by kOemValueNames
-inline constexpr size_t kLogoValueIndex = 5;
-
-// The files and questions a save needs. Writes go through a temporary file and a replace, so
-// a failed one leaves the old file whole.
-class PresetFilesPort {
-  public:
-    virtual ~PresetFilesPort() = default;
-    virtual bool FileExists(const std::wstring& path) = 0;
-    virtual bool FolderExists(const std::wstring& path) = 0;
-    // False when the file cannot be read.
-    virtual bool ReadFile(const std::wstring& path, std::string* bytes) = 0;
-    virtual WriteResult MakeFolder(const std::wstring& path) = 0;
-    virtual WriteResult WriteFile(const std::wstring& path, const std::string& bytes) = 0;
-    virtual WriteResult RemoveFile(const std::wstring& path) = 0;
-    virtual void RemoveTree(const std::wstring& path) = 0;
-    // Yes/No with No as the default; true for Yes.
-    virtual bool AskYesNo(const std::wstring& question) = 0;
-    // The text in the system's ANSI code page; nothing when a character has no exact form there.
-    virtual std::optional<std::string> ToAnsi(const std::wstring& text) = 0;
-    virtual std::wstring FromAnsi(const std::string& bytes) = 0;
-};
+using OemRawValues = std::array<RawValue, kOemValues.size()>;  // by kOemValues
 
 // What a box shows of a value: a text up to its first NUL, anything else as the script
 // writes it; empty for an absent value.
 std::wstring ShownText(const RawValue& value);
 
 // Why a preset cannot have this name (the message to show); empty when it can.
-std::wstring PresetNameProblem(const std::wstring& name, PresetFilesPort& files);
+std::wstring PresetNameProblem(const std::wstring& name, PresetFiles& files);
 
 // Year, month, day, hour and minute of the local time.
 struct LocalMinute {
@@ -66,12 +43,6 @@ struct SaveRequest {
     std::wstring logoFile;
 };
 
-struct SaveOutcome {
-    bool saved = false;
-    std::wstring message;  // empty when the user chose not to replace an existing preset
-    bool wrote = false;    // a write was tried: a failed save is more than a refusal
-};
-
 // The machine's current OEM information as a save takes it.
 struct CurrentOem {
     OemRawValues values;
@@ -79,6 +50,15 @@ struct CurrentOem {
     std::wstring logoFile;
 };
 
-SaveOutcome SavePreset(const SaveRequest& request, PresetFilesPort& files);
+class CurrentOemSource {
+  public:
+    virtual ~CurrentOemSource() = default;
+    // As the current OEM information window reads it.
+    virtual CurrentOem Read() = 0;
+};
+
+// Replacing an existing preset is asked first. Refused when the name is, or the list file
+// cannot be read; Failed once a write was tried and failed.
+ActionOutcome SavePreset(const SaveRequest& request, PresetPorts& preset);
 
 }  // namespace vx

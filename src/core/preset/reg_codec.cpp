@@ -43,16 +43,6 @@ std::uint32_t TextTypeForFlag(int flag) {
 Encoded EncodeValue(const AnyValue& value, int flag) {
     Encoded out;
     switch (value.kind()) {
-        case AnyValue::Kind::UInt8:
-            out.action = Encoded::Action::Write;
-            out.type = kDword;
-            AppendDword(out.bytes, value.AsUInt8());
-            return out;
-        case AnyValue::Kind::Int16:
-            out.action = Encoded::Action::Write;
-            out.type = kDword;
-            AppendDword(out.bytes, static_cast<std::uint32_t>(std::int32_t{value.AsInt16()}));
-            return out;
         case AnyValue::Kind::Int32:
             out.action = Encoded::Action::Write;
             out.type = kDword;
@@ -76,8 +66,6 @@ Encoded EncodeValue(const AnyValue& value, int flag) {
             out.bytes = value.AsBytes();
             return out;
         case AnyValue::Kind::Empty:
-        case AnyValue::Kind::Boolean:
-        case AnyValue::Kind::Double:
             return out;
     }
     return out;

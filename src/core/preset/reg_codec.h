@@ -22,7 +22,7 @@ std::uint32_t TextTypeForFlag(int flag);
 struct Encoded {
     enum class Action {
         Write,   // store `bytes` as `type`
-        Skip,    // a kind that is never stored: write nothing, report success
+        Skip,    // the empty value: write nothing, report success
         Refuse,  // a byte array without elements: write nothing, report failure
     };
     Action action = Action::Skip;
@@ -30,9 +30,8 @@ struct Encoded {
     std::vector<std::uint8_t> bytes;
 };
 
-// Integers become REG_DWORD (widened, the 16-bit kind sign-extended); texts the type chosen
-// by `flag`, as UTF-16LE with one terminator (a multi-string's text carries its own
-// separators and closing NUL); byte arrays REG_BINARY.
+// A number becomes REG_DWORD; texts the type chosen by `flag`, as UTF-16LE with one terminator (a
+// multi-string's text carries its own separators and closing NUL); byte arrays REG_BINARY.
 Encoded EncodeValue(const AnyValue& value, int flag);
 
 using Expander = std::function<std::wstring(const std::wstring&)>;

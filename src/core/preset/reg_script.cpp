@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/plain_text.h"
 #include "core/preset/reg_codec.h"
 
 namespace vx {
@@ -26,8 +27,6 @@ constexpr std::array<Root, 5> kRoots = {{
     {L"HKEY_CURRENT_CONFIG", L"HKCC"},
 }};
 
-wchar_t Upper(wchar_t c) { return c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c; }
-
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 bool IsHex(wchar_t c) {
@@ -43,19 +42,6 @@ size_t SkipBlanks(std::wstring_view s, size_t i) {
 bool RestIsEmpty(std::wstring_view s, size_t i) {
     i = SkipBlanks(s, i);
     return i == s.size() || s[i] == L';';
-}
-
-std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
-    std::vector<std::wstring_view> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != L'\r' && text[i] != L'\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
 }
 
 // A quoted text from s[i] == '"': the text and the position after its closing quote.
@@ -79,14 +65,14 @@ std::optional<std::wstring> NormalKey(std::wstring_view path) {
     std::wstring_view rest = slash == std::wstring_view::npos ? L"" : path.substr(slash);
     while (!rest.empty() && rest.back() == L'\\') rest.remove_suffix(1);
     for (const Root& r : kRoots)
-        if (SameKey(root, r.longName) || SameKey(root, r.shortName))
+        if (SameName(root, r.longName) || SameName(root, r.shortName))
             return std::wstring(r.longName) + std::wstring(rest);
     return std::nullopt;
 }
 
 enum class HexLine { End, Continues, Bad };
 
-unsigned HexDigit(wchar_t c) { return c <= L'9' ? c - L'0' : (Upper(c) - L'A' + 10); }
+unsigned HexDigit(wchar_t c) { return c <= L'9' ? c - L'0' : (UpperLetter(c) - L'A' + 10); }
 
 // The number the hex digits write (at most eight of them).
 std::uint32_t HexNumber(std::wstring_view digits) {
@@ -215,7 +201,10 @@ class Reader {
             size_t i = 0;
             // The lines skipped here, comments included, are held to the NUL rule as well.
             for (; next < lines_.size(); ++next) {
-                if (lines_[next].find(L'\0') != std::wstring_view::npos) return at_ = next, false;
+                if (lines_[next].find(L'\0') != std::wstring_view::npos) {
+                    at_ = next;
+                    return false;
+                }
                 i = SkipBlanks(lines_[next], 0);
                 if (i < lines_[next].size() && lines_[next][i] != L';') break;
             }
@@ -245,13 +234,6 @@ class Reader {
 };
 
 }  // namespace
-
-bool SameKey(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i])) return false;
-    return true;
-}
 
 ScriptReading ReadRegScript(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
     if (bytes.starts_with("\xFF\xFE")) {

@@ -61,7 +61,4 @@ using AnsiDecoder = std::function<std::wstring(std::string_view)>;
 
 ScriptReading ReadRegScript(std::string_view bytes, const AnsiDecoder& decodeAnsi);
 
-// Whether two key paths name the same key (names compare without regard to ASCII case).
-bool SameKey(std::wstring_view a, std::wstring_view b);
-
 }  // namespace vx
