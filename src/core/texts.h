@@ -251,6 +251,8 @@ inline constexpr const wchar_t* kMsgTargetOwnDrive =
 inline constexpr const wchar_t* kMsgTargetNoHive =
     L"该文件夹中没有 System32\\config\\SOFTWARE，不是已安装的Windows文件夹，未做任何修改：";
 inline constexpr const wchar_t* kMsgTargetNotLoaded = L"无法加载目标系统的注册表文件，未做任何修改：";
+inline constexpr const wchar_t* kMsgTargetNotUnloaded = L"目标系统的注册表文件未能卸载：";
+inline constexpr const wchar_t* kWhySourceUnreadable = L"无法读取这个文件";
 inline constexpr const wchar_t* kMsgScriptOutsideSoftware =
     L"品牌预设的注册表文件修改 HKEY_LOCAL_MACHINE\\SOFTWARE 以外的内容，无法写入目标系统，"
     L"未做任何修改：";

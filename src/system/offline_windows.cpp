@@ -1,6 +1,6 @@
 #include "system/offline_windows.h"
 
-#include "core/preset/brand_list.h"
+#include "core/plain_text.h"
 #include "core/texts.h"
 #include "system/native_view.h"
 #include "system/registry.h"
@@ -135,7 +135,8 @@ WriteResult HiveRegistry::WriteValue(const std::wstring& keyName, const std::wst
                                      const RawValue& value) {
     const std::optional<std::wstring> key = Mapped(keyName);
     if (!key) return Failed(ERROR_FILE_NOT_FOUND);
-    return WriteExactValue(HKEY_LOCAL_MACHINE, *key, valueName, value);
+    const LSTATUS status = WriteExactValue(HKEY_LOCAL_MACHINE, *key, valueName, value);
+    return status == ERROR_SUCCESS ? WriteResult{} : Failed(status);
 }
 
 WriteResult HiveRegistry::CreateKey(const std::wstring& keyName) {
@@ -167,10 +168,41 @@ OfflineWindows::OfflineWindows(const std::wstring& windowsFolder)
       oem(TargetOemFolder(windowsFolder)),
       points(TargetRestoreFolder(windowsFolder)) {}
 
+ApplyPorts OfflineWindows::ApplyPortsWith(const ApplyPorts& running) {
+    return {running.commands, running.oemFiles, running.currentFolder, registry, running.logo, &steps};
+}
+
+std::wstring OfflineWindows::Unload() {
+    const WriteResult unloaded = hive.Unload();
+    if (unloaded.ok()) return {};
+    return text::kMsgTargetNotUnloaded + TargetHiveFile(folder) + text::kReasonOpen + unloaded.reason +
+           text::kReasonClose;
+}
+
 std::wstring OfflineWindows::Refusal() const {
     if (hive.failure().ok()) return {};
     return text::kMsgTargetNotLoaded + TargetHiveFile(folder) + text::kReasonOpen +
            hive.failure().reason + text::kReasonClose;
+}
+
+std::wstring OpenTarget(const std::wstring& given, std::optional<OfflineWindows>& opened) {
+    std::wstring folder;
+    const TargetChoice choice = CheckTarget(given, &folder);
+    if (choice.kind != TargetKind::Other) return choice.message;
+    opened.emplace(folder);
+    std::wstring refusal = opened->Refusal();
+    if (!refusal.empty()) opened.reset();
+    return refusal;
+}
+
+CurrentOem OfflineCurrentOem::Read() {
+    CurrentOem current;
+    for (size_t i = 0; i < current.values.size(); ++i)
+        current.values[i] = target_.registry.ReadValue(text::kOemKey, kOemValues[i].name).value_or(RawValue{});
+    const RawValue& logo = current.values[kLogoValueIndex];
+    if ((logo.type == REG_SZ || logo.type == REG_EXPAND_SZ) && !ShownText(logo).empty())
+        current.logoFile = TargetFilePath(ShownText(logo), target_.folder);
+    return current;
 }
 
 std::vector<InstalledWindows> FindInstalledWindows() {

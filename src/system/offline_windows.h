@@ -9,11 +9,14 @@
 // https://learn.microsoft.com/windows/win32/api/winreg/nf-winreg-regunloadkeyw
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/oem/offline_script.h"
 #include "core/oem/offline_target.h"
+#include "core/preset/preset_save.h"
+#include "system/preset_files.h"
 #include "system/restore_ports.h"
 
 namespace vx {
@@ -97,6 +100,11 @@ struct OfflineWindows {
     explicit OfflineWindows(const std::wstring& windowsFolder);
     // Why its hive cannot be loaded, the message naming the file; empty when it is loaded.
     std::wstring Refusal() const;
+    // The running system's ports for an action, but for its registry and the steps that reach
+    // this Windows instead of the commands.
+    ApplyPorts ApplyPortsWith(const ApplyPorts& running);
+    // The hive unloaded now: empty when it is, otherwise the line that says it is not.
+    std::wstring Unload();
 
     std::wstring folder;
     LoadedHive hive;
@@ -105,6 +113,24 @@ struct OfflineWindows {
     SystemRestorePoints points;
     SystemClock clock;
     RestorePorts restore{registry, oem, points, clock};
+    SystemPresetFiles files;
+    TargetSteps steps{oem, registry, files};
+};
+
+// What /target or the window names, opened for one use: `opened` stays empty for the running
+// Windows' own folder (acted on as if none were named). The message why it cannot be reached;
+// empty when it can.
+std::wstring OpenTarget(const std::wstring& given, std::optional<OfflineWindows>& opened);
+
+// Its OEM information as the current OEM information window shows it, the logo file where that
+// Windows will look for it once it runs.
+class OfflineCurrentOem : public CurrentOemSource {
+  public:
+    explicit OfflineCurrentOem(OfflineWindows& target) : target_(target) {}
+    CurrentOem Read() override;
+
+  private:
+    OfflineWindows& target_;
 };
 
 // An installed Windows on another drive, as 选择目标系统... lists it.

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "core/layouts/target_layout.h"
-#include "core/preset/brand_list.h"
+#include "core/plain_text.h"
 #include "core/texts.h"
 #include "system/controls.h"
 #include "system/offline_windows.h"
@@ -34,7 +34,8 @@ HWND TargetWindow::Control(int id) const { return FindControl(controls_, id); }
 
 void TargetWindow::OnCreate() {
     font_.reset(CreateUiFont(WindowDpi(hwnd())));
-    controls_ = CreateControls(hwnd(), TargetLayout(), font_.get(), {.defaultButtonId = kOk});
+    controls_ = CreateControls(hwnd(), TargetLayout(), font_.get());
+    SetDefaultButton(kOk, true);
 }
 
 void TargetWindow::OnLoad(const std::wstring& current) {

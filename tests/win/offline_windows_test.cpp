@@ -8,13 +8,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../e2e/driver.h"
+#include "core/command/command_line.h"
 #include "core/texts.h"
+#include "mainwindow/silent_run.h"
 #include "system/native_view.h"
+#include "system/ui.h"
 
 namespace vx {
 namespace {
-
-constexpr const wchar_t* kSeed = L"SOFTWARE\\VendrixOfflineSeed";
 
 bool KeyOpens(const std::wstring& key) {
     HKEY k;
@@ -23,34 +25,17 @@ bool KeyOpens(const std::wstring& key) {
     return true;
 }
 
-std::wstring Text(HKEY root, const std::wstring& key, const wchar_t* name) {
+// A text value as stored (type and text), "" when absent.
+std::wstring Text(HKEY root, const std::wstring& key, const wchar_t* name, DWORD* type = nullptr) {
     wchar_t data[256] = L"";
     DWORD size = sizeof data;
-    ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size);
+    ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, type,
+                   data, &size);
     return data;
 }
 
-// <folder>\System32\config\SOFTWARE saved from a scratch key holding a product name and a maker.
-std::wstring MakeTarget(const std::wstring& folder) {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder + L"\\System32\\config");
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSeed);
-    HKEY seed;
-    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSeed, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &seed, nullptr);
-    ::RegSetKeyValueW(seed, L"Microsoft\\Windows NT\\CurrentVersion", L"ProductName", REG_SZ,
-                      L"Windows 7 旗舰版", 26);
-    ::RegSetKeyValueW(seed, L"Microsoft\\Windows\\CurrentVersion\\OEMInformation", L"Manufacturer",
-                      REG_SZ, L"旧", 4);
-    HivePrivileges backup;
-    EXPECT_EQ(::RegSaveKeyW(seed, TargetHiveFile(folder).c_str(), nullptr), ERROR_SUCCESS);
-    ::RegCloseKey(seed);
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSeed);
-    ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSeed);
-    return folder;
-}
-
 TEST(OfflineWindows, AHiveOnAnotherDriveIsCheckedLoadedWrittenBelowOurKeyAndAlwaysUnloaded) {
-    const std::wstring folder = MakeTarget(L"T:\\Win7"), key = kTargetHiveKey;
+    const std::wstring folder = e2e::MakeTargetWindows(L"T:\\Win7"), key = kTargetHiveKey;
     std::wstring full;
     EXPECT_EQ(CheckTarget(L"t:\\Data\\..\\Win7\\", &full).kind, TargetKind::Other);
     EXPECT_EQ(full, L"t:\\Win7");
@@ -97,6 +82,43 @@ TEST(OfflineWindows, AHiveOnAnotherDriveIsCheckedLoadedWrittenBelowOurKeyAndAlwa
         EXPECT_FALSE(KeyOpens(key));
     }
     std::filesystem::remove_all(L"T:\\vx-bad");
+}
+
+// Each action the command line runs on a target, through the very code the exe runs; what it
+// wrote is read in the loaded hive before the unload.
+TEST(OfflineWindows, EachCommandLineActionWritesTheTargetsHiveAndFolderNeverTheRunningOnes) {
+    const std::wstring target = e2e::MakeTargetWindows(L"T:\\Seam"), logo = target + L"\\System32\\oem\\oemlogo.bmp";
+    const std::wstring key = kTargetHiveKey, oem = key + (text::kOemKey + 8), owner = key + (text::kOwnerKey + 8);
+    const std::wstring running = Text(HKEY_LOCAL_MACHINE, text::kOemKey, L"Manufacturer"), points = L"T:\\ProgramData";
+    std::filesystem::remove_all(points);
+    const struct Row {
+        const wchar_t* args;
+        std::wstring key;
+        const wchar_t *name, *text;
+        DWORD type;
+        bool logo = false;
+    } rows[] = {
+        {.args = L"/apply \"Aurora PC\"", .key = oem, .name = L"Manufacturer", .text = L"Aurora PC", .type = REG_SZ, .logo = true},
+        {.args = L"/clear", .key = oem, .name = L"Model", .text = L"", .type = REG_EXPAND_SZ},
+        {.args = L"/set Model=青松 /logo \"oemdata\\Kestrel\\oemlogo.bmp\"", .key = oem, .name = L"Logo",
+         .text = text::kOemLogoValue, .type = REG_EXPAND_SZ, .logo = true},
+        {.args = L"/owner RegisteredOwner=店", .key = owner, .name = L"RegisteredOwner", .text = L"店", .type = REG_EXPAND_SZ, .logo = true},
+    };
+    for (const Row& r : rows) {
+        DWORD type = 0;
+        std::wstring written;
+        const std::wstring line = L"Vendrix.exe " + std::wstring(r.args) + L" /yes /target " + target;
+        ::SetCurrentDirectoryW(ProgramFolder().c_str());
+        EXPECT_EQ(RunSilently(SplitCommandLine(line), [&] { written = Text(HKEY_LOCAL_MACHINE, r.key, r.name, &type); }), 0)
+            << r.args;
+        EXPECT_EQ(written, r.text) << r.args;
+        EXPECT_EQ(type, r.type) << r.args;
+        EXPECT_EQ(std::filesystem::exists(logo), r.logo) << r.args;
+        EXPECT_FALSE(KeyOpens(key)) << r.args;
+        EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, text::kOemKey, L"Manufacturer"), running) << r.args;
+    }
+    const auto made = std::filesystem::directory_iterator(points + L"\\Vendrix\\RestorePoints");
+    EXPECT_EQ(std::distance(begin(made), end(made)), 4) << "one restore point each, on the target's drive";
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/oem/offline_script.h"
 
+#include "core/plain_text.h"
+#include "core/preset/script_review.h"
 #include "core/texts.h"
 
 namespace vx {
@@ -12,7 +14,7 @@ constexpr std::wstring_view kSoftware = L"SOFTWARE";
 std::optional<std::wstring> PortKey(const ScriptChange& c) {
     const std::wstring_view root = text::kMachineRoot;
     const std::wstring_view key = c.key;
-    if (key.size() < root.size() || !SameKey(key.substr(0, root.size()), root)) return std::nullopt;
+    if (key.size() < root.size() || !SameName(key.substr(0, root.size()), root)) return std::nullopt;
     const std::optional<std::wstring_view> below = BelowSoftware(key.substr(root.size()));
     // The hive's own root cannot be deleted: it is the hive.
     if (!below || (below->empty() && !c.value && c.deletes)) return std::nullopt;
@@ -22,7 +24,7 @@ std::optional<std::wstring> PortKey(const ScriptChange& c) {
 }  // namespace
 
 std::optional<std::wstring_view> BelowSoftware(std::wstring_view machineKey) {
-    if (machineKey.size() < kSoftware.size() || !SameKey(machineKey.substr(0, kSoftware.size()), kSoftware))
+    if (machineKey.size() < kSoftware.size() || !SameName(machineKey.substr(0, kSoftware.size()), kSoftware))
         return std::nullopt;
     machineKey.remove_prefix(kSoftware.size());
     if (!machineKey.empty() && machineKey[0] != L'\\') return std::nullopt;
@@ -51,6 +53,16 @@ std::vector<ScriptFailure> ApplyScript(const std::vector<ScriptChange>& changes,
         failures.push_back({std::move(subject), r.reason});
     }
     return failures;
+}
+
+OfflineScript ReadOfflineScript(const std::wstring& presetFolder, PresetFiles& files) {
+    const std::wstring script = presetFolder + text::kPresetScriptSuffix;
+    const std::optional<std::string> bytes = files.ReadFile(script);
+    if (!bytes) return {};
+    OfflineScript offline{ReadPresetScript(*bytes, files).changes, std::nullopt};
+    if (const ScriptChange* outside = FirstUnmapped(offline.changes))
+        offline.refusal = Refusal(text::kMsgScriptOutsideSoftware, script + L"\n" + outside->key);
+    return offline;
 }
 
 }  // namespace vx

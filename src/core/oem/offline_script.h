@@ -8,20 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/ports.h"
 #include "core/preset/reg_script.h"
 
 namespace vx {
-
-// What a script's [key] and [-key] lines do, beyond its values.
-class RegistryKeys {
-  public:
-    virtual ~RegistryKeys() = default;
-    // Created with its parents; one that exists counts as done.
-    virtual WriteResult CreateKey(const std::wstring& key) = 0;
-    // The key and everything below it; a missing one counts as done.
-    virtual WriteResult DeleteKeyTree(const std::wstring& key) = 0;
-};
 
 // What follows SOFTWARE in a key under HKEY_LOCAL_MACHINE (keys as the registry port names
 // them): empty for SOFTWARE itself, "\Microsoft\..." below it; nothing for any other key.
@@ -43,5 +34,13 @@ struct ScriptFailure {
 // (FirstUnmapped null).
 std::vector<ScriptFailure> ApplyScript(const std::vector<ScriptChange>& changes,
                                        RegistryPort& registry, RegistryKeys& keys);
+
+// A preset's script as it is applied to another Windows: its changes, or the refusal of the first
+// line that has no place in the hive. An unreadable script is left to the preset's check.
+struct OfflineScript {
+    std::vector<ScriptChange> changes;
+    std::optional<ActionOutcome> refusal;
+};
+OfflineScript ReadOfflineScript(const std::wstring& presetFolder, PresetFiles& files);
 
 }  // namespace vx

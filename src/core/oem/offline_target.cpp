@@ -1,6 +1,6 @@
 #include "core/oem/offline_target.h"
 
-#include "core/preset/brand_list.h"
+#include "core/plain_text.h"
 #include "core/texts.h"
 
 namespace vx {
