@@ -186,6 +186,7 @@ std::wstring OfflineWindows::Refusal() const {
 }
 
 std::wstring OpenTarget(const std::wstring& given, std::optional<OfflineWindows>& opened) {
+    if (given.empty()) return {};
     std::wstring folder;
     const TargetChoice choice = CheckTarget(given, &folder);
     if (choice.kind != TargetKind::Other) return choice.message;
@@ -203,6 +204,18 @@ CurrentOem OfflineCurrentOem::Read() {
     if ((logo.type == REG_SZ || logo.type == REG_EXPAND_SZ) && !ShownText(logo).empty())
         current.logoFile = TargetFilePath(ShownText(logo), target_.folder);
     return current;
+}
+
+ActedOnWindows::ActedOnWindows(const std::wstring& target) : refusal_(OpenTarget(target, other_)) {
+    if (other_) otherOem_.emplace(*other_);
+}
+
+SystemRestorePoints RestorePointsOf(const std::wstring& target) {
+    return target.empty() ? SystemRestorePoints() : SystemRestorePoints(TargetRestoreFolder(target));
+}
+
+SystemOemLogoFiles OemLogoOf(const std::wstring& target) {
+    return target.empty() ? SystemOemLogoFiles() : SystemOemLogoFiles(TargetOemFolder(target));
 }
 
 std::vector<InstalledWindows> FindInstalledWindows() {

@@ -133,6 +133,36 @@ class OfflineCurrentOem : public CurrentOemSource {
     OfflineWindows& target_;
 };
 
+// The Windows an action, a window or the command line acts on for one use: the running one
+// (`target` empty, or its own folder), or another whose hive is loaded for as long as this lives.
+class ActedOnWindows {
+  public:
+    explicit ActedOnWindows(const std::wstring& target);
+    // Why the other Windows cannot be reached, before any change; empty when it can.
+    const std::wstring& refusal() const { return refusal_; }
+    ApplyPorts Apply() { return other_ ? other_->ApplyPortsWith(running_.ports) : running_.ports; }
+    RegistryPort& Registry() { return Restore().registry; }
+    RestorePorts& Restore() { return other_ ? other_->restore : restore_.ports; }
+    CurrentOemSource& Current() { return otherOem_ ? static_cast<CurrentOemSource&>(*otherOem_) : runningOem_; }
+    // The other Windows' hive unloaded now: empty when it is (or there is none), otherwise the
+    // line that says it is not.
+    std::wstring Unload() { return other_ ? other_->Unload() : std::wstring(); }
+
+  private:
+    SystemApplyPorts running_;
+    SystemRestorePorts restore_;
+    RegistryCurrentOem runningOem_;
+    std::optional<OfflineWindows> other_;
+    std::optional<OfflineCurrentOem> otherOem_;
+    std::wstring refusal_;
+};
+
+// Where the restore points of the Windows acted on lie (`target` empty: the running one's),
+// to be listed without loading a hive.
+SystemRestorePoints RestorePointsOf(const std::wstring& target);
+// Its OEM folder and logo, likewise.
+SystemOemLogoFiles OemLogoOf(const std::wstring& target);
+
 // An installed Windows on another drive, as 选择目标系统... lists it.
 struct InstalledWindows {
     std::wstring folder;       // D:\Windows
