@@ -97,6 +97,10 @@ fi
 marlett=/usr/share/wine/fonts/marlett.ttf
 fonts_dir="$WINEPREFIX/drive_c/windows/Fonts"
 if [ -f "$marlett" ] && [ ! -f "$fonts_dir/marlett.ttf" ]; then cp "$marlett" "$fonts_dir/"; fi
+# A second drive, T:, a folder of the build tree: the tests put a Windows that is not running
+# there, since the running one's own drive is refused as a target.
+mkdir -p "$build_dir/drive-t"
+ln -sfn "$build_dir/drive-t" "$WINEPREFIX/dosdevices/t:"
 wineserver -p
 export VX_WINE_EXEC="$tools_dir/wine-exec.sh"
 # Start Wine's own background processes now, detached from the command's output: started

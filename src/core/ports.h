@@ -87,12 +87,35 @@ class LogoPreparer {
     virtual void Discard(const std::wstring& temporaryPath) = 0;
 };
 
+// What a registry script's [key] and [-key] lines do, beyond its values.
+class RegistryKeys {
+  public:
+    virtual ~RegistryKeys() = default;
+    // Created with its parents; one that exists counts as done.
+    virtual WriteResult CreateKey(const std::wstring& key) = 0;
+    // The key and everything below it; a missing one counts as done.
+    virtual WriteResult DeleteKeyTree(const std::wstring& key) = 0;
+};
+
+class OemLogoFiles;
+class PresetFiles;
+
+// Another Windows than the running one (core/oem/offline_target.h): no command reaches it, so an
+// action writes its logo and a preset's parsed script through these, and its values through
+// ApplyPorts::registry, which is then that Windows' hive.
+struct TargetSteps {
+    OemLogoFiles& oem;
+    RegistryKeys& keys;
+    PresetFiles& files;  // reads the picture that becomes the logo
+};
+
 struct ApplyPorts {
     CommandRunner& commands;
     OemFilesProbe& oemFiles;
     CurrentFolder& currentFolder;
     RegistryPort& registry;
     LogoPreparer& logo;
+    TargetSteps* target = nullptr;  // null: the running Windows, reached by commands
 };
 
 // The preset library's files: a brand's preset read before anything of it is applied, and the

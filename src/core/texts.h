@@ -202,6 +202,7 @@ inline constexpr const wchar_t* kCliUsage =
     L"/restorepoints  列出还原点，最新的在前\n"
     L"选项：/presets <文件夹>  /yes  /replace  /log <文件>  /whatif（只列出将做的修改）"
     L"  /json（/show、/whatif、/restorepoints 输出JSON）\n"
+    L"  /target <Windows文件夹>（作用于未运行的Windows，如 D:\\Windows）\n"
     L"退出代码：0 完成，1 命令行有误，2 已拒绝，3 有步骤失败，4 没有与本机相符的预设，"
     L"5 内存不足或内部错误";
 
@@ -249,5 +250,22 @@ inline constexpr const wchar_t* kNoRestorePoints = L"没有还原点。";
 
 inline constexpr const wchar_t* kCliWhatIfHere = L"/whatif 只能与 /apply、/clear、/set、/owner 或 /restore 一起使用。";
 inline constexpr const wchar_t* kCliJsonHere = L"/json 只能与 /show、/restorepoints 或 /whatif 一起使用。";
+
+// A Windows that is not running, named with /target or 选择目标系统...: refused before any change.
+inline constexpr const wchar_t* kMenuChooseTarget = L"选择目标系统...";
+inline constexpr const wchar_t* kTargetRunning = L"当前系统";
+inline constexpr const wchar_t* kTargetCaption = L"选择目标系统";
+inline constexpr const wchar_t* kTargetListLabel = L"请选择要修改的系统：";
+inline constexpr const wchar_t* kCaptionTarget = L" — 目标：";
+inline constexpr const wchar_t* kMsgTargetOwnDrive =
+    L"目标系统不能位于当前运行的系统所在的驱动器，未做任何修改：";
+inline constexpr const wchar_t* kMsgTargetNoHive =
+    L"该文件夹中没有 System32\\config\\SOFTWARE，不是已安装的Windows文件夹，未做任何修改：";
+inline constexpr const wchar_t* kMsgTargetNotLoaded = L"无法加载目标系统的注册表文件，未做任何修改：";
+inline constexpr const wchar_t* kMsgTargetNotUnloaded = L"目标系统的注册表文件未能卸载：";
+inline constexpr const wchar_t* kWhySourceUnreadable = L"无法读取这个文件";
+inline constexpr const wchar_t* kMsgScriptOutsideSoftware =
+    L"品牌预设的注册表文件修改 HKEY_LOCAL_MACHINE\\SOFTWARE 以外的内容，无法写入目标系统，"
+    L"未做任何修改：";
 
 }  // namespace vx::text

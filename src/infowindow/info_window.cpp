@@ -6,6 +6,7 @@
 #include "core/texts.h"
 #include "resource_ids.h"
 #include "system/controls.h"
+#include "system/offline_windows.h"
 #include "system/system_ports.h"
 #include "system/preset_files.h"
 #include "system/ui.h"
@@ -26,8 +27,9 @@ LocalMinute Now() {
 
 }  // namespace
 
-InfoWindow::InfoWindow(std::function<void(const std::wstring&)> saved, std::function<void()> closed)
-    : saved_(std::move(saved)), closed_(std::move(closed)) {}
+InfoWindow::InfoWindow(std::function<void(const std::wstring&)> saved,
+                       std::function<std::wstring()> target, std::function<void()> closed)
+    : saved_(std::move(saved)), target_(std::move(target)), closed_(std::move(closed)) {}
 
 void InfoWindow::Show() {
     if (!CreateOrRaise(L"VendrixInfo", text::kInfoCaption, kInfoStyle, kInfoClientWidthTwips,
@@ -53,7 +55,10 @@ void InfoWindow::OnCreate() {
 }
 
 void InfoWindow::OnLoad() {
-    current_ = RegistryCurrentOem().Read();
+    // The target's hive is loaded for this read only; one that cannot be shows nothing.
+    ActedOnWindows system(target_());
+    current_ = system.refusal().empty() ? system.Current().Read() : CurrentOem{};
+    if (!system.refusal().empty()) ShowMessage(hwnd(), system.refusal());
     const OemRawValues& values = current_.values;
     for (size_t i = 0; i < values.size(); ++i)
         ::SetWindowTextW(Control(kValueBoxes[i]), ShownText(values[i]).c_str());

@@ -15,12 +15,15 @@ namespace vx {
 
 class InfoWindow : public Window {
   public:
-    // `saved` receives the name of each preset saved; `closed` is called whenever the window
-    // has gone.
-    InfoWindow(std::function<void(const std::wstring&)> saved, std::function<void()> closed);
+    // `saved` receives the name of each preset saved; `target` gives the Windows folder acted
+    // on (empty: the running one); `closed` is called whenever the window has gone.
+    InfoWindow(std::function<void(const std::wstring&)> saved, std::function<std::wstring()> target,
+               std::function<void()> closed);
 
     // Loads and shows the window, or brings it forward when it is open.
     void Show();
+    // Reads the values again, of the Windows now acted on.
+    void Reload() { OnLoad(); }
 
     HWND Control(int id) const;
 
@@ -33,6 +36,7 @@ class InfoWindow : public Window {
     void OnSave();
 
     std::function<void(const std::wstring&)> saved_;
+    std::function<std::wstring()> target_;
     std::function<void()> closed_;
     std::map<int, HWND> controls_;
     UniqueFont font_;

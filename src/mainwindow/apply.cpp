@@ -9,6 +9,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/program.h"
 #include "system/controls.h"
+#include "system/offline_windows.h"
 #include "system/preset_files.h"
 #include "system/restore_ports.h"
 #include "system/system_ports.h"
@@ -28,9 +29,11 @@ void MainWindow::OnApply() {
         ShowMessage(hwnd(), text::kMsgNothingSelected);
         return;
     }
-    SystemApplyPorts system;
-    ApplyPorts& ports = system.ports;
-    SystemRestorePorts restore;
+    // The running Windows, or the target's hive loaded for this action.
+    ActedOnWindows system(program_.target());
+    if (!Reachable(system)) return;
+    ApplyPorts ports = system.Apply();
+    RestorePorts& restore = system.Restore();
     SystemPresetFiles presetFiles;
 
     ActionOutcome outcome;
@@ -39,18 +42,19 @@ void MainWindow::OnApply() {
         if (choice == ApplyChoice::Brand) {
             MessageBoxQuestioner questioner(hwnd());
             PresetPorts preset{presetFiles, questioner};
-            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::ApplyBrand, selected));
+            ChangeGuard guard(restore, WindowOrigin(WindowCommand::ApplyBrand, selected));
             outcome = RunBrandAction(ProgramFolder(), selected, ports, preset,
                                      GuardBrand(guard, PresetFolder(ProgramFolder(), selected), presetFiles));
         } else if (choice == ApplyChoice::Clear) {
-            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Clear));
+            ChangeGuard guard(restore, WindowOrigin(WindowCommand::Clear));
             outcome = RunClearAction(ports, GuardClear(guard));
         } else {
-            ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Custom));
+            ChangeGuard guard(restore, WindowOrigin(WindowCommand::Custom));
             const CustomValues& values = program_.customValues();
             outcome = RunCustomAction(values, ports, GuardCustom(guard, values, presetFiles));
         }
     }
+    if (const std::wstring failed = system.Unload(); !failed.empty()) outcome.message += L"\n" + failed;
     // The user's own No to the preset's script is the last word.
     if (outcome.kind != OutcomeKind::Declined) ShowMessage(hwnd(), outcome.message);
     // The entry stays selected; pressing ok again clears again.

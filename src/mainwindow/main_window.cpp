@@ -8,6 +8,7 @@
 #include "core/web_page.h"
 #include "infowindow/info_window.h"
 #include "mainwindow/program.h"
+#include "targetwindow/target_window.h"
 #include "system/controls.h"
 #include "system/ui.h"
 #include "system/browser.h"
@@ -43,6 +44,7 @@ HMENU MainWindow::BuildMenu() const {
     ::AppendMenuW(file, MF_STRING, kMenuSaveAsPreset, text::kMenuSaveCurrent);
     ::AppendMenuW(file, MF_STRING, kMenuMachineBrand, text::kMenuMachineBrand);
     ::AppendMenuW(file, MF_STRING, kMenuUndo, text::kMenuUndo);
+    ::AppendMenuW(file, MF_STRING, kMenuChooseTarget, text::kMenuChooseTarget);
     ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(file, MF_STRING, kMenuExit, text::kMenuExit);
     ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text::kMenuFile);
@@ -62,7 +64,7 @@ void MainWindow::OnCreate() {
 
 void MainWindow::OnLoad() {
     vs_ = text::kVersion;
-    ::SetWindowTextW(hwnd(), (std::wstring(text::kCaptionPrefix) + vs_).c_str());
+    ShowCaption();
     ::ShowWindow(Control(kCleanOEM), SW_HIDE);
     LoadBrandList();
 }
@@ -80,6 +82,9 @@ void MainWindow::OnCommand(int id, int code, HWND) {
             return;
         case kMenuUndo:
             OnUndo();
+            return;
+        case kMenuChooseTarget:
+            if (!program_.busy()) program_.Target().Show(program_.target());
             return;
         case kMenuUpdate:
             OpenWebPage(kDownloadPage, hwnd());

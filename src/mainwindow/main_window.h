@@ -14,6 +14,7 @@
 
 namespace vx {
 
+class ActedOnWindows;
 class Program;
 
 class MainWindow : public Window {
@@ -33,6 +34,10 @@ class MainWindow : public Window {
     // Reads the brand list again and selects and previews `brand` in it (a saved preset, whose
     // save message already told of a missing logo).
     void ReloadBrandList(const std::wstring& brand);
+
+    // 选择目标系统 (target.cpp): `folder` (empty: the running Windows) checked, loaded once, and
+    // made what the actions, the preview, the owner boxes and the information window act on.
+    void OnTargetChosen(const std::wstring& folder);
 
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -64,6 +69,10 @@ class MainWindow : public Window {
     void UpdateUndoItem();
     // The preview and the owner boxes show what the system now holds.
     void ShowRestoredState();
+    // The caption, ending in the target's folder while another Windows is the target.
+    void ShowCaption();
+    // Whether the Windows acted on can be reached; when not, the message says why.
+    bool Reachable(const ActedOnWindows& system);
 
     Program& program_;
     std::wstring vs_;

@@ -3,6 +3,8 @@
 #include "core/oem/change_guard.h"
 #include "core/oem/owner_panel.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/program.h"
+#include "system/offline_windows.h"
 #include "system/restore_ports.h"
 #include "system/system_ports.h"
 #include "system/controls.h"
@@ -32,8 +34,9 @@ void MainWindow::OnTogglePanel() {
 }
 
 void MainWindow::LoadOwnerBoxes() {
-    MachineRegistry registry;
-    const OwnerTexts texts = ownerPanel_.Load(registry);
+    ActedOnWindows system(program_.target());
+    if (!Reachable(system)) return;
+    const OwnerTexts texts = ownerPanel_.Load(system.Registry());
     for (int i = 0; i < kOwnerFieldCount; ++i)
         ::SetWindowTextW(Control(kOwnerBoxes[i]), texts[i].c_str());
 }
@@ -41,11 +44,12 @@ void MainWindow::LoadOwnerBoxes() {
 void MainWindow::OnSaveOwner() {
     OwnerTexts texts;
     for (int i = 0; i < kOwnerFieldCount; ++i) texts[i] = ControlText(Control(kOwnerBoxes[i]));
-    MachineRegistry registry;
+    ActedOnWindows system(program_.target());
+    if (!Reachable(system)) return;
+    RegistryPort& registry = system.Registry();
     // Until loaded the save writes nothing and says so: no restore point either.
     if (ownerPanel_.loaded()) {
-        SystemRestorePorts restore;
-        ChangeGuard guard(restore.ports, WindowOrigin(WindowCommand::Owner));
+        ChangeGuard guard(system.Restore(), WindowOrigin(WindowCommand::Owner));
         const OwnerValues values{AnyValue::FromText(texts[0]), AnyValue::FromText(texts[1]),
                                  AnyValue::FromText(texts[2])};
         if (const std::optional<ActionOutcome> stop = guard.Check(OwnerPlan(values, registry))) {

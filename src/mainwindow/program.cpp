@@ -4,6 +4,7 @@
 #include "customwindow/custom_window.h"
 #include "infowindow/info_window.h"
 #include "mainwindow/main_window.h"
+#include "targetwindow/target_window.h"
 
 namespace vx {
 
@@ -43,13 +44,22 @@ InfoWindow& Program::Info() {
     if (!info_) {
         info_ = std::make_unique<InfoWindow>(
             [this](const std::wstring& name) { main_->ReloadBrandList(name); },
-            [this] { OnWindowClosed(); });
+            [this] { return target_; }, [this] { OnWindowClosed(); });
     }
     return *info_;
 }
 
+TargetWindow& Program::Target() {
+    if (!targetWindow_) {
+        targetWindow_ = std::make_unique<TargetWindow>(
+            [this](const std::wstring& folder) { main_->OnTargetChosen(folder); },
+            [this] { OnWindowClosed(); });
+    }
+    return *targetWindow_;
+}
+
 std::vector<Window*> Program::OpenWindows() const {
-    Window* const all[] = {custom_.get(), about_.get(), info_.get(), main_.get()};
+    Window* const all[] = {custom_.get(), about_.get(), info_.get(), targetWindow_.get(), main_.get()};
     std::vector<Window*> open;
     for (Window* w : all)
         if (w && w->IsOpen()) open.push_back(w);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/oem/apply_actions.h"
@@ -14,6 +15,7 @@ class MainWindow;
 class CustomWindow;
 class AboutWindow;
 class InfoWindow;
+class TargetWindow;
 
 class Program {
   public:
@@ -28,6 +30,11 @@ class Program {
     CustomWindow& Custom();
     AboutWindow& About();
     InfoWindow& Info();
+    TargetWindow& Target();
+
+    // The Windows folder every action and view acts on; empty for the running one.
+    const std::wstring& target() const { return target_; }
+    void SetTarget(std::wstring folder) { target_ = std::move(folder); }
 
     // The custom window's values as its last OK handed them over.
     const CustomValues& customValues() const { return customValues_; }
@@ -61,7 +68,9 @@ class Program {
     std::unique_ptr<CustomWindow> custom_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<InfoWindow> info_;
+    std::unique_ptr<TargetWindow> targetWindow_;
     CustomValues customValues_;
+    std::wstring target_;
     bool exiting_ = false;
     bool busy_ = false;
 };

@@ -3,6 +3,7 @@
 #include "core/command/command_run.h"
 #include "system/console_output.h"
 #include "system/internal_error.h"
+#include "system/offline_windows.h"
 #include "system/preset_files.h"
 #include "system/restore_ports.h"
 #include "system/system_ports.h"
@@ -10,7 +11,8 @@
 
 namespace vx {
 
-int RunSilently(std::wstring_view commandLine, const std::vector<std::wstring>& words) {
+int RunSilently(std::wstring_view commandLine, const std::vector<std::wstring>& words,
+                const std::function<void()>& beforeUnload) {
     ConsoleOutput out;
     LogFile log;
     EndInternalErrorsSilently(out, log);
@@ -21,13 +23,20 @@ int RunSilently(std::wstring_view commandLine, const std::vector<std::wstring>& 
     CommandReading reading = ReadCommandLine(words);
     // Against the current directory at start, once: the brand action enters its preset folder.
     MakePathsFull(reading.request, FullPath);
-    SystemApplyPorts system;
-    SystemPresetFiles presetFiles;
-    RegistryCurrentOem current;
-    SystemFirmware firmware;
-    SystemRestorePorts restore;
-    CommandPorts ports{system.ports, presetFiles, current, firmware, restore.ports};
-    const CommandOutcome outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
+    // The running Windows, or another named with /target: its hive loaded for this run only.
+    ActedOnWindows system(reading.error.empty() ? reading.request.target : L"");
+    CommandOutcome outcome{kExitRefused, {system.refusal()}};
+    if (system.refusal().empty()) {
+        SystemPresetFiles presetFiles;
+        SystemFirmware firmware;
+        CommandPorts ports{system.Apply(), presetFiles, system.Current(), firmware, system.Restore()};
+        outcome = RunCommand(reading, logOpened, ProgramFolder(), ports);
+    }
+    if (beforeUnload) beforeUnload();
+    if (const std::wstring failed = system.Unload(); !failed.empty()) {
+        outcome.lines.push_back(failed);
+        if (outcome.exitCode == kExitDone) outcome.exitCode = kExitFailed;
+    }
     out.Print(outcome.lines);
     log.Append(outcome.lines);
     log.Append({LogEndLine(outcome.exitCode)});

@@ -19,6 +19,8 @@ bool IsWow64Process() {
     return fn && fn(::GetCurrentProcess(), &wow64) && wow64;
 }
 
+}  // namespace
+
 std::wstring WindowsFolder() {
     // The real Windows folder even under terminal-server per-user redirection.
     std::vector<wchar_t> buffer(MAX_PATH);
@@ -31,8 +33,6 @@ std::wstring WindowsFolder() {
     if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     return folder;
 }
-
-}  // namespace
 
 bool Is64BitWindows() { return sizeof(void*) == 8 || IsWow64Process(); }
 

@@ -15,6 +15,9 @@ inline constexpr REGSAM kRegistryView = KEY_WOW64_64KEY;
 // Whether Windows is 64-bit, whichever build this is: it then keeps a copy of part of
 // HKLM\SOFTWARE for 32-bit programs under Wow6432Node (reached with KEY_WOW64_32KEY).
 bool Is64BitWindows();
+// The running Windows' own folder (C:\Windows; X:\Windows on a boot disk), without a trailing
+// separator.
+std::wstring WindowsFolder();
 
 // The native system folder: %windir%\Sysnative for a 32-bit process on 64-bit Windows,
 // otherwise %windir%\System32.

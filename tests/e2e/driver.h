@@ -350,6 +350,39 @@ inline std::string Utf16Bytes(const std::wstring& text, bool terminator = true) 
     return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + terminator) * 2);
 }
 
+// <folder>\System32\config\SOFTWARE, a hive saved with RegSaveKey (which needs the backup
+// privilege) from a scratch key holding a product name and a maker: a Windows that is not running,
+// for /target and 选择目标系统. Drive T: is a folder the harness maps.
+inline std::wstring MakeTargetWindows(const std::wstring& folder) {
+    HANDLE token;
+    TOKEN_PRIVILEGES backup{1, {{{}, SE_PRIVILEGE_ENABLED}}};
+    ::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token);
+    ::LookupPrivilegeValueW(nullptr, L"SeBackupPrivilege", &backup.Privileges[0].Luid);
+    ::AdjustTokenPrivileges(token, FALSE, &backup, 0, nullptr, nullptr);
+    ::CloseHandle(token);
+    const std::wstring seed = L"SOFTWARE\\VendrixSeed", hive = folder + L"\\System32\\config";
+    RemoveTree(folder);
+    fs::create_directories(hive);
+    WriteRegValue(HKEY_LOCAL_MACHINE, seed + L"\\Microsoft\\Windows NT\\CurrentVersion", L"ProductName",
+                  REG_SZ, Utf16Bytes(L"Windows 7 旗舰版"));
+    WriteRegValue(HKEY_LOCAL_MACHINE, seed + L"\\Microsoft\\Windows\\CurrentVersion\\OEMInformation",
+                  L"Manufacturer", REG_SZ, Utf16Bytes(L"旧"));
+    HKEY key;
+    ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, seed.c_str(), 0, KEY_READ, &key);
+    const LSTATUS saved = ::RegSaveKeyW(key, (hive + L"\\SOFTWARE").c_str(), nullptr);
+    ::RegCloseKey(key);
+    DeleteRegKeyTree(HKEY_LOCAL_MACHINE, seed);
+    if (saved != ERROR_SUCCESS) throw std::runtime_error("cannot save a test hive");
+    return folder;
+}
+// Whether a key of ours is loaded under HKEY_LOCAL_MACHINE.
+inline bool TargetHiveLoaded() {
+    HKEY key;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"VendrixTarget", 0, KEY_READ, &key)) return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
 // The silent command line's exit code and what it printed.
 using Result = std::pair<DWORD, std::wstring>;
 inline Result Out(DWORD code, const std::wstring& lines) { return {code, lines + L"\r\n"}; }

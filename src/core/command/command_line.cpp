@@ -38,6 +38,7 @@ const Switch kSwitches[] = {
     {.name = L"logo", .value = &CommandRequest::logo, .path = true, .only = Action::Set},
     {.name = L"presets", .value = &CommandRequest::presets, .path = true},
     {.name = L"log", .value = &CommandRequest::log, .path = true},
+    {.name = L"target", .value = &CommandRequest::target, .path = true},
     {.name = L"yes", .flag = &CommandRequest::yes},
     {.name = L"replace", .flag = &CommandRequest::replace},
     {.name = L"machine", .flag = &CommandRequest::machine, .only = Action::Set},

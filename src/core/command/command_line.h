@@ -31,6 +31,7 @@ struct CommandRequest {
     CustomValues custom;
     OwnerValues owner;
     std::wstring logo, presets, log;  // empty when not given
+    std::wstring target;  // /target: the Windows folder acted on; empty for the running one
     bool yes = false, replace = false;
     bool machine = false;  // /set /machine: Manufacturer and Model from the firmware
     bool whatIf = false, json = false;

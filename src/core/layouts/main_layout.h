@@ -16,7 +16,7 @@ inline constexpr int kCleanOEM = 112, kPanelDivider = 113;
 // Menu commands; kMenuTogglePanel reads 扩展 or 收缩.
 inline constexpr int kMenuExit = 201, kMenuTogglePanel = 202, kMenuUpdate = 203, kMenuAbout = 204,
                      kMenuSaveAsPreset = 205, kMenuMachineBrand = 206,
-                     kMenuUndo = 207;
+                     kMenuUndo = 207, kMenuChooseTarget = 208;
 }  // namespace vx::main_ids
 
 namespace vx {

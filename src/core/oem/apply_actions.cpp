@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/decimal.h"
+#include "core/oem/offline_script.h"
 #include "core/preset/brand_list.h"
 #include "core/preset/script_review.h"
 #include "core/texts.h"
@@ -74,6 +75,22 @@ class StepRunner {
     void DeleteLogo() { RemoveStep(ApplyStep::DeleteLogo, text::kCmdDelLogo, text::kOemLogoValue); }
     void RemoveOemFolder() {
         RemoveStep(ApplyStep::RemoveOemFolder, text::kCmdRdOem, text::kOemFolderShown);
+    }
+
+    // Another Windows is reached through its ports instead of commands: the logo written whole
+    // (its folder made first), the script's changes written into its hive, the logo removed.
+    void WriteLogo(const std::wstring& source, const std::wstring& shown) {
+        const std::optional<std::string> bytes = ports_.target->files.ReadFile(source);
+        const WriteResult r = bytes ? ports_.target->oem.WriteLogo(*bytes) : WriteResult{1, text::kWhySourceUnreadable};
+        if (!r.ok()) Note(ApplyStep::CopyLogo, shown, r.reason);
+    }
+    void WriteScript(const std::vector<ScriptChange>& changes) {
+        for (const ScriptFailure& f : ApplyScript(changes, ports_.registry, ports_.target->keys))
+            Note(ApplyStep::WriteValue, f.subject, f.reason);
+    }
+    void RemoveLogo() {
+        const WriteResult r = ports_.target->oem.RemoveLogo();
+        if (!r.ok()) Note(ApplyStep::DeleteLogo, ports_.target->oem.LogoPath(), r.reason);
     }
 
     void WriteValue(const std::wstring& name, const AnyValue& value) {
@@ -155,15 +172,24 @@ ActionOutcome RunBrandAction(const std::wstring& programFolder, const std::wstri
     // copy and import whatever lies there.
     if (!ports.currentFolder.Enter(folder))
         return Refusal(text::kMsgPresetFolderMissing, folder);
+    // Another Windows gets the script from the program itself, which can only reach its hive:
+    // a line outside it is refused before the preset's question.
+    OfflineScript offline;
+    if (ports.target && (offline = ReadOfflineScript(folder, preset.files)).refusal) return *offline.refusal;
     if (ActionOutcome check = CheckPreset(folder, preset); check.kind != OutcomeKind::Done)
         return check;
     if (before)
         if (std::optional<ActionOutcome> stop = before(folder + text::kPresetLogoSuffix)) return *stop;
 
     StepRunner steps(ports);
-    steps.MakeOemFolder();
-    steps.CopyLogo(text::kCmdCopyBrandLogo, folder + text::kPresetLogoSuffix);
-    steps.ImportScript(folder + text::kPresetScriptSuffix);
+    if (ports.target) {
+        steps.WriteLogo(folder + text::kPresetLogoSuffix, folder + text::kPresetLogoSuffix);
+        steps.WriteScript(offline.changes);
+    } else {
+        steps.MakeOemFolder();
+        steps.CopyLogo(text::kCmdCopyBrandLogo, folder + text::kPresetLogoSuffix);
+        steps.ImportScript(folder + text::kPresetScriptSuffix);
+    }
     return steps.Finish(text::kMsgBrandDone, text::kMsgBrandFailed);
 }
 
@@ -171,8 +197,12 @@ ActionOutcome RunClearAction(ApplyPorts& ports, const BeforeChange& before) {
     if (before)
         if (std::optional<ActionOutcome> stop = before({})) return *stop;
     StepRunner steps(ports);
-    steps.DeleteLogo();
-    steps.RemoveOemFolder();
+    if (ports.target) {
+        steps.RemoveLogo();
+    } else {
+        steps.DeleteLogo();
+        steps.RemoveOemFolder();
+    }
     for (const OemValue* v : kOemValuesWritten) steps.WriteValue(v->name, AnyValue::FromText(L""));
     return steps.Finish(text::kMsgClearDone, text::kMsgClearFailed);
 }
@@ -180,12 +210,14 @@ ActionOutcome RunClearAction(ApplyPorts& ports, const BeforeChange& before) {
 ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports,
                               const BeforeChange& before) {
     const std::wstring logoPath = values.logoPath.ToText();
+    // The copy command's own dangers; another Windows gets the logo without a command.
+    const bool byCommand = !ports.target;
     // No Windows file name holds a double quote; inside the quoted argument one would end it
     // early and let the rest of the path reach the command interpreter as further words.
-    if (logoPath.find(L'"') != std::wstring::npos)
+    if (byCommand && logoPath.find(L'"') != std::wstring::npos)
         return Refusal(text::kMsgLogoPathHasQuote, logoPath);
     // The command interpreter expands %NAME% even inside quotes: the copy could read another file.
-    if (logoPath.find(L'%') != std::wstring::npos)
+    if (byCommand && logoPath.find(L'%') != std::wstring::npos)
         return Refusal(text::kMsgLogoPathHasPercent, logoPath);
 
     // An empty path leaves the logo file and the Logo value as they are. A chosen picture is
@@ -194,7 +226,7 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports,
     if (!logoPath.empty()) {
         logo = ports.logo.Prepare(logoPath);
         // The temporary file lies in the user's temporary folder, whose path may hold a % too.
-        if (logo.failure.empty() && logo.path.find(L'%') != std::wstring::npos)
+        if (byCommand && logo.failure.empty() && logo.path.find(L'%') != std::wstring::npos)
             logo.failure = text::kWhyTempPathHasPercent;
         if (!logo.failure.empty()) {
             if (logo.temporary) ports.logo.Discard(logo.path);
@@ -208,11 +240,13 @@ ActionOutcome RunCustomAction(const CustomValues& values, ApplyPorts& ports,
         }
     }
     StepRunner steps(ports);
-    if (!logoPath.empty()) {
+    if (!logoPath.empty() && ports.target) {
+        steps.WriteLogo(logo.path, L'"' + logoPath + L'"');
+    } else if (!logoPath.empty()) {
         steps.MakeOemFolder();
         steps.CopyLogo(CustomCopyCommand(logo.path), L'"' + logoPath + L'"');
-        if (logo.temporary) ports.logo.Discard(logo.path);
     }
+    if (logo.temporary) ports.logo.Discard(logo.path);
     // A value not given (the empty kind) stays as it is.
     for (const OemValue* v : kOemValuesWritten) {
         const AnyValue value = v->custom ? values.*v->custom
