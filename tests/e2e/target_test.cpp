@@ -49,6 +49,7 @@ TEST(Target, TheCommandLineAndTheWindowActOnAnotherWindowsAndLeaveTheRunningOneA
     EXPECT_EQ(Silent(folder, L"/apply Kestrel" + on), Out(0, kMsgBrandDone));
     EXPECT_EQ(ReadFileBytes(logo), ReadFileBytes(kestrel));
     EXPECT_EQ(PointsOnT(), 1u);
+    EXPECT_NE(Silent(folder, L"/restorepoints" + on).second.find(L" 命令行：/apply Kestrel /target "), std::wstring::npos);
     // The running Windows' own folder means the running one; the rest are refused before any change.
     EXPECT_EQ(Silent(folder, L"/show /target " + WindowsFolder() + L"\\"), Silent(folder, L"/show"));
     for (const auto& [args, line] : std::vector<std::pair<std::wstring, std::wstring>>{
